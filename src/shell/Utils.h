@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Makes a title usable as a file name, in place: drops control characters,
+// replaces each of < > / \ | : " * ? by the replacement (which may be empty
+// or longer than one character), trims white space at both ends, cuts the
+// name to kMaxFileNameBytes of UTF-8 on a character boundary, and turns a
+// name that ends up empty or made only of dots into "_".
+QString& toValidFileName(QString& name, const QString& replacement);
+
+// Room for the endings added to a name ("_part1_2", an extension) under the
+// 255-byte limit of a file name.
+constexpr int kMaxFileNameBytes = 200;
+
+// Multiplies every number written right before "px" by factor, cutting the
+// fraction off; a factor within 0.000001 of 1 returns the text unchanged.
+QString scaleStyleSheetPx(const QString& styleSheet, float factor);
+
+class TransImageAlpha
+{
+public:
+    // An ARGB32 copy of source painted with opacity alpha / 255 over a
+    // transparent fill: 255 gives a plain copy, 0 a fully transparent image.
+    static QImage applyAlpha(const QImage& source, int alpha);
+};
