@@ -6,7 +6,7 @@ PACKAGES=(
   qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev qttools5-dev qttools5-dev-tools
   libssl-dev openssl libjson-c-dev libminizip-dev zlib1g-dev
   libmediainfo-dev libchardet-dev
-  yt-dlp ffmpeg unzip xvfb xauth x11-utils
+  yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
