@@ -1,0 +1,390 @@
+// Paints the interface images of Tarnwick at build time.
+//
+// Usage: tw_resgen <output folder> <image name>...
+// Every image is drawn here with QPainter from the interface palette; to add
+// one, write a painter below, register it in painters(), and add its name to
+// TW_IMAGES in res/CMakeLists.txt.
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QMap>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <QTextStream>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// The palette every window shares.
+namespace Palette {
+const QColor White(0xFF, 0xFF, 0xFF);
+const QColor Grey(0x99, 0x99, 0x99);
+const QColor Orange(0xFC, 0x67, 0x3A);
+const QColor Yellow(0xFE, 0xCE, 0x5B);
+const QColor Green(0x17, 0xA2, 0x49);
+const QColor Blue(0x21, 0xAA, 0xD4);
+const QColor Violet(0xD0, 0x5A, 0xCE);
+const QColor Pink(0xFD, 0x60, 0x96);
+const QColor Red(0xFC, 0x37, 0x46);
+}
+
+QImage canvas(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void setupPainter(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
+
+// A soft dark ring: the 9-slice border image behind frameless windows.
+// The popup covers the inner area starting 4 px in.
+QImage shadow()
+{
+    const int size = 24;
+    const double inner0 = 4.0, inner1 = size - 4.0;
+    QImage img = canvas(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double cx = x + 0.5, cy = y + 0.5;
+            const double dx = cx < inner0 ? inner0 - cx : (cx > inner1 ? cx - inner1 : 0.0);
+            const double dy = cy < inner0 ? inner0 - cy : (cy > inner1 ? cy - inner1 : 0.0);
+            const double d = std::sqrt(dx * dx + dy * dy);
+            if (d <= 0.0)
+                continue;
+            const double t = qMax(0.0, 1.0 - d / 4.5);
+            const int a = int(std::lround(80.0 * t * t));
+            img.setPixelColor(x, y, QColor(0, 0, 0, a));
+        }
+    }
+    return img;
+}
+
+QImage panel()
+{
+    QImage img = canvas(40, 40);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 40);
+    g.setColorAt(0, Palette::White);
+    g.setColorAt(1, QColor(0xF2, 0xF3, 0xF5));
+    p.fillRect(img.rect(), g);
+    return img;
+}
+
+QImage line()
+{
+    QImage img = canvas(4, 2);
+    QPainter p(&img);
+    p.fillRect(0, 0, 4, 1, QColor(0xCC, 0xCC, 0xCC));
+    p.fillRect(0, 1, 4, 1, Palette::White);
+    return img;
+}
+
+QImage track()
+{
+    QImage img = canvas(8, 8);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xED, 0xED, 0xEF));
+    p.drawRoundedRect(QRectF(0, 0, 8, 8), 4, 4);
+    return img;
+}
+
+// The warning sign, drawn into the 97 x 55 band it fills in the message box.
+QImage warning()
+{
+    QImage img = canvas(97, 55);
+    QPainter p(&img);
+    setupPainter(p);
+    p.translate(16.5, 0);
+    QPainterPath tri;
+    tri.moveTo(32, 3);
+    tri.lineTo(61, 52);
+    tri.lineTo(3, 52);
+    tri.closeSubpath();
+    QPen pen(Palette::Yellow.darker(115), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Palette::Yellow);
+    p.drawPath(tri);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::White);
+    p.drawRoundedRect(QRectF(28.5, 17, 7, 20), 3.5, 3.5);
+    p.drawEllipse(QPointF(32, 44), 4, 4);
+    return img;
+}
+
+// Close and minimise buttons, 46 x 24 (32 x 24 for minimise); "dark" is the
+// normal look on the dark title bar of the main window.
+QImage titleButton(bool close, int state, bool dark = false)
+{
+    const int w = close ? 46 : 32;
+    QImage img = canvas(w, 24);
+    QPainter p(&img);
+    setupPainter(p);
+    QColor glyph = dark ? QColor(0xEF, 0xEF, 0xEF) : Palette::Grey;
+    if (state > 0) {
+        QColor bg;
+        if (close)
+            bg = state == 1 ? Palette::Red : Palette::Red.darker(120);
+        else if (dark)
+            bg = state == 1 ? QColor(0x4A, 0x4D, 0x5A) : QColor(0x22, 0x24, 0x2C);
+        else
+            bg = state == 1 ? QColor(0xE4, 0xE5, 0xE8) : QColor(0xD2, 0xD3, 0xD7);
+        p.fillRect(img.rect(), bg);
+        glyph = close ? Palette::White : (dark ? QColor(0xEF, 0xEF, 0xEF) : QColor(0x49, 0x4C, 0x59));
+    }
+    p.setPen(QPen(glyph, 1.6, Qt::SolidLine, Qt::RoundCap));
+    const double c = w / 2.0;
+    if (close) {
+        p.drawLine(QPointF(c - 4.5, 7.5), QPointF(c + 4.5, 16.5));
+        p.drawLine(QPointF(c + 4.5, 7.5), QPointF(c - 4.5, 16.5));
+    } else {
+        p.drawLine(QPointF(c - 4.5, 12.5), QPointF(c + 4.5, 12.5));
+    }
+    return img;
+}
+
+// Text buttons, 124 x 33: "done" in the accent colour, "cancel" in grey.
+QImage textButton(const QColor& base, int state)
+{
+    QImage img = canvas(124, 33);
+    QPainter p(&img);
+    setupPainter(p);
+    QColor c = base;
+    if (state == 1)
+        c = base.lighter(112);
+    else if (state == 2)
+        c = base.darker(115);
+    else if (state == 3)
+        c = QColor(0xCC, 0xCC, 0xCC);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 123, 32), 4, 4);
+    return img;
+}
+
+QImage whiteButton(int state)
+{
+    QImage img = canvas(117, 25);
+    QPainter p(&img);
+    setupPainter(p);
+    const QColor border = state == 0 ? QColor(0xCC, 0xCC, 0xCC) : Palette::Blue;
+    p.setPen(QPen(border, 1));
+    p.setBrush(state == 2 ? QColor(0xEE, 0xF0, 0xF3) : Palette::White);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 116, 24), 3, 3);
+    return img;
+}
+
+// The panel behind the report file rows, at the size it is shown.
+QImage roundedBox()
+{
+    QImage img = canvas(682, 195);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0xE2, 0xE3, 0xE6), 1));
+    p.setBrush(Palette::White);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 681, 194), 6, 6);
+    return img;
+}
+
+// A sheet with a folded corner and a coloured band: the report file icons.
+QImage fileIcon(const QColor& accent)
+{
+    QImage img = canvas(142, 84);
+    QPainter p(&img);
+    setupPainter(p);
+    const QRectF sheet(49, 4, 44, 76);
+    QPainterPath path;
+    path.moveTo(sheet.left(), sheet.top());
+    path.lineTo(sheet.right() - 14, sheet.top());
+    path.lineTo(sheet.right(), sheet.top() + 14);
+    path.lineTo(sheet.right(), sheet.bottom());
+    path.lineTo(sheet.left(), sheet.bottom());
+    path.closeSubpath();
+    p.setPen(QPen(QColor(0xC8, 0xCA, 0xD0), 1.2));
+    p.setBrush(Palette::White);
+    p.drawPath(path);
+    QPainterPath fold;
+    fold.moveTo(sheet.right() - 14, sheet.top());
+    fold.lineTo(sheet.right() - 14, sheet.top() + 14);
+    fold.lineTo(sheet.right(), sheet.top() + 14);
+    p.setBrush(QColor(0xE6, 0xE7, 0xEA));
+    p.drawPath(fold);
+    p.setPen(Qt::NoPen);
+    p.setBrush(accent);
+    p.drawRoundedRect(QRectF(sheet.left() - 8, sheet.top() + 44, 40, 16), 2, 2);
+    p.setBrush(QColor(0xDD, 0xDF, 0xE3));
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRectF(sheet.left() + 7, sheet.top() + 22 + i * 6, 28 - i * 6, 2));
+    return img;
+}
+
+QImage copyIcon(bool file)
+{
+    QImage img = canvas(13, 14);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0x43, 0x46, 0x52), 1));
+    p.setBrush(Qt::NoBrush);
+    if (file) {
+        p.drawRect(QRectF(0.5, 0.5, 8, 10));
+        p.setBrush(Palette::White);
+        p.drawRect(QRectF(3.5, 2.5, 8, 10));
+    } else {
+        p.drawRect(QRectF(1.5, 0.5, 9, 12));
+        p.drawLine(QPointF(3.5, 4.5), QPointF(8.5, 4.5));
+        p.drawLine(QPointF(3.5, 7.5), QPointF(8.5, 7.5));
+        p.drawLine(QPointF(3.5, 10.0), QPointF(6.5, 10.0));
+    }
+    return img;
+}
+
+QImage folder(int state)
+{
+    QImage img = canvas(16, 14);
+    QPainter p(&img);
+    setupPainter(p);
+    QColor c = state == 0 ? Palette::Yellow : (state == 1 ? Palette::Orange : Palette::Orange.darker(120));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.darker(110));
+    p.drawRoundedRect(QRectF(0.5, 1.5, 7, 4), 1, 1);
+    p.setBrush(c);
+    p.drawRoundedRect(QRectF(0.5, 3.5, 15, 10), 1.5, 1.5);
+    return img;
+}
+
+// The dark title bar of the main window; the title label's own image is a
+// faint lighter band in its middle.
+QImage titleBar(bool label)
+{
+    QImage img = canvas(label ? 64 : 8, 24);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 24);
+    if (label) {
+        g.setColorAt(0, QColor(0xFF, 0xFF, 0xFF, 0));
+        g.setColorAt(1, QColor(0xFF, 0xFF, 0xFF, 0));
+    } else {
+        g.setColorAt(0, QColor(0x3B, 0x3E, 0x4A));
+        g.setColorAt(1, QColor(0x2E, 0x31, 0x3B));
+    }
+    p.fillRect(img.rect(), g);
+    return img;
+}
+
+QImage titleSeparator()
+{
+    QImage img = canvas(2, 24);
+    QPainter p(&img);
+    p.fillRect(QRect(0, 4, 1, 16), QColor(0x22, 0x24, 0x2C));
+    p.fillRect(QRect(1, 4, 1, 16), QColor(0x4A, 0x4D, 0x5A));
+    return img;
+}
+
+// The options button: three short bars, 26 x 20.
+QImage optionsButton(int state)
+{
+    QImage img = canvas(26, 20);
+    QPainter p(&img);
+    setupPainter(p);
+    if (state > 0)
+        p.fillRect(img.rect(), state == 1 ? QColor(0x4A, 0x4D, 0x5A) : QColor(0x22, 0x24, 0x2C));
+    p.setPen(QPen(state == 0 ? QColor(0xEF, 0xEF, 0xEF) : Palette::Orange, 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i)
+        p.drawLine(QPointF(8.5, 6.5 + i * 3.5), QPointF(17.5, 6.5 + i * 3.5));
+    return img;
+}
+
+// The program's mark: a down arrow into a tray on the accent colour.
+QImage logo()
+{
+    QImage img = canvas(32, 32);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::Orange);
+    p.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
+    QPen pen(Palette::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawLine(QPointF(16, 7), QPointF(16, 19));
+    p.drawLine(QPointF(10.5, 14), QPointF(16, 19.5));
+    p.drawLine(QPointF(21.5, 14), QPointF(16, 19.5));
+    p.drawLine(QPointF(8, 24.5), QPointF(24, 24.5));
+    return img;
+}
+
+using Painter = std::function<QImage()>;
+
+QMap<QString, Painter> painters()
+{
+    QMap<QString, Painter> m;
+    m.insert("shadow.png", shadow);
+    m.insert("bg_2.png", panel);
+    m.insert("bg_line.png", line);
+    m.insert("C_middle_bg1.png", track);
+    m.insert("warning.png", warning);
+    m.insert("error_bg.png", roundedBox);
+    m.insert("logo.png", logo);
+    m.insert("title_bg.png", [] { return titleBar(false); });
+    m.insert("title.png", [] { return titleBar(true); });
+    m.insert("closeline.png", titleSeparator);
+    const char* states[] = {"nor", "hover", "down"};
+    for (int s = 0; s < 3; ++s) {
+        m.insert(QStringLiteral("close_%1.png").arg(s == 0 ? "nor1" : states[s]), [s] { return titleButton(true, s); });
+        if (s == 0)
+            m.insert("close_nor.png", [] { return titleButton(true, 0, true); });
+        m.insert(QStringLiteral("zuixiaohua_%1.png").arg(states[s]), [s] { return titleButton(false, s, true); });
+        m.insert(QStringLiteral("ding_setting_%1.png").arg(states[s]), [s] { return optionsButton(s); });
+        m.insert(QStringLiteral("cancle_%1.png").arg(states[s]), [s] { return textButton(Palette::Grey, s); });
+        m.insert(QStringLiteral("done_%1.png").arg(states[s]), [s] { return textButton(Palette::Orange, s); });
+        m.insert(QStringLiteral("white_button_%1.png").arg(states[s]), [s] { return whiteButton(s); });
+        m.insert(QStringLiteral("folder_s_%1.png").arg(states[s]), [s] { return folder(s); });
+    }
+    m.insert("done_dis.png", [] { return textButton(Palette::Orange, 3); });
+    m.insert("txt_icon.png", [] { return fileIcon(Palette::Blue); });
+    m.insert("dump_icon.png", [] { return fileIcon(Palette::Violet); });
+    m.insert("zip_icon.png", [] { return fileIcon(Palette::Green); });
+    m.insert("Copy_Path.png", [] { return copyIcon(false); });
+    m.insert("Copy_File.png", [] { return copyIcon(true); });
+    return m;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    QTextStream err(stderr);
+    if (argc < 3) {
+        err << "usage: tw_resgen <output folder> <image>...\n";
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(outDir)) {
+        err << "cannot create " << outDir << "\n";
+        return 1;
+    }
+    const QMap<QString, Painter> all = painters();
+    int failures = 0;
+    for (int i = 2; i < argc; ++i) {
+        const QString name = QString::fromLocal8Bit(argv[i]);
+        const auto it = all.constFind(name);
+        if (it == all.constEnd()) {
+            err << "no painter for image " << name << "\n";
+            ++failures;
+            continue;
+        }
+        const QImage img = (*it)();
+        if (img.isNull() || !img.save(outDir + QLatin1Char('/') + name, "PNG")) {
+            err << "cannot write " << name << "\n";
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// What the UI services do to the outside world that tests replace: starting
+// a detached process and quitting the application. (Web links go through
+// QDesktopServices, which tests redirect with QDesktopServices::setUrlHandler;
+// the file manager through FileManager::setHandlerForTesting.)
+namespace UIServiceHooks {
+
+using StartDetached = std::function<bool(const QString& program, const QStringList& arguments)>;
+using Quit = std::function<void()>;
+
+// An empty function restores the real behaviour.
+void setStartDetached(StartDetached fn);
+void setQuit(Quit fn);
+
+}

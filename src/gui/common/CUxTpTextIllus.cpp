@@ -1,0 +1,277 @@
+#include "gui/common/CUxTpTextIllus.h"
+
+#include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/ButtonImages.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTransform>
+
+#include <cmath>
+
+namespace {
+inline int sc(float v)
+{
+    return UIBaseData::scaled(v);
+}
+} // namespace
+
+CUxTpTextIllus::CUxTpTextIllus(QWidget* parent)
+    : CUxBtn(parent)
+{
+    m_textColors[0] = Qt::black;
+    m_textColors[1] = Qt::black;
+    m_textColors[2] = Qt::black;
+    m_textColors[3] = QColor(96, 96, 96, 128);
+    setAttribute(Qt::WA_MouseTracking);
+    setMinimumSize(1, 1);
+    m_checkable = false;
+    m_state = Normal;
+}
+
+void CUxTpTextIllus::setStateImages(const QString& left, const QString& middle,
+                                    const QString& right, float imageScale, int state)
+{
+    m_imageScale = imageScale;
+    for (int s = 0; s < 4; ++s) {
+        if (state == 4 || state == s) {
+            m_images[s][LeftSlice] = left;
+            m_images[s][MiddleSlice] = middle;
+            m_images[s][RightSlice] = right;
+        }
+    }
+    update();
+}
+
+void CUxTpTextIllus::setBackgroundImages(const QString& normal, const QString& hover,
+                                         const QString& pressed, const QString& disabled,
+                                         int leftSlice, int middleSlice, float imageScale,
+                                         int extraWidth)
+{
+    m_images[0][Background] = normal;
+    m_images[1][Background] = hover;
+    m_images[2][Background] = pressed;
+    m_images[3][Background] = disabled;
+    m_leftSlice = leftSlice;
+    m_middleSlice = middleSlice;
+    m_imageScale = imageScale;
+    m_extraWidth = extraWidth;
+}
+
+void CUxTpTextIllus::setIcons(const QString& normal, const QString& hover, const QString& pressed,
+                              const QString& disabled, float iconScale)
+{
+    m_icons[0] = normal;
+    m_icons[1] = hover;
+    m_icons[2] = pressed;
+    m_icons[3] = disabled;
+    m_iconScale = iconScale;
+    update();
+}
+
+void CUxTpTextIllus::setText(const QString& text)
+{
+    m_text = text;
+    setToolTip(text);
+    update();
+}
+
+void CUxTpTextIllus::setTextColors(const QColor& normal, const QColor& hover,
+                                   const QColor& pressed, const QColor& disabled)
+{
+    m_textColors[0] = normal;
+    m_textColors[1] = hover;
+    m_textColors[2] = pressed;
+    m_textColors[3] = disabled;
+    update();
+}
+
+void CUxTpTextIllus::setFontPixelSize(int size) { m_fontPixelSize = size; update(); }
+void CUxTpTextIllus::setIconVisible(bool visible) { m_iconVisible = visible; update(); }
+void CUxTpTextIllus::setIconRotated(bool rotated) { m_iconRotated = rotated; update(); }
+void CUxTpTextIllus::setIconTextSpacing(int spacing) { m_iconTextSpacing = spacing; update(); }
+void CUxTpTextIllus::setIconMargin(int margin) { m_iconMargin = margin; update(); }
+void CUxTpTextIllus::setTextMargin(int margin) { m_textMargin = margin; update(); }
+void CUxTpTextIllus::setLayoutMode(int mode) { m_layoutMode = mode; update(); }
+void CUxTpTextIllus::setElideWidth(int width) { m_elideWidth = width; update(); }
+
+void CUxTpTextIllus::setContentMargins(int left, int right)
+{
+    m_contentMarginLeft = left;
+    m_contentMarginRight = right;
+}
+
+void CUxTpTextIllus::setBtnEnabled(bool enabled)
+{
+    if (enabled)
+        setState(underMouse() ? Hover : Normal);
+    else
+        setState(Disabled);
+    QWidget::setEnabled(enabled);
+}
+
+QFont CUxTpTextIllus::textFont(bool scaledSize) const
+{
+    QFont font;
+    const QString family = UIBaseData::instance()->fontFamily();
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPixelSize(qMax(1, scaledSize ? sc(m_fontPixelSize) : m_fontPixelSize));
+    return font;
+}
+
+QString CUxTpTextIllus::shownText(const QFont& font) const
+{
+    if (m_elideWidth == -1)
+        return m_text;
+    return QFontMetrics(font).elidedText(m_text, Qt::ElideRight, sc(m_elideWidth));
+}
+
+QPixmap CUxTpTextIllus::currentIcon() const
+{
+    const int s = m_state & 3;
+    QString path = m_icons[s];
+    const bool silhouette = path.isEmpty() && s == Disabled;
+    if (silhouette)
+        path = m_icons[Normal];
+    QPixmap icon = ButtonImages::scaledKeepAspect(ButtonImages::load(path),
+                                                  double(UIBaseData::instance()->scale()) * m_iconScale);
+    if (icon.isNull())
+        return icon;
+    if (silhouette) {
+        // No disabled icon: the normal one as a grey silhouette (an opaque
+        // image needs an alpha channel for that first).
+        QImage image = icon.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(image.rect(), QColor(96, 96, 96, 128));
+        painter.end();
+        icon = QPixmap::fromImage(image);
+    }
+    if (m_iconRotated)
+        icon = icon.transformed(QTransform().rotate(180), Qt::SmoothTransformation);
+    return icon;
+}
+
+int CUxTpTextIllus::drawSlices(QPainter& p, const QPixmap& left, const QPixmap& middle,
+                               int middleWidth, const QPixmap& right)
+{
+    int x = 0;
+    p.drawPixmap(x, 0, left);
+    x += left.width();
+    if (middleWidth > 0 && !middle.isNull())
+        p.drawPixmap(QRect(x, 0, middleWidth, right.height()), middle);
+    x += qMax(middleWidth, 0);
+    p.drawPixmap(x, 0, right);
+    return x + right.width();
+}
+
+void CUxTpTextIllus::paintEvent(QPaintEvent* event)
+{
+    const int s = m_state & 3;
+    const double factor = double(UIBaseData::instance()->scale()) * m_imageScale;
+    const QFont font = textFont(true);
+    const QFontMetrics fm(font);
+    const QString text = shownText(font);
+    const int textWidth = fm.horizontalAdvance(text);
+    bool drewImages = false;
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setFont(font);
+    painter.setPen(m_textColors[s]);
+
+    if (!m_images[Normal][Background].isEmpty()) {
+        // Background mode: one image per state cut into three.
+        QString path = m_images[s][Background];
+        if (path.isEmpty())
+            path = m_images[Normal][Background];
+        const QPixmap bg = ButtonImages::load(path);
+        if (!bg.isNull()) {
+            const int ls = qBound(0, m_leftSlice, bg.width());
+            const int ms = qBound(0, m_middleSlice, bg.width() - ls);
+            const QPixmap left = ButtonImages::scaledKeepAspect(bg.copy(0, 0, ls, bg.height()), factor);
+            const QPixmap middle = bg.copy(ls, 0, ms, bg.height());
+            const QPixmap right = ButtonImages::scaledKeepAspect(
+                bg.copy(ls + ms, 0, bg.width() - ls - ms, bg.height()), factor);
+            const int middleWidth = qMax(textWidth + sc(6) + m_extraWidth, sc(30));
+            const int total = drawSlices(painter, left, middle, middleWidth, right);
+            painter.drawText(QRect(left.width(), 0, middleWidth, right.height()), Qt::AlignCenter,
+                             text);
+            const QSize size(total, left.height());
+            if (minimumSize() != size)
+                setMinimumSize(size);
+            if (this->size() != size)
+                resize(size);
+            drewImages = true;
+        }
+    } else if (!m_images[s][LeftSlice].isEmpty() && !m_images[s][MiddleSlice].isEmpty()
+               && !m_images[s][RightSlice].isEmpty()) {
+        const QPixmap left = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[s][LeftSlice]), factor);
+        const QPixmap middle = ButtonImages::load(m_images[s][MiddleSlice]);
+        const QPixmap right = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[s][RightSlice]), factor);
+        if (m_iconVisible) {
+            drawSlices(painter, left, middle, width() - left.width() - right.width(), right);
+        } else {
+            const int marginLeft = sc(m_contentMarginLeft);
+            const int marginRight = sc(m_contentMarginRight);
+            const int middleWidth = qMax(textWidth - marginLeft - marginRight,
+                                         int(std::lround(middle.width() * factor)));
+            const int total = drawSlices(painter, left, middle, middleWidth, right);
+            painter.drawText(QRect(left.width() - marginLeft, 0,
+                                   middleWidth + marginLeft + marginRight, right.height()),
+                             Qt::AlignCenter, text);
+            const QSize size(total, left.height());
+            if (minimumSize() != size)
+                setMinimumSize(size);
+            if (this->size() != size)
+                resize(size);
+        }
+        drewImages = true;
+    }
+
+    if (m_iconVisible) {
+        const QPixmap icon = currentIcon();
+        if (!icon.isNull()) {
+            const int margin = sc(m_iconMargin);
+            const int spacing = text.isEmpty() ? 0 : sc(m_iconTextSpacing);
+            int iconX = margin;
+            int textX = margin;
+            if (m_layoutMode == 2)
+                textX = margin + icon.width() + spacing;
+            else
+                iconX = margin + textWidth + spacing;
+            painter.drawPixmap(iconX, (height() - icon.height()) / 2, icon);
+            if (!drewImages) {
+                if (!text.isEmpty())
+                    painter.drawText(QRect(textX, 0, textWidth, height()), Qt::AlignCenter, text);
+                const int contentWidth =
+                    sc(m_textMargin + m_iconMargin) + spacing + icon.width() + textWidth;
+                if (width() != contentWidth) {
+                    setMinimumWidth(contentWidth);
+                    resize(contentWidth, height());
+                }
+            }
+        }
+    }
+    painter.end();
+    QWidget::paintEvent(event);
+}
+
+QSize CUxTpTextIllus::contentSize()
+{
+    const int s = m_state & 3;
+    const QPixmap left = ButtonImages::load(m_images[s][LeftSlice]);
+    const int height = int(std::lround(left.height() * m_imageScale));
+    QString iconPath = m_icons[s];
+    if (s == Disabled && iconPath.isEmpty())
+        iconPath = m_icons[Normal];
+    int width = this->width();
+    if (!iconPath.isEmpty()) {
+        const QPixmap icon = ButtonImages::load(iconPath);
+        const QFontMetrics fm(textFont(false));
+        width = m_iconTextSpacing + 2 * m_iconMargin + fm.horizontalAdvance(m_text)
+            + int(std::lround(icon.width() * m_iconScale));
+    }
+    return QSize(width, height);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// Whether the desktop draws translucent windows (a compositing manager runs).
+namespace Composition {
+// On X11 asks whether the compositing-manager selection of the default
+// screen has an owner; any other platform is taken as composited.
+// The environment variable TW_COMPOSITION ("0" or "1") and setOverride()
+// take precedence, so tests can run either way.
+bool isEnabled();
+// -1 removes the override, 0 forces off, 1 forces on.
+void setOverride(int state);
+}

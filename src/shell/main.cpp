@@ -1,0 +1,138 @@
+#include "common/log/ReleaseLog.h"
+#include "gui/ShadowDilaog.h"
+#include "gui/UIBaseData/UIBaseData.h"
+#include "gui/main/MainWindow.h"
+#include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
+#include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "platform/PowerOff.h"
+#include "platform/Signals.h"
+#include "platform/SingleInstance.h"
+#include "shell/MessageHook.h"
+#include "shell/SettingsStore.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QString>
+#include <QTranslator>
+#include <QtDebug>
+#include <memory>
+
+namespace {
+
+const char* const kInstanceName = "Tarnwick";
+
+bool isFirstInstance()
+{
+    return SingleInstance::acquire(QLatin1String(kInstanceName));
+}
+
+// OpenGL ES through ANGLE exists only on Windows; the desktop OpenGL of the
+// platform is used here.
+void enableAngleOpenGl()
+{
+}
+
+bool shutdownWindows()
+{
+    return PowerOff::request();
+}
+
+// English first, then the chosen language over it. A file that cannot be
+// loaded leaves the translator empty, and the built-in English shows.
+void installTranslator(QTranslator& translator)
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString english = folder + QStringLiteral("/translation/en.qm");
+    if (!translator.load(english))
+        qInfo() << "no English translation at" << english;
+    const QString code = SettingsStore::instance()->value(QStringLiteral("base/language"));
+    const QString chosen = folder + QStringLiteral("/translation/%1.qm").arg(code);
+    if (chosen != english && !translator.load(chosen))
+        qWarning() << "cannot load translation" << chosen << "- showing built-in English";
+    QCoreApplication::installTranslator(&translator);
+}
+
+// Services tell the user things through this hook; before the main window
+// exists the box simply has no parent.
+void installMessageHook()
+{
+    MessageHook::installCritical([](const QString& title, const QString& text) {
+        MsgDialog::showMsg(text, QString(), QString(), QString(), QString(), QString(), nullptr, title, 1);
+    });
+    MessageHook::flushPending();
+}
+
+int runCrashReport(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTranslator translator;
+    installTranslator(translator);
+    installMessageHook();
+    Signals::installQuitOnTerminate();
+    ErrorDialog dialog(nullptr, true);
+    dialog.show();
+    return app.exec();
+}
+
+int runNormal(int argc, char** argv)
+{
+    const QString level = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("normal");
+    const bool restart = argc > 2 && qstrcmp(argv[2], "restart") == 0;
+
+    // The instance test comes before the log is opened: opening the log
+    // empties it, and a refused second start must not wipe the log of the
+    // running instance.
+    const bool first = isFirstInstance();
+    if (restart) {
+        // The instance that restarted us is still ending; the lock passes
+        // to us as soon as it has gone.
+        SingleInstance::acquireWhenFree(QLatin1String(kInstanceName));
+    } else if (!first) {
+        return -1;
+    }
+
+    enableAngleOpenGl();
+    installAppHandlers(QString::fromLocal8Bit(argv[0]), level);
+
+    auto app = std::make_unique<QApplication>(argc, argv);
+    app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
+
+    Signals::installQuitOnTerminate();
+    SettingsStore* store = SettingsStore::instance();
+    installMessageHook();
+    if (!store->isValid())
+        return 1;   // the store has told the user that there is no space
+
+    QTranslator translator;
+    installTranslator(translator);
+
+    store->setValue(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
+
+    auto* window = new MainWindow(nullptr);
+    window->show(true);
+
+    store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
+    const int code = app->exec();
+    store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("true"));
+
+    if (UIBaseData::instance()->isShutdownRequested())
+        shutdownWindows();
+
+    // The main window is a child of its shadow window when it has one.
+    QWidget* top = window->shadow() && window->parentWidget() == window->shadow()
+        ? static_cast<QWidget*>(window->shadow())
+        : static_cast<QWidget*>(window);
+    delete top;
+    app.reset();
+    return code;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    Q_INIT_RESOURCE(tarnwick_res);
+    if (argc > 1 && qstrcmp(argv[1], "crash") == 0)
+        return runCrashReport(argc, argv);
+    return runNormal(argc, argv);
+}

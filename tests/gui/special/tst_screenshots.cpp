@@ -1,0 +1,193 @@
+// Screenshots of real windows on a virtual X display: the test starts
+// itself again under xvfb-run, then grabs the screen where the windows are.
+
+#include "gui/ShadowDilaog.h"
+#include "gui/UIBaseData/UIBaseData.h"
+#include "gui/main/MainWindow.h"
+#include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
+#include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "platform/Composition.h"
+#include "shell/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QSet>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+QImage grabScreen(QWidget* w)
+{
+    const QRect r(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return w->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+}
+
+struct Colours
+{
+    int distinct = 0;
+    double dominantShare = 1.0;
+};
+
+Colours analyse(const QImage& img)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ++counts[img.pixel(x, y) & 0xFFFFFF];
+    int top = 0;
+    for (int c : qAsConst(counts))
+        top = qMax(top, c);
+    Colours out;
+    out.distinct = counts.size();
+    out.dominantShare = img.isNull() ? 1.0 : double(top) / (img.width() * img.height());
+    return out;
+}
+
+bool near(QRgb c, QRgb ref, int tolerance)
+{
+    return qAbs(qRed(c) - qRed(ref)) <= tolerance && qAbs(qGreen(c) - qGreen(ref)) <= tolerance
+        && qAbs(qBlue(c) - qBlue(ref)) <= tolerance;
+}
+
+int countNear(const QImage& img, QRgb ref, int tolerance)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += near(img.pixel(x, y), ref, tolerance) ? 1 : 0;
+    return n;
+}
+
+void save(const QImage& img, const QString& name)
+{
+    const QString dir = qEnvironmentVariable("TW_BINARY_DIR", QDir::tempPath()) + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    img.save(dir + QLatin1Char('/') + name);
+}
+
+}
+
+class TestScreenshots : public QObject
+{
+    Q_OBJECT
+
+    MainWindow* m_window = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        // A bare X server runs no compositing manager.
+        QVERIFY(!Composition::isEnabled());
+    }
+
+    void mainWindow()
+    {
+        m_window = new MainWindow(nullptr);
+        m_window->show(true);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QCOMPARE(UIBaseData::instance()->scale(), 1.0f);
+        QCOMPARE(m_window->size(), QSize(1078, 710));
+
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(m_window), analyse(shot).distinct > 8), 5000);
+        save(shot, QStringLiteral("mainwindow.png"));
+        QCOMPARE(shot.size(), QSize(1078, 710));
+        const Colours c = analyse(shot);
+        QVERIFY2(c.dominantShare < 0.98, qPrintable(QString::number(c.dominantShare)));
+        // A dark title bar over a light page.
+        QVERIFY(qGray(shot.pixel(300, 12)) < 100);
+        QVERIFY(qGray(shot.pixel(500, 400)) > 200);
+    }
+
+    void messageBox()
+    {
+        QVERIFY(m_window);
+        MsgDialog box(QStringLiteral("Automatic shutdown"), QString(), QString(), QStringLiteral("Shutdown Now"),
+                      QStringLiteral("Cancel"), QString(), nullptr, QStringLiteral("Warning"), 0);
+        QCOMPARE(box.parentWidget(), static_cast<QWidget*>(m_window));
+        box.show(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.size(), QSize(888, 590));
+        // Centred over the main window.
+        QCOMPARE(box.mapToGlobal(QPoint(0, 0)) - m_window->mapToGlobal(QPoint(0, 0)),
+                 QPoint((1078 - 888) / 2, (710 - 590) / 2));
+
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&box), countNear(shot, qRgb(0xFC, 0x67, 0x3A), 12) > 500), 5000);
+        save(shot, QStringLiteral("msgdialog.png"));
+        QCOMPARE(shot.size(), QSize(888, 590));
+        const Colours c = analyse(shot);
+        QVERIFY(c.distinct > 20);
+        QVERIFY(c.dominantShare < 0.95);
+        // The warning sign is painted in the palette's yellow.
+        QVERIFY(countNear(shot, qRgb(0xFE, 0xCE, 0x5B), 10) > 200);
+        box.close();
+    }
+
+    void errorDialog()
+    {
+        QVERIFY(m_window);
+        // A release log and a dump: two of the three rows show.
+        for (const char* key : {"base/Log", "base/dump"}) {
+            QFile f(SettingsStore::fromStoredPath(SettingsStore::instance()->value(QLatin1String(key))));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("report\n");
+        }
+        QFile::remove(SettingsStore::fromStoredPath(SettingsStore::instance()->value(QStringLiteral("base/errorZip"))));
+        ErrorDialog dialog(nullptr, false);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.size(), QSize(888, 590));
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&dialog), countNear(shot, qRgb(0xFC, 0x67, 0x3A), 12) > 500), 5000);
+        save(shot, QStringLiteral("errordialog.png"));
+        QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("widget_log"))->isVisible());
+        QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("widget_dump"))->isVisible());
+        QVERIFY(!dialog.findChild<QWidget*>(QStringLiteral("widget_zip"))->isVisible());
+        QVERIFY(analyse(shot).distinct > 20);
+        dialog.close();
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_window) {
+            m_window->close();
+            // The main window is a child of its shadow window when it has one.
+            QWidget* top = m_window->shadow() && m_window->parentWidget() == m_window->shadow()
+                ? static_cast<QWidget*>(m_window->shadow())
+                : static_cast<QWidget*>(m_window);
+            delete top;
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("TW_XVFB_CHILD")) {
+        qputenv("TW_XVFB_CHILD", "1");
+        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_FONT_DPI", "96");
+        qunsetenv("TW_COMPOSITION");
+        QByteArrayList args = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24 -nolisten tcp", argv[0]};
+        for (int i = 1; i < argc; ++i)
+            args << argv[i];
+        QVector<char*> raw;
+        for (QByteArray& a : args)
+            raw << a.data();
+        raw << nullptr;
+        execvp("xvfb-run", raw.data());
+        qFatal("cannot start xvfb-run: %s", strerror(errno));
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestScreenshots test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_screenshots.moc"

@@ -1,0 +1,108 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error!</source>
+        <translation>エラー！</translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation>パスをコピー</translation>
+    </message>
+    <message>
+        <source>Copy File</source>
+        <translation>ファイルをコピー</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Tip:</source>
+        <translation>ヒント：</translation>
+    </message>
+    <message>
+        <source>Open Mailbox</source>
+        <translation>メールを開く</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Tarnwick didn&apos;t work properly, files below contains the error infomation.Please send the files to our Support Team. Your help will make our product better, Thank you!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@pelodvd.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@marbleton.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support4k@marbleton.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@quenmark.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Please send the files to </source>
+        <translation>1. ファイルを次の宛先に送信してください: </translation>
+    </message>
+    <message>
+        <source>2. You can push the button &amp;quot;Open Mailbox&amp;quot; to open your mail client on this computer, if you don&apos;t have a mail client, please send the files manually.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Quenmark - Downloader</source>
+        <translation>Quenmark - ダウンローダー</translation>
+    </message>
+</context>
+<context>
+    <name>MsgDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Job has been completed. The computer will be shut down after &lt;span style=&quot;color:#ff0000&quot;&gt;%1&lt;/span&gt; sec.</source>
+        <translation>ジョブが完了しました。&lt;span style=&quot;color:#ff0000&quot;&gt;%1&lt;/span&gt; 秒後にコンピューターをシャットダウンします。</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Automatic shutdown</source>
+        <translation>自動シャットダウン</translation>
+    </message>
+    <message>
+        <source>Shutdown Now</source>
+        <translation>今すぐシャットダウン</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+</TS>
