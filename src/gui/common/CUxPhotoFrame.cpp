@@ -1,0 +1,146 @@
+#include "gui/common/CUxPhotoFrame.h"
+
+#include "gui/UIBaseData/UIBaseData.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <cmath>
+
+namespace {
+float currentScale()
+{
+    const float s = UIBaseData::instance()->scale();
+    return s > 0.0f ? s : 1.0f;
+}
+
+QSize mulSize(const QSize& s, float f)
+{
+    return QSize(int(std::lround(s.width() * f)), int(std::lround(s.height() * f)));
+}
+}
+
+CUxPhotoFrame::CUxPhotoFrame(QWidget* parent, const QString& placeholderPath)
+    : QWidget(parent)
+{
+    m_pictureLabel = new QLabel(this);
+    m_pictureLabel->setScaledContents(true);
+    m_pictureLabel->setMouseTracking(true);
+    m_placeholderLabel = new QLabel(this);
+    m_placeholderLabel->setScaledContents(true);
+    setPixmapFile(placeholderPath, 1.0f);
+    m_pictureLabel->clear();
+    m_pictureLabel->hide();
+    m_placeholderLabel->show();
+}
+
+void CUxPhotoFrame::clear()
+{
+    m_pictureLabel->clear();
+    m_pictureLabel->hide();
+    m_placeholderLabel->show();
+}
+
+bool CUxPhotoFrame::setImage(const QImage& image)
+{
+    if (image.isNull()) {
+        clear();
+        return false;
+    }
+    const QPixmap pm = QPixmap::fromImage(image);
+    if (pm.isNull()) {
+        clear();
+        return false;
+    }
+    return fit(pm);
+}
+
+bool CUxPhotoFrame::fit(const QPixmap& p)
+{
+    if (p.isNull()) {
+        clear();
+        return false;
+    }
+    const int mx = UIBaseData::scaled(float(m_marginX));
+    const int my = UIBaseData::scaled(float(m_marginY));
+    const int aw = width() - 2 * mx;
+    const int ah = height() - 2 * my;
+    const double r = double(p.width()) / double(p.height());
+    const double br = ah > 0 ? double(aw) / double(ah) : 0.0;
+    int w;
+    int h;
+    if (ah <= 0 || aw <= 0) {
+        w = qMax(0, aw);
+        h = qMax(0, ah);
+    } else if (r > br) {
+        w = aw;
+        h = int(aw / r);
+    } else {
+        h = ah;
+        w = br > r ? int(h * r) : aw;
+    }
+    w = w / 4 * 4;
+    h = h / 4 * 4;
+    m_pictureLabel->resize(w, h);
+    m_pictureBaseSize = mulSize(QSize(w, h), 1.0f / currentScale());
+    m_pictureLabel->move(mx + (aw - w) / 2, (ah - h) / 2 + my);
+    m_pictureLabel->setPixmap(p);
+    m_pictureLabel->show();
+    m_placeholderLabel->hide();
+    return true;
+}
+
+void CUxPhotoFrame::setPixmapFile(const QString& path, float factor)
+{
+    if (path.isEmpty())
+        return;
+    QPixmap pm(path);
+    if (pm.isNull())
+        return;
+    pm = pm.scaled(mulSize(pm.size(), factor), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const float scale = currentScale();
+    m_placeholderLabel->resize(mulSize(pm.size(), scale));
+    if (!m_placeholderSizeFixed)
+        m_placeholderBaseSize = mulSize(m_placeholderLabel->size(), 1.0f / scale);
+    centre(m_placeholderLabel);
+    m_placeholderLabel->setPixmap(pm);
+    if (!m_pictureLabel->pixmap(Qt::ReturnByValue).isNull()) {
+        m_pictureLabel->show();
+        m_placeholderLabel->hide();
+    } else {
+        m_placeholderLabel->show();
+    }
+}
+
+void CUxPhotoFrame::centre(QLabel* label)
+{
+    label->move((width() - label->width()) / 2, (height() - label->height()) / 2);
+}
+
+bool CUxPhotoFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    return QWidget::eventFilter(watched, event);
+}
+
+void CUxPhotoFrame::resizeEvent(QResizeEvent* event)
+{
+    const float scale = currentScale();
+    m_pictureLabel->resize(mulSize(m_pictureBaseSize, scale));
+    centre(m_pictureLabel);
+    m_placeholderLabel->resize(mulSize(m_placeholderBaseSize, scale));
+    centre(m_placeholderLabel);
+    QWidget::resizeEvent(event);
+}
+
+void CUxPhotoFrame::paintEvent(QPaintEvent* event)
+{
+    QStyleOption opt;
+    opt.initFrom(this);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &opt, &p, this);
+    p.end();
+    QWidget::paintEvent(event);
+}
