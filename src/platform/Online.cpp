@@ -7,10 +7,15 @@
 #include <QMutexLocker>
 #include <QVariant>
 
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <sys/socket.h>
+
 namespace {
 
 QMutex g_mutex;
 std::function<Online::State()> g_override;
+std::function<bool()> g_interfaceCheck;
 
 // NetworkManager's NMState values.
 enum : uint {
@@ -22,6 +27,30 @@ enum : uint {
 
 // Short, so that a stuck bus never holds up the caller for long.
 const int kBusTimeoutMs = 1000;
+
+// An interface besides loopback that is up, has a carrier and an address.
+bool hasActiveInterface()
+{
+    std::function<bool()> fn;
+    {
+        QMutexLocker lock(&g_mutex);
+        fn = g_interfaceCheck;
+    }
+    if (fn)
+        return fn();
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0)
+        return true;   // cannot tell: let the request be tried
+    bool found = false;
+    for (const ifaddrs* a = list; a && !found; a = a->ifa_next) {
+        if (!a->ifa_addr || (a->ifa_flags & IFF_LOOPBACK) || !(a->ifa_flags & IFF_UP)
+            || !(a->ifa_flags & IFF_RUNNING))
+            continue;
+        found = a->ifa_addr->sa_family == AF_INET || a->ifa_addr->sa_family == AF_INET6;
+    }
+    ::freeifaddrs(list);
+    return found;
+}
 
 Online::State askNetworkManager()
 {
@@ -40,8 +69,13 @@ Online::State askNetworkManager()
     const uint st = v.toUInt(&ok);
     if (!ok || st == NmUnknown)
         return Online::State::Unknown;
-    if (st == NmAsleep || st == NmDisconnected || st == NmDisconnecting)
-        return Online::State::Offline;
+    if (st == NmAsleep || st == NmDisconnected || st == NmDisconnecting) {
+        // NetworkManager counts only the devices it manages: a connection set
+        // up elsewhere (ifupdown, systemd-networkd) leaves it "disconnected"
+        // on a machine that is online. Its word is taken only when nothing
+        // else is up either.
+        return hasActiveInterface() ? Online::State::Unknown : Online::State::Offline;
+    }
     return Online::State::Online;
 }
 
@@ -68,6 +102,12 @@ void setStateOverride(std::function<State()> fn)
 {
     QMutexLocker lock(&g_mutex);
     g_override = std::move(fn);
+}
+
+void setInterfaceCheckForTesting(std::function<bool()> fn)
+{
+    QMutexLocker lock(&g_mutex);
+    g_interfaceCheck = std::move(fn);
 }
 
 }

@@ -16,4 +16,8 @@ bool isOnline();
 // Tests: answer with fn instead of asking the system; an empty fn restores.
 void setStateOverride(std::function<State()> fn);
 
+// Tests: whether an interface other than loopback is up with an address,
+// answered by fn instead of the system; an empty fn restores.
+void setInterfaceCheckForTesting(std::function<bool()> fn);
+
 }

@@ -273,6 +273,9 @@ bool SettingsStore::save()
     QSaveFile file(fromStoredPath(m_configFilePath));
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // The file holds the site account's password, enciphered with a key that
+    // anyone can read from the program: keep it to its owner.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     file.write(buildText(m_values));
     return file.commit();
 }

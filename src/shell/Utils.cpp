@@ -101,8 +101,9 @@ QString scaleStyleSheetPx(const QString& styleSheet, float factor)
         bool ok = false;
         const qlonglong value = number.toLongLong(&ok);
         result += styleSheet.midRef(copied, match.capturedStart(1) - copied);
-        if (ok) {
-            const double scaled = std::trunc(double(float(value) * factor));
+        const double scaled = ok ? std::trunc(double(float(value) * factor)) : 0.0;
+        // Beyond the range of a whole number the conversion is undefined.
+        if (ok && std::fabs(scaled) < 9.0e18) {
             result += QStringLiteral("%1px").arg(qlonglong(scaled));
         } else {
             // Digits of another script or a number too long to read: leave it.

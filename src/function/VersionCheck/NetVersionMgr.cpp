@@ -15,12 +15,6 @@ namespace {
 
 const char kTag[] = "Version&Upgrade";
 
-bool isWebAddress(const QUrl& u)
-{
-    const QString s = u.scheme().toLower();
-    return u.isValid() && (s == QLatin1String("http") || s == QLatin1String("https"));
-}
-
 } // namespace
 
 namespace {
@@ -137,13 +131,10 @@ void NetVersionMgr::onDownloadFinished(QByteArray data)
         QString code = s ? s->value(QStringLiteral("base/language")) : QString();
         if (!m_current.versionInfo.descriptionUrls.contains(code))
             code = QStringLiteral("en");
+        // The downloader takes only http(s) addresses from the data; anything
+        // else ends at once with nothing, like a missing address.
         const QUrl address(m_current.versionInfo.descriptionUrls.value(code));
-        // Only web addresses are taken from the data; anything else is
-        // fetched as nothing and fails like a missing address.
-        if (!address.isEmpty() && !isWebAddress(address))
-            qWarning() << "ignoring a description address that is not http(s):" << address.toString();
-        const QUrl target = isWebAddress(address) ? address : QUrl();
-        if (!m_downloader->download(target, QString::fromLatin1(kTag)))
+        if (!m_downloader->download(address, QString::fromLatin1(kTag)))
             finishCheck(false);
         return;
     }

@@ -212,6 +212,31 @@ private slots:
         QCOMPARE(m_srv->requestCount("/loop"), Downloader::kMaxRedirects + 1);
     }
 
+    // A reply beyond the size limit is refused, even one that would parse:
+    // the version file comes over plain HTTP and is never this large.
+    void oversizedReplyRefused()
+    {
+        m_srv->addFile("/en.json", description("en"), "application/json");
+        const QByteArray json = QStringLiteral("{\"version\":\"8.4\",\"en\":\"%1\"}")
+                                    .arg(m_srv->url("/en.json").toString())
+                                    .toUtf8();
+        LocalHttpServer::Route padded;
+        padded.body = json + QByteArray(int(Downloader::kMaxBodyBytes), ' ');
+        m_srv->addRoute("/version.json", padded);
+        auto mgr = manager("/version.json");
+        QSignalSpy spy(mgr.get(), &NetVersionMgr::doNetVersionChecked);
+        mgr->checkVersion(false);
+        QVERIFY(spy.wait(10000));
+        QCOMPARE(spy.at(0).at(0).toBool(), false);
+        QCOMPARE(m_srv->requestCount("/en.json"), 0);
+        // Within the limit the same document is read.
+        padded.body = json + QByteArray(1000, ' ');
+        m_srv->addRoute("/version.json", padded);
+        QVERIFY(!mgr->checkVersion(true));
+        QVERIFY(spy.wait(10000));
+        QCOMPARE(spy.at(1).at(0).toBool(), true);
+    }
+
     void stalledTransferEndsByTimer()
     {
         LocalHttpServer::Route stall;

@@ -50,21 +50,29 @@ private slots:
     void networkManagerStates_data()
     {
         QTest::addColumn<uint>("nmState");
+        QTest::addColumn<bool>("otherInterfaceUp");
         QTest::addColumn<int>("expected");
-        QTest::newRow("unknown") << 0u << int(Online::State::Unknown);
-        QTest::newRow("asleep") << 10u << int(Online::State::Offline);
-        QTest::newRow("disconnected") << 20u << int(Online::State::Offline);
-        QTest::newRow("disconnecting") << 30u << int(Online::State::Offline);
-        QTest::newRow("connecting") << 40u << int(Online::State::Online);
-        QTest::newRow("local") << 50u << int(Online::State::Online);
-        QTest::newRow("global") << 70u << int(Online::State::Online);
+        QTest::newRow("unknown") << 0u << false << int(Online::State::Unknown);
+        QTest::newRow("asleep") << 10u << false << int(Online::State::Offline);
+        QTest::newRow("disconnected") << 20u << false << int(Online::State::Offline);
+        QTest::newRow("disconnecting") << 30u << false << int(Online::State::Offline);
+        QTest::newRow("connecting") << 40u << false << int(Online::State::Online);
+        QTest::newRow("local") << 50u << false << int(Online::State::Online);
+        QTest::newRow("global") << 70u << false << int(Online::State::Online);
+        // A connection that NetworkManager does not manage (ifupdown,
+        // systemd-networkd): its "disconnected" is no proof of being offline.
+        QTest::newRow("disconnected, unmanaged link up") << 20u << true << int(Online::State::Unknown);
+        QTest::newRow("asleep, unmanaged link up") << 10u << true << int(Online::State::Unknown);
+        QTest::newRow("global, no other link") << 70u << false << int(Online::State::Online);
     }
     void networkManagerStates()
     {
         if (!m_haveBus)
             QSKIP("no dbus-daemon");
         QFETCH(uint, nmState);
+        QFETCH(bool, otherInterfaceUp);
         QFETCH(int, expected);
+        Online::setInterfaceCheckForTesting([otherInterfaceUp] { return otherInterfaceUp; });
         QDBusConnection bus = QDBusConnection::systemBus();
         QVERIFY(bus.isConnected());
         QVERIFY(bus.registerService("org.freedesktop.NetworkManager"));
@@ -74,6 +82,7 @@ private slots:
         QCOMPARE(Online::isOnline(), expected != int(Online::State::Offline));
         bus.unregisterObject("/org/freedesktop/NetworkManager");
         bus.unregisterService("org.freedesktop.NetworkManager");
+        Online::setInterfaceCheckForTesting(nullptr);
     }
 
     void overrideWins()

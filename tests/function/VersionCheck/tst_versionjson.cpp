@@ -99,11 +99,14 @@ private slots:
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("nextRate");
         QTest::newRow("no ads keeps defaults") << QByteArray("{}") << "" << 100 << 100;
+        // The picture is fetched at once: loopback addresses on a closed
+        // port, so that the test never reaches out to the network.
         QTest::newRow("picture when bigpicture empty")
-            << QByteArray("{\"ads\":{\"bigpicture\":\"\",\"picture\":\"http://p/s.png\",\"rate\":30,\"next_rate\":70}}")
-            << "http://p/s.png" << 30 << 70;
-        QTest::newRow("bigpicture first") << QByteArray("{\"ads\":{\"bigpicture\":\"http://b\",\"picture\":\"http://p\"}}")
-                                          << "http://b" << 0 << 0;
+            << QByteArray("{\"ads\":{\"bigpicture\":\"\",\"picture\":\"http://127.0.0.1:1/s.png\",\"rate\":30,\"next_rate\":70}}")
+            << "http://127.0.0.1:1/s.png" << 30 << 70;
+        QTest::newRow("bigpicture first")
+            << QByteArray("{\"ads\":{\"bigpicture\":\"http://127.0.0.1:1/b\",\"picture\":\"http://127.0.0.1:1/p\"}}")
+            << "http://127.0.0.1:1/b" << 0 << 0;
         QTest::newRow("fraction cut") << QByteArray("{\"ads\":{\"rate\":12.9,\"next_rate\":-3.7}}") << "" << 12 << -3;
         QTest::newRow("out of range clamped") << QByteArray("{\"ads\":{\"rate\":1e20,\"next_rate\":-1e20}}") << ""
                                               << int(std::numeric_limits<qint32>::max())

@@ -54,6 +54,7 @@ private slots:
     void cipherMatchesOpenssl();
     void cipherEdgeCases();
     void encryptedValues();
+    void configFileIsPrivate();
     void tempItemsAtStartAndExit();
     void imageFolderOutsideIsNeverDeleted();
     void folderDefaultsReplaceMissingOnly();
@@ -85,6 +86,27 @@ void TstSettingsStore::freshStartWritesEveryDefault()
         QVERIFY2(text.contains("\r\n" + QByteArray(k) + "="), k);
 
     SettingsStore again(dir.path());
+    // The fixed defaults, as later starts and other programs read them.
+    const char* const fixed[][2] = {
+        {"base/language", "en"}, {"base/useHw", "true"}, {"base/lowChanceShowingAd", "false"},
+        {"base/lowChanceToShowOneYear", "false"}, {"base/site", "qorvdvd"}, {"setting/shutdown", "false"},
+        {"setting/openFolder", "true"}, {"setting/notify", "true"}, {"media/autoCopy", "true"},
+        {"dvd/lang", "en"}, {"youtube/modifyDate", "1970-01-01"}, {"youtube/opendir", "true"},
+        {"youtube/subscribeNew", "true"}, {"youtube/subscribeOnce", "false"},
+        {"youtube/subscribeDownloaded", "false"}, {"youtube/searchRecordCount", "10"},
+        {"youtube/downloadFullList", "false"}, {"youtube/langCode", "Auto"}};
+    for (const auto& kv : fixed)
+        QVERIFY2(again.storedValue(kv[0]) == QLatin1String(kv[1]), kv[0]);
+    QCOMPARE(again.value("base/dump"), QDir::toNativeSeparators(dir.filePath("Error File.dmp")));
+    QCOMPARE(again.value("base/errorZip"), QDir::toNativeSeparators(dir.filePath("Error File.zip")));
+    QCOMPARE(again.value("base/configFilePath"), QDir::toNativeSeparators(dir.filePath("config.ini")));
+    QCOMPARE(again.value("base/customProfilePath"), QDir::toNativeSeparators(dir.filePath("profile")));
+    QCOMPARE(again.value("youtube/path"), QDir::toNativeSeparators(dir.filePath("youtube")));
+    QCOMPARE(again.value("youtube/download"), again.value("youtube/download_music"));
+    QCOMPARE(again.value("dvd/folder"),
+             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)));
+    QCOMPARE(again.value("media/document"),
+             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
     QCOMPARE(again.value("base/configPath"), QDir::toNativeSeparators(QDir(dir.path()).absolutePath()));
     QCOMPARE(again.value("base/Log"), QDir::toNativeSeparators(dir.filePath("log.txt")));
     QCOMPARE(again.value("base/criticalLog"), QDir::toNativeSeparators(dir.filePath("Error File.txt")));
@@ -290,6 +312,28 @@ void TstSettingsStore::encryptedValues()
     QVERIFY(store.value("youtube/pw").isEmpty());
     QVERIFY(store.encryptedValue("youtube/pw").isEmpty());
     QVERIFY(store.encryptedValue("youtube/missing").isEmpty());
+}
+
+// It holds the site password: others on the machine must not read it, also
+// when an older file was readable by everyone.
+void TstSettingsStore::configFileIsPrivate()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("config.ini");
+    writeFile(path, "[g]\r\nk=v\r\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                            | QFileDevice::ReadOther));
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                            | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    SettingsStore store(dir.path(), false);
+    store.setEncryptedValue("youtube/pw", "secret");
+    QCOMPARE(QFile::permissions(path) & others, QFileDevice::Permissions());
+    QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner);
+
+    QTemporaryDir fresh;
+    SettingsStore first(fresh.path(), false);
+    first.setValue("g/k", "v");
+    QCOMPARE(QFile::permissions(fresh.filePath("config.ini")) & others, QFileDevice::Permissions());
 }
 
 void TstSettingsStore::tempItemsAtStartAndExit()

@@ -125,6 +125,8 @@ void TestUtils::scaleStyleSheet_data()
     QTest::newRow("at the very end") << "1px" << 3.0f << "3px";
     QTest::newRow("too long to read") << "a{width:99999999999999999999999px;}" << 2.0f
                                       << "a{width:99999999999999999999999px;}";
+    QTest::newRow("too large once scaled") << "a{width:9000000000000000000px;}" << 2.0f
+                                           << "a{width:9000000000000000000px;}";
 }
 
 void TestUtils::scaleStyleSheet()

@@ -96,6 +96,13 @@ void Downloader::run()
         QNetworkReply* reply = nam.get(request);
         QEventLoop loop;
         connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        bool tooLarge = false;
+        connect(reply, &QNetworkReply::downloadProgress, reply, [&](qint64 received, qint64 total) {
+            if (!tooLarge && qMax(received, total) > kMaxBodyBytes) {
+                tooLarge = true;
+                reply->abort();
+            }
+        });
         bool stopped;
         {
             QMutexLocker lock(&m_loopMutex);
@@ -111,7 +118,11 @@ void Downloader::run()
         }
         const bool finished = reply->isFinished();
 
-        if (reply->error() != QNetworkReply::NoError) {
+        if (tooLarge) {
+            qWarning().noquote() << m_tag + QStringLiteral(" download err: reply larger than")
+                                 << kMaxBodyBytes << "bytes";
+            body.clear();
+        } else if (reply->error() != QNetworkReply::NoError) {
             qWarning().noquote() << m_tag + QStringLiteral(" download err:")
                                  << QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(reply->error())
                                  << reply->errorString();
@@ -124,7 +135,7 @@ void Downloader::run()
         QUrl next;
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         const QByteArray location = reply->rawHeader("Location");
-        if (finished && status >= 300 && status <= 399 && !location.isEmpty()) {
+        if (finished && !tooLarge && status >= 300 && status <= 399 && !location.isEmpty()) {
             const QUrl target = m_url.resolved(QUrl::fromEncoded(location.trimmed()));
             if (!isWebAddress(target))
                 qWarning() << m_tag << "refusing redirection to" << target.toString();

@@ -34,6 +34,9 @@ public:
 
     static constexpr int kDefaultTimeoutMs = 30000;
     static constexpr int kMaxRedirects = 10;
+    // The version file and the descriptions are a few kilobytes; a reply
+    // beyond this is refused rather than held in memory.
+    static constexpr qint64 kMaxBodyBytes = 8 * 1024 * 1024;
 
 signals:
     void doFinished(QByteArray data);
