@@ -1,0 +1,652 @@
+#include "function/Youtube/private/Analyser/AnalyseThread.h"
+
+#include "function/Youtube/Youtube.h"
+#include "function/Youtube/private/Analyser/PlayItemAnalyser.h"
+#include "function/Youtube/private/Analyser/PlaylistAnalyser.h"
+#include "function/Youtube/private/DownloaderProgram.h"
+#include "shell/Utils.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QMutexLocker>
+#include <QReadLocker>
+#include <QWriteLocker>
+
+using Youtube_Structure::Item;
+using Youtube_Structure::List;
+using Youtube_Structure::Lists;
+
+namespace {
+QString validName(QString text)
+{
+    return toValidFileName(text, QStringLiteral(" "));
+}
+}
+
+AnalyseThread::AnalyseThread(QObject* parent) : QThread(parent)
+{
+    registerYoutubeMetaTypes();
+}
+
+AnalyseThread::~AnalyseThread()
+{
+    m_stop.storeRelaxed(1);
+    {
+        QMutexLocker l(&m_poolLock);
+        for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
+            p->stop();
+        for (PlayItemAnalyser* p : qAsConst(m_itemPool))
+            p->stop();
+        m_memberFreed.wakeAll();
+    }
+    // The thread first: it may be about to hand a job to a member.
+    wait();
+    for (PlaylistAnalyser* p : qAsConst(m_playlistPool)) {
+        p->wait();
+        delete p;
+    }
+    for (PlayItemAnalyser* p : qAsConst(m_itemPool)) {
+        p->wait();
+        delete p;
+    }
+}
+
+QReadWriteLock& AnalyseThread::modelLock()
+{
+    static QReadWriteLock lock;
+    return lock;
+}
+
+void AnalyseThread::pauseUnlessStopped(const QAtomicInt& stop, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!stop.loadRelaxed() && timer.elapsed() < ms)
+        QThread::msleep(20);
+}
+
+Lists* AnalyseThread::init(const QString& url, const QString& user, const QString& password, int* error)
+{
+    if (isRunning())
+        return nullptr;
+    m_filtered = false;
+    m_stop.storeRelaxed(0);
+    m_ready.storeRelaxed(0);
+    m_lists = new Lists;
+    m_url = url;
+    m_user = user;
+    m_password = password;
+    m_error = YtbNoError;
+    {
+        QMutexLocker l(&m_queueLock);
+        m_additional = false;
+        m_serving = true;
+        m_queue.clear();
+    }
+    m_progress.storeRelaxed(0);
+    m_total.storeRelaxed(0);
+
+    // Blocking-queued: the thread goes on only once this loop has let go.
+    QEventLoop loop;
+    const QMetaObject::Connection c = connect(this, &AnalyseThread::doReady, &loop, &QEventLoop::quit,
+                                              Qt::BlockingQueuedConnection);
+    start();
+    loop.exec();
+    disconnect(c);
+    if (error)
+        *error = m_error;
+    return m_lists.load();
+}
+
+void AnalyseThread::stop()
+{
+    if (!isRunning())
+        return;
+    m_stop.storeRelaxed(1);
+    QMutexLocker l(&m_poolLock);
+    for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
+        p->stop();
+    for (PlayItemAnalyser* p : qAsConst(m_itemPool))
+        p->stop();
+    m_memberFreed.wakeAll();
+}
+
+void AnalyseThread::analyseItem(int index)
+{
+    // Only after the first pass announced its result; before that the
+    // caller is still waiting in init.
+    if (!m_filtered || !m_ready.loadRelaxed())
+        return;
+    Lists* result = lists();
+    if (!result || result->isEmpty())
+        return;
+    Item* item = nullptr;
+    {
+        QWriteLocker l(&modelLock());
+        item = result->first().items.ptr(index);
+        if (!item)
+            return;
+        if (item->analysing && item->status == YtbNoError)
+            return;
+        item->analysed = false;
+        item->status = YtbNoError;
+    }
+    itemNotification(0, index);
+
+    QMutexLocker l(&m_queueLock);
+    m_queue.append(item);
+    if (!m_serving) {
+        m_serving = true;
+        m_additional = true;
+        // The thread may still be leaving after deciding to end; it no
+        // longer waits for anything from this thread.
+        if (isRunning())
+            wait();
+        start();
+    }
+}
+
+void AnalyseThread::setReady()
+{
+    m_ready.storeRelaxed(1);
+    emit doReady();
+}
+
+void AnalyseThread::itemNotification(int playlistIndex, int index)
+{
+    if (!m_ready.loadRelaxed())
+        return;
+    emit doPlaylistItemReady(playlistIndex, index, nullptr);
+    if (index == 0)
+        emit doPlaylistItemReady(playlistIndex, -1, nullptr);
+    if (index == -1)
+        return;
+    const int total = m_total.loadRelaxed();
+    if (total > 1)
+        emit doProgress(m_progress.fetchAndAddRelaxed(1) + 1, total);
+}
+
+void AnalyseThread::onPlaylistItemReady(int playlistIndex, int index)
+{
+    itemNotification(playlistIndex, index);
+}
+
+// Runs on the member's thread. Whether the news is passed on is decided by
+// the ready flag as it stands when the entry ends, not when the graphical
+// thread gets round to it: a one-item analysis that turns ready meanwhile
+// must not report its item after the fact.
+void AnalyseThread::relayMemberReady(int playlistIndex, int index)
+{
+    if (!m_ready.loadRelaxed())
+        return;
+    QMetaObject::invokeMethod(this, [this, playlistIndex, index] { onPlaylistItemReady(playlistIndex, index); },
+                              Qt::QueuedConnection);
+}
+
+bool AnalyseThread::getListsJsonArray(const QJsonObject& object, QJsonArray* array, const QByteArray& json)
+{
+    if (!object.contains(QStringLiteral("_type"))
+        || object.value(QStringLiteral("_type")).toString().toLower() != QLatin1String("playlist"))
+        return false;
+    if (!object.contains(QStringLiteral("extractor"))
+        || !object.value(QStringLiteral("extractor")).toString().toLower().contains(QLatin1String("playlists")))
+        return false;
+    if (!object.contains(QStringLiteral("entries"))) {
+        qWarning() << "playlist(s) json analyse error: entries is empty :" << json;
+        return false;
+    }
+    *array = object.value(QStringLiteral("entries")).toArray();
+    return true;
+}
+
+bool AnalyseThread::parseLists(const QByteArray& json, Lists* lists, const QString& url)
+{
+    const QJsonObject top = QJsonDocument::fromJson(json).object();
+    QJsonArray entries;
+    if (getListsJsonArray(top, &entries, json)) {
+        Lists built;
+        for (const QJsonValue& e : qAsConst(entries)) {
+            if (!e.isObject())
+                continue;
+            List list;
+            list.url = e.toObject().value(QStringLiteral("url")).toString();
+            if (list.url.isEmpty())
+                return false;
+            built.append(std::move(list));
+        }
+        QWriteLocker l(&modelLock());
+        while (!built.isEmpty())
+            lists->append(built.takeAt(0));
+        return true;
+    }
+    List list;
+    list.title = QStringLiteral("Loading...");
+    list.url = url;
+    QWriteLocker l(&modelLock());
+    lists->append(std::move(list));
+    return true;
+}
+
+QByteArray AnalyseThread::getPlayLists()
+{
+    QByteArray output;
+    Lists* result = lists();
+    m_error = DownloaderRun::pageRun(
+        m_url, m_user, m_password, [this] { return m_stop.loadRelaxed() != 0; },
+        [&](const QByteArray& json) {
+            output = json;
+            return parseLists(json, result, m_url);
+        });
+    if (m_error == YtbNoError && result->size() == 1)
+        return output;
+    return QByteArray();
+}
+
+void AnalyseThread::endAnalysis()
+{
+    m_sleepInhibitor.release();
+    qInfo() << "Ytb AnalyseThread end";
+}
+
+void AnalyseThread::analyseError(bool announced)
+{
+    Lists* result = m_lists.exchange(nullptr);
+    if (!announced)
+        delete result;
+    setReady();
+    {
+        QMutexLocker l(&m_queueLock);
+        m_serving = false;
+        m_queue.clear();
+    }
+    endAnalysis();
+}
+
+void AnalyseThread::releaseMember(QThread* member)
+{
+    QMutexLocker l(&m_poolLock);
+    m_busy.remove(member);
+    m_memberFreed.wakeAll();
+}
+
+PlaylistAnalyser* AnalyseThread::freePlaylistAnalyser()
+{
+    QMutexLocker l(&m_poolLock);
+    for (;;) {
+        if (m_stop.loadRelaxed())
+            return nullptr;
+        if (m_playlistPool.size() < kPoolSize) {
+            auto* p = new PlaylistAnalyser;
+            p->moveToThread(thread());
+            connect(p, &PlaylistAnalyser::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady,
+                    Qt::DirectConnection);
+            connect(p, &QThread::finished, this, [this, p] { releaseMember(p); }, Qt::DirectConnection);
+            m_playlistPool.append(p);
+            m_busy.insert(p);
+            return p;
+        }
+        for (PlaylistAnalyser* p : qAsConst(m_playlistPool)) {
+            if (!m_busy.contains(p)) {
+                m_busy.insert(p);
+                l.unlock();
+                p->wait();          // its thread may still be leaving
+                return p;
+            }
+        }
+        m_memberFreed.wait(&m_poolLock);
+    }
+}
+
+PlayItemAnalyser* AnalyseThread::freeItemAnalyser()
+{
+    QMutexLocker l(&m_poolLock);
+    for (;;) {
+        if (m_stop.loadRelaxed())
+            return nullptr;
+        if (m_itemPool.size() < kPoolSize) {
+            auto* p = new PlayItemAnalyser;
+            p->moveToThread(thread());
+            connect(p, &PlayItemAnalyser::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady,
+                    Qt::DirectConnection);
+            connect(p, &QThread::finished, this, [this, p] { releaseMember(p); }, Qt::DirectConnection);
+            m_itemPool.append(p);
+            m_busy.insert(p);
+            return p;
+        }
+        for (PlayItemAnalyser* p : qAsConst(m_itemPool)) {
+            if (!m_busy.contains(p)) {
+                m_busy.insert(p);
+                l.unlock();
+                p->wait();
+                return p;
+            }
+        }
+        m_memberFreed.wait(&m_poolLock);
+    }
+}
+
+void AnalyseThread::waitPlaylistPool()
+{
+    QList<PlaylistAnalyser*> pool;
+    {
+        QMutexLocker l(&m_poolLock);
+        pool = m_playlistPool;
+    }
+    for (PlaylistAnalyser* p : qAsConst(pool))
+        p->wait();
+}
+
+void AnalyseThread::waitItemPool()
+{
+    QList<PlayItemAnalyser*> pool;
+    {
+        QMutexLocker l(&m_poolLock);
+        pool = m_itemPool;
+    }
+    for (PlayItemAnalyser* p : qAsConst(pool))
+        p->wait();
+}
+
+void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int listIndex, int itemIndex,
+                                       QString* listThumbnail, bool several)
+{
+    member->analyse(item, listIndex, itemIndex, listThumbnail, m_user, m_password, several);
+    // An item that came with its formats is finished without a thread;
+    // one that ran has been released by its finished signal already.
+    if (!member->isRunning())
+        releaseMember(member);
+}
+
+void AnalyseThread::setItemCancelled(Item* item)
+{
+    QWriteLocker l(&modelLock());
+    item->analysed = true;
+    item->status = YtbCancelled;
+    item->checkState = 0;
+    item->analysing = false;
+}
+
+void AnalyseThread::run()
+{
+    emit doStart();
+    bool additional = false;
+    {
+        QMutexLocker l(&m_queueLock);
+        additional = m_additional;
+    }
+    if (additional) {
+        getAdditionalItems();
+        return;
+    }
+
+    qInfo() << "Ytb AnalyseThread start:" << m_url;
+    m_sleepInhibitor.acquire(QStringLiteral("Analysing a web address"));
+    m_ready.storeRelaxed(0);
+
+    QByteArray json = getPlayLists();
+    bool several = json.isEmpty();
+    Lists* result = lists();
+    if (result->isEmpty() && m_error == YtbHttpsFailed) {
+        m_url.replace(QStringLiteral("https://"), QStringLiteral("http://"));
+        json = getPlayLists();
+        several = json.isEmpty();
+    }
+    if (result->isEmpty()) {
+        analyseError(false);
+        return;
+    }
+    if (result->size() != 1)
+        setReady();
+
+    PlaylistAnalyser::resetAnalysedItemCount();
+    if (several) {
+        for (int i = 0; i < result->size(); ++i) {
+            PlaylistAnalyser* member = freePlaylistAnalyser();
+            const bool stopping = m_stop.loadRelaxed() != 0;
+            if (stopping || !member || PlaylistAnalyser::analysedItemCount() >= kListEntryLimit) {
+                if (member)
+                    releaseMember(member);
+                waitPlaylistPool();
+                for (int j = i; j < result->size(); ++j) {
+                    {
+                        QWriteLocker l(&modelLock());
+                        (*result)[j].status = stopping || !member ? YtbCancelled : YtbLimitReached;
+                    }
+                    itemNotification(j, -1);
+                }
+                break;
+            }
+            member->analyse(result->ptr(i), i, m_user, m_password);
+        }
+    } else {
+        PlaylistAnalyser* member = freePlaylistAnalyser();
+        if (member) {
+            const bool complete = member->parsePlayList(json, result->ptr(0));
+            releaseMember(member);
+            QWriteLocker l(&modelLock());
+            m_filtered = Youtube::instance()->filterSubscribedList(result, complete);
+        }
+    }
+
+    waitPlaylistPool();
+    emit doPlaylistItemReady(-1, -1, result);
+
+    if (!m_ready.loadRelaxed()) {
+        int count = 0;
+        {
+            QReadLocker l(&modelLock());
+            count = result->first().items.size();
+        }
+        if (count == 0) {
+            analyseError(true);
+            return;
+        }
+        if (count != 1)
+            setReady();
+    }
+
+    List& first = result->first();
+    if (m_filtered) {
+        QList<int> skipped;
+        {
+            QReadLocker l(&modelLock());
+            for (int k = 0; k < first.items.size(); ++k)
+                if (!first.items[k].analyseIt)
+                    skipped.append(k);
+        }
+        for (int k : qAsConst(skipped))
+            itemNotification(0, k);
+    }
+
+    {
+        QReadLocker l(&modelLock());
+        int total = m_total.loadRelaxed();
+        for (const List& list : qAsConst(*result))
+            for (const Item& item : list.items)
+                if (item.analyseIt)
+                    ++total;
+        m_total.storeRelaxed(total);
+    }
+
+    const bool manyItems = m_total.loadRelaxed() > 1;
+    QString firstTitle;
+    {
+        QReadLocker l(&modelLock());
+        firstTitle = validName(first.title);
+    }
+    for (int l = 0; l < result->size(); ++l) {
+        List& list = (*result)[l];
+        int itemCount = 0;
+        QString listFolder;
+        {
+            QReadLocker lock(&modelLock());
+            itemCount = list.items.size();
+            if (several)
+                listFolder = QStringLiteral("%1/%2/").arg(firstTitle, validName(list.title));
+            else if (itemCount > 1)
+                listFolder = validName(list.siteTitle) + QLatin1Char('/');
+        }
+        for (int k = 0; k < itemCount; ++k) {
+            Item* item = list.items.ptr(k);
+            {
+                QWriteLocker lock(&modelLock());
+                if (!item->analyseIt)
+                    continue;
+                item->analysing = true;
+            }
+            PlayItemAnalyser* member = freeItemAnalyser();
+            if (m_stop.loadRelaxed()) {
+                if (member)
+                    releaseMember(member);
+                waitItemPool();
+                {
+                    QWriteLocker lock(&modelLock());
+                    item->analysing = false;
+                }
+                for (int idx = k; idx < itemCount; ++idx) {
+                    setItemCancelled(list.items.ptr(idx));
+                    itemNotification(l, idx);
+                }
+                break;
+            }
+            if (!member) {
+                QWriteLocker lock(&modelLock());
+                item->analysing = false;
+                continue;
+            }
+            if (!listFolder.isEmpty()) {
+                QWriteLocker lock(&modelLock());
+                item->listFolder = listFolder;
+            }
+            handToItemAnalyser(member, item, l, k, k == 0 ? &list.thumbnail : nullptr, manyItems);
+        }
+
+        waitItemPool();
+        {
+            QWriteLocker lock(&modelLock());
+            int n = list.items.size();
+            int checked = 0;
+            int unchecked = 0;
+            for (Item& item : list.items) {
+                if (item.status == YtbNoError) {
+                    if (item.checkState == 2)
+                        ++checked;
+                    else
+                        ++unchecked;
+                } else {
+                    item.checkState = 0;
+                    --n;
+                }
+            }
+            list.checkState = 1;
+            if (checked == n)
+                list.checkState = 2;
+            if (unchecked == n)
+                list.checkState = 0;
+            if (n == 0) {
+                // A list that was never analysed (entry limit) or whose own
+                // run failed keeps the status that says why.
+                if (!list.subscribed && list.status == YtbNoError)
+                    list.status = m_stop.loadRelaxed() ? YtbCancelled : YtbAnalyseFailed;
+                list.checkState = 0;
+            }
+            list.analysed = true;
+        }
+        itemNotification(l, -1);
+    }
+
+    waitItemPool();
+    emit doPlaylistItemReady(-1, -1, result);
+
+    if (!m_ready.loadRelaxed()) {
+        {
+            QReadLocker lock(&modelLock());
+            if (result->size() == 1 && result->first().items.size() == 1)
+                m_error = result->first().items.first().status;
+        }
+        if (m_error != YtbNoError)
+            m_lists = nullptr;      // announced above: the receiver owns it
+        setReady();
+        if (m_error != YtbNoError) {
+            {
+                QMutexLocker l(&m_queueLock);
+                m_serving = false;
+                m_queue.clear();
+            }
+            m_stop.storeRelaxed(0);
+            endAnalysis();
+            return;
+        }
+    }
+    getAdditionalItems();
+}
+
+void AnalyseThread::getAdditionalItems()
+{
+    qInfo() << "Ytb additionl anlyse start";
+    for (;;) {
+        Item* item = nullptr;
+        {
+            QMutexLocker l(&m_queueLock);
+            if (m_queue.isEmpty()) {
+                l.unlock();
+                waitItemPool();
+                l.relock();
+                if (m_queue.isEmpty()) {
+                    // From here a new request starts the thread anew.
+                    m_serving = false;
+                    l.unlock();
+                    emit doPlaylistItemReady(-1, -1, lists());
+                    emit doFinished();
+                    m_stop.storeRelaxed(0);
+                    endAnalysis();
+                    return;
+                }
+            }
+            item = m_queue.takeFirst();
+        }
+        {
+            QWriteLocker l(&modelLock());
+            item->analysing = true;
+        }
+        PlayItemAnalyser* member = freeItemAnalyser();
+        Lists* result = lists();
+        List& first = result->first();
+        if (m_stop.loadRelaxed()) {
+            if (member)
+                releaseMember(member);
+            waitItemPool();
+            setItemCancelled(item);
+            int k = -1;
+            {
+                QReadLocker l(&modelLock());
+                k = first.items.indexOf(item);
+            }
+            if (k >= 0)
+                itemNotification(0, k);
+            continue;
+        }
+        if (!member) {
+            QWriteLocker l(&modelLock());
+            item->analysing = false;
+            continue;
+        }
+        int k = -1;
+        int count = 0;
+        {
+            QWriteLocker l(&modelLock());
+            item->listFolder = validName(first.siteTitle) + QLatin1Char('/');
+            k = first.items.indexOf(item);
+            count = first.items.size();
+            if (k < 0)
+                item->analysing = false;
+        }
+        if (k < 0) {
+            releaseMember(member);
+            continue;
+        }
+        handToItemAnalyser(member, item, 0, k, k == 0 ? &first.thumbnail : nullptr, count > 1);
+    }
+}

@@ -1,0 +1,213 @@
+#include "function/Youtube/private/Downloader/DownloadThread.h"
+
+#include "function/Youtube/private/Downloader/ItemDownloader.h"
+#include "platform/SleepInhibitor.h"
+
+#include <QDebug>
+#include <QMutexLocker>
+
+DownloadThread::DownloadThread(QObject* parent) : QThread(parent)
+{
+    for (int i = 0; i < kWorkerCount; ++i) {
+        auto* w = new ItemDownloader(this);
+        w->setEndedCallback([this](ItemDownloader* worker, DownloadItem* job, const QString& title, int result) {
+            workerEnded(worker, job, title, result);
+        });
+        m_workers.append(w);
+    }
+}
+
+DownloadThread::~DownloadThread()
+{
+    {
+        QMutexLocker l(&m_lock);
+        m_stopping = true;
+        m_queue.clear();
+        for (ItemDownloader* w : qAsConst(m_workers))
+            w->stop(false);
+        m_changed.wakeAll();
+    }
+    for (ItemDownloader* w : qAsConst(m_workers))
+        w->wait();
+    wait();
+}
+
+int DownloadThread::busyCountLocked() const
+{
+    int n = 0;
+    for (ItemDownloader* w : m_workers)
+        if (w->isBusy())
+            ++n;
+    return n;
+}
+
+int DownloadThread::busyCount() const
+{
+    QMutexLocker l(&m_lock);
+    return busyCountLocked();
+}
+
+bool DownloadThread::isRunningJobLocked(DownloadItem* item) const
+{
+    for (ItemDownloader* w : m_workers)
+        if (w->isBusy() && w->currentJob() == item)
+            return true;
+    return false;
+}
+
+QList<DownloadItem*> DownloadThread::runningJobs() const
+{
+    QMutexLocker l(&m_lock);
+    QList<DownloadItem*> jobs;
+    for (ItemDownloader* w : m_workers)
+        if (DownloadItem* j = w->currentJob())
+            jobs.append(j);
+    return jobs;
+}
+
+bool DownloadThread::add(const QList<DownloadItem*>& items)
+{
+    if (items.isEmpty() || items.contains(nullptr))
+        return false;
+    const bool live = items.first()->isLiveStream;
+    for (DownloadItem* item : items)
+        if (item->isLiveStream != live)
+            return false;         // one batch is of one kind
+
+    bool needStart = false;
+    {
+        QMutexLocker l(&m_lock);
+        const int pending = busyCountLocked() + m_queue.size();
+        if (pending > 0 && live != m_liveBatch)
+            return false;
+        if (live) {
+            // Every recording needs a worker of its own the moment it starts.
+            int fresh = 0;
+            for (DownloadItem* item : items)
+                if (!m_queue.contains(item) && !isRunningJobLocked(item))
+                    ++fresh;
+            if (pending >= kWorkerCount || pending + fresh > kWorkerCount)
+                return false;
+        }
+        m_liveBatch = live;
+        for (DownloadItem* item : items) {
+            if (!m_batchJobs.contains(item))
+                m_batchJobs.append(item);
+            if (!m_queue.contains(item) && !isRunningJobLocked(item))
+                m_queue.append(item);
+        }
+        // A run that was told to stop carries on with these jobs instead of
+        // ending and dropping them.
+        m_stopping = false;
+        if (!m_active) {
+            m_active = true;
+            needStart = true;
+        }
+        m_changed.wakeAll();
+    }
+    if (needStart) {
+        // The last run has reported and is returning; let it.
+        if (isRunning())
+            wait();
+        start(QThread::InheritPriority);
+    }
+    return true;
+}
+
+void DownloadThread::stop(DownloadItem* item, bool detach)
+{
+    if (!item)
+        return;
+    QMutexLocker l(&m_lock);
+    m_queue.removeAll(item);
+    m_batchJobs.removeAll(item);
+    m_outcomes.remove(item);
+    for (ItemDownloader* w : qAsConst(m_workers))
+        w->stop(item, detach);
+    m_changed.wakeAll();
+}
+
+void DownloadThread::stopAll(bool detach, bool waitForWorkers)
+{
+    {
+        QMutexLocker l(&m_lock);
+        m_queue.clear();
+        m_batchJobs.clear();
+        m_outcomes.clear();
+        if (m_active)
+            m_stopping = true;
+        for (ItemDownloader* w : qAsConst(m_workers))
+            w->stop(detach);
+        m_changed.wakeAll();
+    }
+    if (waitForWorkers) {
+        for (ItemDownloader* w : qAsConst(m_workers)) {
+            // A worker is idle once it has told its end; then its thread
+            // only returns.
+            while (w->isBusy())
+                w->wait(50);
+            w->wait();
+        }
+    }
+}
+
+void DownloadThread::workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result)
+{
+    QMutexLocker l(&m_lock);
+    if (job && m_batchJobs.contains(job))
+        m_outcomes.insert(job, Outcome{title, result});
+    worker->setIdle();
+    m_changed.wakeAll();
+}
+
+void DownloadThread::run()
+{
+    SleepInhibitor awake;
+    awake.acquire(QStringLiteral("Downloading"));
+    qDebug() << "Thread Test: DownloadThread start";
+
+    QStringList succeeded, failed;
+    {
+        QMutexLocker l(&m_lock);
+        for (;;) {
+            const int busy = busyCountLocked();
+            if (m_stopping) {
+                if (busy == 0)
+                    break;
+            } else if (!m_queue.isEmpty()) {
+                ItemDownloader* idle = nullptr;
+                for (ItemDownloader* w : qAsConst(m_workers))
+                    if (!w->isBusy()) {
+                        idle = w;
+                        break;
+                    }
+                if (idle) {
+                    idle->start(m_queue.takeFirst());
+                    continue;
+                }
+            } else if (busy == 0) {
+                break;
+            }
+            m_changed.wait(&m_lock);
+        }
+        // Decided under the lock: a batch added from now on starts a new run.
+        m_stopping = false;
+        m_queue.clear();
+        for (DownloadItem* job : qAsConst(m_batchJobs)) {
+            const auto it = m_outcomes.constFind(job);
+            if (it == m_outcomes.constEnd())
+                continue;          // never ran
+            if (it->result == DownloadItem::DownloadSuccess)
+                succeeded.append(it->title);
+            else if (it->result == DownloadItem::DownloadFormatUnavailable
+                     || it->result == DownloadItem::DownloadInterrupted || it->result == DownloadItem::DownloadFailed)
+                failed.append(it->title);
+        }
+        m_batchJobs.clear();
+        m_outcomes.clear();
+        m_active = false;
+    }
+    emit doDownloadFinished(succeeded, failed);
+    qDebug() << "Thread Test: DownloadThread end";
+    awake.release();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data_structure/DownloadItem/DownloadItem.h"
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QStringList>
+#include <QThread>
+#include <QWaitCondition>
+
+class ItemDownloader;
+
+// The engine's download dispatcher: a queue of waiting jobs and five
+// workers. A worker that ends takes the next waiting job at once. When the
+// queue is empty and every worker idle, the batch is reported with one
+// doDownloadFinished. The jobs belong to the download page's rows.
+class DownloadThread : public QThread
+{
+    Q_OBJECT
+public:
+    static constexpr int kWorkerCount = 5;
+
+    explicit DownloadThread(QObject* parent = nullptr);
+    ~DownloadThread() override;
+
+    // Queues a batch; false (nothing queued) for an empty batch, a batch
+    // that mixes live recordings and ordinary jobs, one of the other kind
+    // than the jobs queued or running, or live recordings that would not
+    // all get a worker at once.
+    bool add(const QList<DownloadItem*>& items);
+    int busyCount() const;
+    QList<DownloadItem*> runningJobs() const;
+    // Takes item out of the queue and stops its run. detach: the caller
+    // destroys item right after.
+    void stop(DownloadItem* item, bool detach);
+    // Empties the queue and stops every worker; wait: returns only when
+    // every worker has ended.
+    void stopAll(bool detach, bool wait);
+
+    const QList<ItemDownloader*>& workers() const { return m_workers; }
+
+signals:
+    // The titles of the batch's jobs that succeeded and that failed; jobs
+    // the user stopped or cancelled stand in neither.
+    void doDownloadFinished(QStringList successedFiles, QStringList failedFiles);
+
+protected:
+    void run() override;
+
+private:
+    void workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result);
+    int busyCountLocked() const;
+    bool isRunningJobLocked(DownloadItem* item) const;
+
+    struct Outcome
+    {
+        QString title;
+        int result = 0;
+    };
+
+    mutable QMutex m_lock;             // everything below but m_workers
+    QWaitCondition m_changed;          // a job came, a worker ended, a stop
+    bool m_stopping = false;
+    QList<DownloadItem*> m_queue;
+    QList<ItemDownloader*> m_workers;
+    bool m_liveBatch = false;
+    QList<DownloadItem*> m_batchJobs;
+    QHash<DownloadItem*, Outcome> m_outcomes;   // jobs of the batch that ran
+    bool m_active = false;             // a dispatch run is under way
+};

@@ -1,0 +1,450 @@
+#include "function/Youtube/private/Upgrade/UpgradeYtb.h"
+
+#include "function/Youtube/private/DownloaderProgram.h"
+#include "function/Youtube/private/Upgrade/HttpDownload.h"
+#include "shell/SettingsStore.h"
+#include "shell/ZipExtract.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+
+const char kDateFormat[] = "yyyy-MM-dd";
+const char kStagingPrefix[] = ".upgrade-staging-";
+const char kPreviousPrefix[] = ".upgrade-previous-";
+
+QMutex g_defaultUrlLock;
+QString g_defaultUrl;
+
+SettingsStore* settings() { return SettingsStore::instance(); }
+
+QString engineFolder()
+{
+    return SettingsStore::fromStoredPath(settings()->value(QStringLiteral("youtube/path")));
+}
+
+QString packPath()
+{
+    return SettingsStore::fromStoredPath(settings()->value(QStringLiteral("youtube/pack")));
+}
+
+bool removePath(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
+bool pathExists(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+bool moveTo(const QString& from, const QString& to)
+{
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    return QDir().rename(from, to);
+}
+
+// What a pack holds, as read from its own directory, and the units that
+// are moved into place: a top-level file, or a child of a top-level
+// folder (so a newer "downloader-dlp/yt_dlp" replaces the old package as a
+// whole, while the folder's other files stay).
+struct PackContents
+{
+    bool readable = false;
+    QList<QPair<QString, qint64>> files;   // cleaned name, size
+    QStringList units;
+};
+
+PackContents readPack(const QString& pack)
+{
+    PackContents c;
+    ZipArchiveHandle* zip = zipOpenFile(pack);
+    if (!zip)
+        return c;
+    ZipEntryInfo info;
+    if (zipGetEntry(zip, -1, &info) != ZIP_OK) {
+        zipClose(zip);
+        return c;
+    }
+    const int count = info.index;
+    QSet<QString> seen;
+    for (int i = 0; i < count; ++i) {
+        ZipEntryInfo entry;
+        if (zipGetEntry(zip, i, &entry) != ZIP_OK) {
+            zipClose(zip);
+            return c;
+        }
+        const QString name = entry.name;
+        if (name.isEmpty())
+            continue;
+        const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (parts.isEmpty() || UpgradeYtb::isProtectedName(parts.first()))
+            continue;
+        if (!(entry.attributes & ZIP_ATTR_DIRECTORY))
+            c.files.append({parts.join(QLatin1Char('/')), entry.uncompressedSize});
+        const QString unit = parts.size() == 1 ? parts.first() : parts.mid(0, 2).join(QLatin1Char('/'));
+        if (!seen.contains(unit)) {
+            seen.insert(unit);
+            c.units.append(unit);
+        }
+    }
+    zipClose(zip);
+    c.readable = true;
+    return c;
+}
+
+} // namespace
+
+UpgradeYtb::UpgradeYtb(QObject* parent) : QThread(parent), m_stallTimeoutMs(HttpDownload::kStallTimeoutMs)
+{
+}
+
+UpgradeYtb::~UpgradeYtb()
+{
+    if (download)
+        download->stop();
+    wait();
+}
+
+QString UpgradeYtb::defaultDescriptionUrl()
+{
+    QMutexLocker l(&g_defaultUrlLock);
+    if (!g_defaultUrl.isEmpty())
+        return g_defaultUrl;
+    return QStringLiteral("https://download.qorvdvd.com/youtube/upgradeYoutube.config");
+}
+
+void UpgradeYtb::setDefaultDescriptionUrl(const QString& url)
+{
+    QMutexLocker l(&g_defaultUrlLock);
+    g_defaultUrl = url;
+}
+
+bool UpgradeYtb::isProtectedName(const QString& topLevelName)
+{
+    return topLevelName == QLatin1String("AP") || topLevelName.startsWith(QLatin1String("SubscribeLists.db"))
+           || topLevelName == QLatin1String("downloading.json")
+           || topLevelName.startsWith(QLatin1String(".upgrade-"));
+}
+
+void UpgradeYtb::runAndWait(int newMode)
+{
+    mode = newMode;
+    QEventLoop loop;
+    // Queued: a thread that ends before the loop runs still quits it.
+    connect(this, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    start();
+    loop.exec();
+    wait();
+}
+
+bool UpgradeYtb::checkUpgrade(bool& force)
+{
+    qInfo() << "ytb check upgrade";
+    if (m_busy) {
+        qWarning() << "engine upgrade already busy; check refused";
+        return false;
+    }
+    m_busy = true;
+
+    HttpDownload fetch;
+    fetch.setStallTimeout(m_stallTimeoutMs);
+    bool fetched = false;
+    const QString stored = settings()->value(QStringLiteral("youtube/upcheckUrl")).trimmed();
+    if (!stored.isEmpty())
+        fetched = fetch.getUrl(stored, data);
+    if (!fetched)
+        fetched = fetch.getUrl(defaultDescriptionUrl(), data);
+
+    if (fetched) {
+        runAndWait(0);
+    } else {
+        qWarning() << "GotUpdateInfo failed.";
+        forceUpgrade = false;
+    }
+
+    if (!QFileInfo::exists(DownloaderProgram::launcherPath()))
+        needUpgrade = true;
+
+    force = forceUpgrade;
+    m_busy = false;
+    if (fetched && needUpgrade) {
+        qInfo() << "ytb needupgrade";
+        return true;
+    }
+    return false;
+}
+
+void UpgradeYtb::analyse()
+{
+    needUpgrade = false;
+    forceUpgrade = false;
+    m_packSha256.clear();
+
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError) {
+        qWarning("json error, %d %s\nData: %s", int(error.error), qPrintable(error.errorString()),
+                 data.left(4096).constData());
+        upgradeUrls.clear();
+        return;
+    }
+    const QJsonObject o = doc.object();
+    const QString lastModif = o.value(QStringLiteral("lastModif")).toString();
+    const QString upcheck = o.value(QStringLiteral("upcheckUrl")).toString().trimmed();
+    if (!upcheck.isEmpty()) {
+        if (HttpDownload::isAllowedUrl(QUrl::fromUserInput(upcheck)))
+            settings()->setValue(QStringLiteral("youtube/upcheckUrl"), upcheck);
+        else
+            qWarning() << "description address not stored, it is neither https nor local:" << upcheck;
+    }
+
+    upgradeUrls.clear();
+    const QJsonObject packs = o.value(QStringLiteral("upgradeUrl_2")).toObject();
+    for (const QString& key : packs.keys()) {
+        const QString address = packs.value(key).toString().trimmed();
+        if (address.isEmpty())
+            continue;
+        if (HttpDownload::isAllowedUrl(QUrl::fromUserInput(address)))
+            upgradeUrls.append(address);
+        else
+            qWarning() << "pack address refused, it is neither https nor local:" << address;
+    }
+
+    const QString digest = o.value(QStringLiteral("sha256")).toString().trimmed().toLower();
+    if (!digest.isEmpty()) {
+        const QByteArray raw = QByteArray::fromHex(digest.toLatin1());
+        if (raw.size() != 32 || raw.toHex() != digest.toLatin1()) {
+            qWarning() << "description carries an unreadable pack digest; no pack can be trusted";
+            upgradeUrls.clear();
+        } else {
+            m_packSha256 = raw;
+        }
+    }
+
+    const QDate installed = QDate::fromString(settings()->value(QStringLiteral("youtube/modifyDate")), kDateFormat);
+    const QDate server = QDate::fromString(lastModif, kDateFormat);
+    serverDate = server.isValid() ? QDateTime(server, QTime(0, 0)) : QDateTime();
+    if (installed.isValid() && server.isValid() && installed.daysTo(server) >= 1)
+        needUpgrade = true;
+
+    if (o.contains(QStringLiteral("version")) && o.value(QStringLiteral("version")).toInt(0) > 4) {
+        needUpgrade = true;
+        forceUpgrade = true;
+    }
+
+    if (upgradeUrls.isEmpty())
+        needUpgrade = false;
+}
+
+bool UpgradeYtb::startDownload()
+{
+    if (m_busy) {
+        qWarning() << "engine upgrade already busy; download refused";
+        return false;
+    }
+    if (upgradeUrls.isEmpty()) {
+        emit doFinished();
+        return false;
+    }
+    m_busy = true;
+    qInfo() << "start upgrade ytb";
+
+    download = new HttpDownload;
+    download->setStallTimeout(m_stallTimeoutMs);
+    connect(download, &HttpDownload::doProgress, this, &UpgradeYtb::doProgress, Qt::DirectConnection);
+
+    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    const QString chosen = upgradeUrls.at(int(random.bounded(quint32(upgradeUrls.size()))));
+    bool fetched = download->getUrl(chosen, data);
+    delete download;
+    download = nullptr;
+
+    if (fetched && !m_packSha256.isEmpty()) {
+        const QByteArray actual = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+        if (actual != m_packSha256) {
+            qWarning() << "ytb upgrade failed: the pack's digest" << actual.toHex() << "is not the described"
+                       << m_packSha256.toHex();
+            fetched = false;
+        }
+    }
+
+    bool ok = false;
+    if (fetched) {
+        needUpgrade = false;
+        runAndWait(1);
+        ok = needUpgrade;
+    } else {
+        qWarning() << "ytb upgrade failed: download failed";
+    }
+    data.clear();
+    m_busy = false;
+    emit doFinished();
+    return ok;
+}
+
+void UpgradeYtb::stopDownload()
+{
+    qInfo() << "UpgradeYtb stop cmd sended";
+    if (download)
+        download->stop();
+}
+
+void UpgradeYtb::run()
+{
+    qDebug() << "Thread Test: UpgradeYtb start";
+    if (mode == 0)
+        analyse();
+    else if (mode == 1 && write())
+        extract();
+    qDebug() << "Thread Test: UpgradeYtb end";
+}
+
+bool UpgradeYtb::write()
+{
+    qInfo() << "ytb pack write start";
+    const QString engine = engineFolder();
+    const QString pack = packPath();
+    if (!QFileInfo::exists(engine)) {
+        qInfo() << "Create ytb dir";
+        if (!QDir().mkpath(engine))
+            qWarning() << "ytb dir created failed:" << engine;
+    }
+    QDir().mkpath(QFileInfo(pack).absolutePath());
+
+    QSaveFile file(pack);
+    qint64 written = -1;
+    if (file.open(QIODevice::WriteOnly)) {
+        qInfo() << "Data size:" << data.size();
+        written = file.write(data);
+        qInfo() << "writeted size:" << written;
+        if (written == data.size() && file.commit()) {
+            qInfo() << "ytb pack write success";
+            return true;
+        }
+        file.cancelWriting();
+    }
+    qWarning() << "ytb pack write failed!" << file.errorString();
+    qWarning() << "path:" << engine;
+    qWarning() << "packet:" << pack;
+    qWarning() << "disk free size:" << SettingsStore::freeDiskSpace(engine);
+    needUpgrade = false;
+    return false;
+}
+
+bool UpgradeYtb::extract()
+{
+    const QString pack = packPath();
+    const QString engine = engineFolder();
+    needUpgrade = false;
+
+    // Staging folders a crashed upgrade left behind.
+    const QStringList stale = QDir(engine).entryList({QLatin1String(kStagingPrefix) + QLatin1Char('*')},
+                                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : stale)
+        QDir(QDir(engine).filePath(name)).removeRecursively();
+
+    const PackContents contents = readPack(pack);
+    QTemporaryDir staging(QDir(engine).filePath(QLatin1String(kStagingPrefix) + QStringLiteral("XXXXXX")));
+    bool ok = contents.readable && !contents.units.isEmpty() && staging.isValid();
+    if (!contents.readable)
+        qWarning() << "the pack is not a readable archive:" << pack;
+    else if (contents.units.isEmpty())
+        qWarning() << "the pack holds nothing for the engine folder";
+    if (ok && !extractZip(pack, staging.path())) {
+        qWarning() << "the pack could not be unpacked";
+        ok = false;
+    }
+    // Everything the pack lists must be there, whole.
+    for (int i = 0; ok && i < contents.files.size(); ++i) {
+        const QFileInfo unpacked(QDir(staging.path()).filePath(contents.files.at(i).first));
+        if (!unpacked.isFile() || unpacked.size() != contents.files.at(i).second) {
+            qWarning() << "unpacked entry missing or incomplete:" << contents.files.at(i).first;
+            ok = false;
+        }
+    }
+
+    if (ok) {
+        // Move the pack's entries into place, the replaced ones aside; any
+        // failure puts back what was moved.
+        QTemporaryDir previous(QDir(engine).filePath(QLatin1String(kPreviousPrefix) + QStringLiteral("XXXXXX")));
+        ok = previous.isValid();
+        struct Moved
+        {
+            QString unit;
+            bool hadOld;
+            bool parentExisted;
+        };
+        QList<Moved> done;
+        for (int i = 0; ok && i < contents.units.size(); ++i) {
+            const QString unit = contents.units.at(i);
+            const QString target = QDir(engine).filePath(unit);
+            const QString newer = QDir(staging.path()).filePath(unit);
+            const QString old = QDir(previous.path()).filePath(unit);
+            if (!pathExists(newer))
+                continue;
+            const bool hadOld = pathExists(target);
+            const bool parentExisted = QFileInfo(QFileInfo(target).absolutePath()).isDir();
+            if (hadOld && !moveTo(target, old)) {
+                qWarning() << "cannot move aside" << target;
+                ok = false;
+                break;
+            }
+            if (!moveTo(newer, target)) {
+                qWarning() << "cannot move into place" << target;
+                if (hadOld)
+                    moveTo(old, target);
+                ok = false;
+                break;
+            }
+            done.append({unit, hadOld, parentExisted});
+        }
+        if (!ok) {
+            bool restored = true;
+            for (int i = done.size() - 1; i >= 0; --i) {
+                const QString target = QDir(engine).filePath(done.at(i).unit);
+                removePath(target);
+                if (!done.at(i).parentExisted)
+                    QDir(engine).rmpath(QFileInfo(done.at(i).unit).path());
+                if (done.at(i).hadOld && !moveTo(QDir(previous.path()).filePath(done.at(i).unit), target))
+                    restored = false;
+            }
+            if (!restored && previous.isValid()) {
+                // Keep what could not be put back rather than lose it.
+                previous.setAutoRemove(false);
+                qCritical() << "engine upgrade could not restore the previous engine; it is kept in"
+                            << previous.path();
+            }
+        }
+    }
+
+    if (!ok) {
+        qWarning() << "ytb extract failed";
+        return false;
+    }
+
+    const bool removed = QFile::remove(pack);
+    qInfo() << "pack file removed:" << removed;
+    qInfo() << "ytb extract success";
+    const QDate date = serverDate.isValid() ? serverDate.date() : QDate::currentDate();
+    settings()->setValue(QStringLiteral("youtube/modifyDate"), date.toString(kDateFormat));
+    needUpgrade = true;
+    return true;
+}

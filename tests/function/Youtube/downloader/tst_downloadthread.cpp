@@ -1,0 +1,201 @@
+#include "EngineTestEnv.h"
+#include "FakeScripts.h"
+
+#include "function/Youtube/private/Downloader/DownloadThread.h"
+#include "function/Youtube/private/Downloader/ItemDownloader.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+#include <memory>
+#include <vector>
+
+// The dispatcher: five workers, the next job the moment one ends, the
+// admission rules and the batch report.
+class TstDownloadThread : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_root;
+    EngineTestEnv::Folders m_f;
+
+    static std::unique_ptr<DownloadItem> makeJob(const QString& path, bool live = false)
+    {
+        auto job = std::make_unique<DownloadItem>();
+        job->title = QStringLiteral("T") + QString(path).remove(QLatin1Char('/'));
+        job->url = QStringLiteral("http://fake.example") + path;
+        job->isLiveStream = live;
+        DownloadMedia m;
+        m.formatID = QStringLiteral("18");
+        m.srcExt = QStringLiteral("mp4");
+        m.tarExt = QStringLiteral("mp4");
+        job->medias.append(m);
+        job->setChosenMediaIndex(0);
+        return job;
+    }
+
+    static QList<DownloadItem*> ptrs(const std::vector<std::unique_ptr<DownloadItem>>& jobs)
+    {
+        QList<DownloadItem*> out;
+        for (const auto& j : jobs)
+            out.append(j.get());
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        m_f = EngineTestEnv::setUp(m_root.path());
+        QVERIFY(EngineTestEnv::installFake(m_f, FakeScripts::downloads()));
+    }
+
+    void cleanup()
+    {
+        QTRY_VERIFY(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty());
+        for (const QString& f : QDir(m_f.video).entryList(QDir::Files))
+            QFile::remove(QDir(m_f.video).filePath(f));
+    }
+
+    void sixJobs()
+    {
+        DownloadThread dt;
+        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        jobs.push_back(makeJob(QStringLiteral("/delay/1")));        // ends first, after ~0.2 s
+        for (int i = 2; i <= 5; ++i)
+            jobs.push_back(makeJob(QStringLiteral("/slow%1").arg(i)));
+        jobs.push_back(makeJob(QStringLiteral("/ok6")));
+
+        QElapsedTimer firstEnd;
+        QElapsedTimer sixthStart;
+        connect(jobs[0].get(), &DownloadItem::doFinish, this, [&] { firstEnd.start(); });
+        connect(jobs[5].get(), &DownloadItem::doStarted, this, [&] { sixthStart.start(); });
+
+        QVERIFY(dt.add(ptrs(jobs)));
+        QTRY_COMPARE(dt.busyCount(), 5);
+        QCOMPARE(dt.runningJobs().size(), 5);
+        QVERIFY(!dt.runningJobs().contains(jobs[5].get()));
+        // Adding a running or queued job again changes nothing.
+        QVERIFY(dt.add({jobs[1].get(), jobs[5].get()}));
+
+        QTRY_VERIFY(firstEnd.isValid() && sixthStart.isValid());
+        // Started by the worker that ended, without a scan interval.
+        QVERIFY2(firstEnd.elapsed() - sixthStart.elapsed() < 300,
+                 qPrintable(QString::number(firstEnd.elapsed() - sixthStart.elapsed())));
+        QTRY_VERIFY(jobs[5]->resultSafe() == 0 && dt.busyCount() == 4);
+
+        // The slow ones are stopped by the user: in neither list.
+        for (int i = 1; i <= 4; ++i)
+            dt.stop(jobs[i].get(), false);
+        QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 10000);
+        QCOMPARE(report.first().at(0).toStringList(), (QStringList{"Tdelay1", "Tok6"}));
+        QCOMPARE(report.first().at(1).toStringList(), QStringList());
+        for (int i = 1; i <= 4; ++i)
+            jobs[i]->removeTempFolder(true);
+    }
+
+    void batchReport()
+    {
+        DownloadThread dt;
+        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        jobs.push_back(makeJob(QStringLiteral("/ok-a")));
+        jobs.push_back(makeJob(QStringLiteral("/slow-b")));
+        jobs.push_back(makeJob(QStringLiteral("/fail-c")));
+        QVERIFY(dt.add(ptrs(jobs)));
+        QTRY_VERIFY(jobs[1]->progressSafe() >= 10);
+        dt.stop(jobs[1].get(), false);
+        QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 10000);
+        QCOMPARE(report.first().at(0).toStringList(), QStringList{QStringLiteral("Tok-a")});
+        QCOMPARE(report.first().at(1).toStringList(), QStringList{QStringLiteral("Tfail-c")});
+        jobs[1]->removeTempFolder(true);
+
+        // The dispatcher is idle again and takes the next batch.
+        QTRY_VERIFY(!dt.isRunning());
+        auto again = makeJob(QStringLiteral("/ok-d"));
+        QVERIFY(dt.add({again.get()}));
+        QTRY_COMPARE(report.count(), 2);
+        QCOMPARE(report.last().at(0).toStringList(), QStringList{QStringLiteral("Tok-d")});
+    }
+
+    void admission()
+    {
+        DownloadThread dt;
+        QVERIFY(!dt.add({}));
+        auto live1 = makeJob(QStringLiteral("/slow-l1"), true);
+        auto normal = makeJob(QStringLiteral("/slow-n"));
+        QVERIFY(!dt.add({live1.get(), normal.get()}));      // one batch, one kind
+
+        QVERIFY(dt.add({normal.get()}));
+        QVERIFY(!dt.add({live1.get()}));                    // not while a normal one runs
+        dt.stopAll(false, true);
+        QCOMPARE(dt.busyCount(), 0);
+        for (ItemDownloader* w : dt.workers())
+            QVERIFY(!w->isRunning());
+        normal->removeTempFolder(true);
+
+        std::vector<std::unique_ptr<DownloadItem>> lives;
+        for (int i = 0; i < 3; ++i)
+            lives.push_back(makeJob(QStringLiteral("/slow-live%1").arg(i), true));
+        QVERIFY(dt.add(ptrs(lives)));
+        auto n2 = makeJob(QStringLiteral("/ok-n2"));
+        QVERIFY(!dt.add({n2.get()}));                       // nor the reverse
+        auto l4 = makeJob(QStringLiteral("/slow-l4"), true);
+        auto l5 = makeJob(QStringLiteral("/slow-l5"), true);
+        auto l6 = makeJob(QStringLiteral("/slow-l6"), true);
+        QVERIFY(!dt.add({l4.get(), l5.get(), l6.get()}));   // six recordings, five workers
+        QVERIFY(dt.add({l4.get(), l5.get()}));
+        QVERIFY(!dt.add({l6.get()}));
+        QTRY_COMPARE(dt.busyCount(), 5);
+
+        // stopAll with wait returns only once every worker has ended.
+        dt.stopAll(false, true);
+        for (ItemDownloader* w : dt.workers()) {
+            QVERIFY(!w->isBusy());
+            QVERIFY(!w->isRunning());
+        }
+        QTRY_VERIFY(!dt.isRunning());
+        QVERIFY(dt.add({n2.get()}));                        // a normal batch after the live ones
+        QTRY_VERIFY(!dt.isRunning() && n2->resultSafe() == 0);
+        for (auto& j : lives)
+            j->removeTempFolder(true);
+        l4->removeTempFolder(true);
+        l5->removeTempFolder(true);
+    }
+
+    // Jobs added while the dispatcher decides to end are neither lost nor
+    // reported twice: every job runs, every report names only jobs that ran.
+    void addWhileEnding()
+    {
+        DownloadThread dt;
+        QStringList reported;
+        connect(&dt, &DownloadThread::doDownloadFinished, this,
+                [&reported](const QStringList& ok, const QStringList&) { reported += ok; });
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        for (int i = 0; i < 6; ++i) {
+            jobs.push_back(makeJob(QStringLiteral("/ok-race%1").arg(i)));
+            QVERIFY(dt.add({jobs.back().get()}));
+            QTest::qWait(40 * i);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(reported.size(), 6, 15000);
+        reported.sort();
+        QCOMPARE(reported, (QStringList{"Tok-race0", "Tok-race1", "Tok-race2", "Tok-race3", "Tok-race4", "Tok-race5"}));
+    }
+
+    void destroyWhileRunning()
+    {
+        auto job = makeJob(QStringLiteral("/slow-destroy"));
+        QElapsedTimer t;
+        {
+            DownloadThread dt;
+            QVERIFY(dt.add({job.get()}));
+            QTRY_VERIFY(job->progressSafe() >= 10);
+            t.start();
+        }
+        QVERIFY(t.elapsed() < 5000);
+        job->removeTempFolder(true);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDownloadThread)
+#include "tst_downloadthread.moc"

@@ -1,0 +1,524 @@
+#include "LocalHttpServer.h"
+
+#include "function/Youtube/private/DownloaderProgram.h"
+#include "function/Youtube/private/Upgrade/HttpDownload.h"
+#include "function/Youtube/private/Upgrade/UpgradeYtb.h"
+#include "platform/Online.h"
+#include "shell/SettingsStore.h"
+
+#include <QtTest>
+
+namespace {
+
+SettingsStore* settings() { return SettingsStore::instance(); }
+
+using Files = QMap<QString, QByteArray>;
+
+// Bytes that do not compress, so damage lands inside an entry's data.
+QByteArray noise(int size)
+{
+    QRandomGenerator g(42);
+    QByteArray b(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        b[i] = char(g.bounded(256));
+    return b;
+}
+
+// Builds a zip with Python's zipfile (deflated), entries in map order.
+bool makeZip(const QString& zipPath, const Files& files)
+{
+    QJsonObject spec;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        spec.insert(it.key(), QString::fromLatin1(it.value().toBase64()));
+    QTemporaryFile specFile;
+    if (!specFile.open())
+        return false;
+    specFile.write(QJsonDocument(spec).toJson());
+    specFile.flush();
+    const char* script =
+        "import base64, json, sys, zipfile\n"
+        "spec = json.load(open(sys.argv[1]))\n"
+        "with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:\n"
+        "    for name in sorted(spec):\n"
+        "        z.writestr(name, base64.b64decode(spec[name]))\n";
+    QProcess p;
+    p.start("/usr/bin/python3", {"-c", script, specFile.fileName(), zipPath});
+    return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return f.write(bytes) == bytes.size();
+}
+
+QByteArray description(const QString& lastModif, const QStringList& packs, const QJsonValue& version = QJsonValue(),
+                       const QString& sha = QString(), const QString& upcheck = QString())
+{
+    QJsonObject o;
+    if (!lastModif.isEmpty())
+        o["lastModif"] = lastModif;
+    if (!packs.isEmpty()) {
+        QJsonObject urls;
+        for (int i = 0; i < packs.size(); ++i)
+            urls[QStringLiteral("url%1").arg(i)] = packs.at(i);
+        o["upgradeUrl_2"] = urls;
+    }
+    if (!version.isUndefined())
+        o["version"] = version;
+    if (!sha.isEmpty())
+        o["sha256"] = sha;
+    if (!upcheck.isEmpty())
+        o["upcheckUrl"] = upcheck;
+    return QJsonDocument(o).toJson();
+}
+
+} // namespace
+
+class TestUpgrade : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir* m_engine = nullptr;
+    LocalHttpServer* m_server = nullptr;
+    QString engine() const { return m_engine->path(); }
+    QString packFile() const { return m_engine->filePath("pack/youtube_dl.zip"); }
+    QString descPath() const { return QStringLiteral("/youtube/upgradeYoutube.config"); }
+
+    void setEnginePresent(bool present)
+    {
+        const QString launcher = DownloaderProgram::launcherPath();
+        if (present)
+            QVERIFY(writeFile(launcher, "# launcher\n"));
+        else
+            QFile::remove(launcher);
+    }
+
+    // An installed engine with the user's files beside it.
+    void installOldEngine()
+    {
+        QVERIFY(writeFile(engine() + "/downloader-dlp/downloader", "old launcher"));
+        QVERIFY(writeFile(engine() + "/downloader-dlp/yt_dlp/__init__.py", "old package"));
+        QVERIFY(writeFile(engine() + "/downloader-dlp/yt_dlp/old_module.py", "stale"));
+        QVERIFY(writeFile(engine() + "/downloader-dlp/keep.txt", "kept"));
+        QVERIFY(writeFile(engine() + "/AP", "accounts of the user"));
+        QVERIFY(writeFile(engine() + "/SubscribeLists.db", "subscriptions"));
+        QVERIFY(writeFile(engine() + "/downloading.json", "unfinished"));
+    }
+
+    void verifyOldEngineIntact()
+    {
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("old launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("old package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/old_module.py"), QByteArray("stale"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        verifyUserFilesIntact();
+    }
+
+    void verifyUserFilesIntact()
+    {
+        QCOMPARE(readFile(engine() + "/AP"), QByteArray("accounts of the user"));
+        QCOMPARE(readFile(engine() + "/SubscribeLists.db"), QByteArray("subscriptions"));
+        QCOMPARE(readFile(engine() + "/downloading.json"), QByteArray("unfinished"));
+    }
+
+    QStringList leftovers() const
+    {
+        return QDir(engine()).entryList({".upgrade-*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static Files newPack()
+    {
+        return Files{{"downloader-dlp/downloader", "new launcher"},
+                     {"downloader-dlp/yt_dlp/__init__.py", "new package"},
+                     {"downloader-dlp/yt_dlp/extractor/x.py", noise(50000)},
+                     {"AP", "a pack must not replace accounts"},
+                     {"downloading.json", "nor the unfinished list"},
+                     {"tools/readme.txt", "new tool"}};
+    }
+
+    // Runs a check against the served description; returns the result.
+    bool check(UpgradeYtb& up, bool& force)
+    {
+        force = false;
+        return up.checkUpgrade(force);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_engine = new QTemporaryDir;
+        QVERIFY(m_engine->isValid());
+        settings()->setValue("youtube/path", SettingsStore::toStoredPath(engine()));
+        settings()->setValue("youtube/pack", SettingsStore::toStoredPath(packFile()));
+        m_server = new LocalHttpServer;
+        QVERIFY(m_server->start(true));
+        UpgradeYtb::setDefaultDescriptionUrl(m_server->url(descPath()).toString());
+        Online::setStateOverride([] { return Online::State::Unknown; });
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_server;
+        delete m_engine;
+    }
+
+    void init()
+    {
+        m_server->clearRoutes();
+        m_server->clearRequests();
+        settings()->setValue("youtube/upcheckUrl", QString());
+        settings()->setValue("youtube/modifyDate", "2024-03-10");
+        Online::setStateOverride([] { return Online::State::Unknown; });
+    }
+
+    void allowedAddresses_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("https") << "https://example.com/a" << true;
+        QTest::newRow("http remote") << "http://example.com/a" << false;
+        QTest::newRow("http loopback") << "http://127.0.0.1:8080/a" << true;
+        QTest::newRow("http localhost") << "http://localhost/a" << true;
+        QTest::newRow("http ipv6 loopback") << "http://[::1]:80/a" << true;
+        QTest::newRow("http loopback look-alike") << "http://127.0.0.1.example.com/a" << false;
+        QTest::newRow("ftp") << "ftp://example.com/a" << false;
+        QTest::newRow("file") << "file:///etc/passwd" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void allowedAddresses()
+    {
+        QFETCH(QString, url);
+        QFETCH(bool, allowed);
+        QCOMPARE(HttpDownload::isAllowedUrl(QUrl(url)), allowed);
+    }
+
+    void descriptionTable_data()
+    {
+        QTest::addColumn<QByteArray>("desc");
+        QTest::addColumn<bool>("enginePresent");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<bool>("force");
+
+        const QString pack = "http://127.0.0.1:1/pack.zip";
+        const QStringList one{pack};
+        QTest::newRow("newer date") << description("2024-03-11", one) << true << true << false;
+        QTest::newRow("same date") << description("2024-03-10", one) << true << false << false;
+        QTest::newRow("older date") << description("2023-01-01", one) << true << false << false;
+        QTest::newRow("same date, engine absent") << description("2024-03-10", one) << false << true << false;
+        QTest::newRow("version 5") << description("2024-03-10", one, 5) << true << true << true;
+        QTest::newRow("version 4") << description("2024-03-10", one, 4) << true << false << false;
+        QTest::newRow("version 4, newer") << description("2024-04-01", one, 4) << true << true << false;
+        QTest::newRow("version text") << description("2024-03-10", one, "7") << true << false << false;
+        QTest::newRow("no addresses, newer") << description("2024-04-01", {}) << true << false << false;
+        QTest::newRow("no addresses, version 5") << description("2024-04-01", {}, 5) << true << false << true;
+        QTest::newRow("no addresses, engine absent") << description("2024-04-01", {}) << false << true << false;
+        QTest::newRow("plain http pack only") << description("2024-04-01", {"http://example.com/p.zip"}) << true
+                                              << false << false;
+        QTest::newRow("bad date") << description("next week", one) << true << false << false;
+        QTest::newRow("not json") << QByteArray("<html>maintenance</html>") << true << false << false;
+        QTest::newRow("not json, engine absent") << QByteArray("<html>maintenance</html>") << false << true << false;
+        QTest::newRow("unreadable digest") << description("2024-04-01", one, QJsonValue(), "abc") << true << false
+                                           << false;
+    }
+
+    void descriptionTable()
+    {
+        QFETCH(QByteArray, desc);
+        QFETCH(bool, enginePresent);
+        QFETCH(bool, result);
+        QFETCH(bool, force);
+
+        setEnginePresent(enginePresent);
+        m_server->addFile(descPath(), desc, "application/json");
+        UpgradeYtb up;
+        bool f = false;
+        QCOMPARE(check(up, f), result);
+        QCOMPARE(f, force);
+        QCOMPARE(m_server->requestCount(descPath()), 1);
+        setEnginePresent(true);
+    }
+
+    void storedAddressFirstThenDefault()
+    {
+        setEnginePresent(true);
+        // The description names a later address; a plain remote one is not kept.
+        m_server->addFile(descPath(), description("2024-04-01", {m_server->url("/p.zip").toString()}, QJsonValue(),
+                                                  QString(), "http://example.com/desc"));
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(check(up, f));
+        QCOMPARE(settings()->value("youtube/upcheckUrl"), QString());
+
+        const QString stored = m_server->url("/moved/upgradeYoutube.config").toString();
+        m_server->addFile(descPath(), description("2024-04-01", {m_server->url("/p.zip").toString()}, QJsonValue(),
+                                                  QString(), stored));
+        QVERIFY(check(up, f));
+        QCOMPARE(settings()->value("youtube/upcheckUrl"), stored);
+
+        // The stored address is asked first.
+        m_server->clearRequests();
+        m_server->addFile("/moved/upgradeYoutube.config", description("2024-05-01", {m_server->url("/p.zip").toString()}));
+        QVERIFY(check(up, f));
+        QCOMPARE(m_server->requestCount("/moved/upgradeYoutube.config"), 1);
+        QCOMPARE(m_server->requestCount(descPath()), 0);
+        QCOMPARE(up.packDate().date(), QDate(2024, 5, 1));
+
+        // When it fails, the default address answers.
+        m_server->removeRoute("/moved/upgradeYoutube.config");
+        m_server->clearRequests();
+        QVERIFY(check(up, f));
+        QCOMPARE(m_server->requestCount("/moved/upgradeYoutube.config"), 1);
+        QCOMPARE(m_server->requestCount(descPath()), 1);
+    }
+
+    void fetchFailures_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("404") << 0;
+        QTest::newRow("500") << 1;
+        QTest::newRow("short body") << 2;
+        QTest::newRow("stall before answer") << 3;
+        QTest::newRow("stall mid body") << 4;
+        QTest::newRow("redirect to remote http") << 5;
+        QTest::newRow("offline") << 6;
+        QTest::newRow("connection dropped") << 7;
+    }
+
+    void fetchFailures()
+    {
+        QFETCH(int, kind);
+        LocalHttpServer::Route r;
+        r.body = description("2024-04-01", {"https://example.com/p.zip"});
+        switch (kind) {
+        case 0: r.status = 404; break;
+        case 1: r.status = 500; break;
+        case 2:
+            r.sendContentLength = false;
+            r.headers.append(LocalHttpServer::Header("Content-Length", QByteArray::number(r.body.size() + 1000)));
+            r.closeAfterReply = true;
+            break;
+        case 3: r.stallBeforeHead = true; break;
+        case 4: r.stallAfterBytes = 10; break;
+        case 5:
+            r.status = 302;
+            r.headers.append(LocalHttpServer::Header("Location", "http://example.invalid/upgradeYoutube.config"));
+            break;
+        case 6: Online::setStateOverride([] { return Online::State::Offline; }); break;
+        case 7: r.closeWithoutReply = true; break;
+        }
+        m_server->addRoute(descPath(), r);
+
+        HttpDownload fetch;
+        fetch.setStallTimeout(400);
+        QByteArray out = "before";
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!fetch.getUrl(m_server->url(descPath()).toString(), out));
+        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(out, QByteArray("before"));
+        if (kind == 6)
+            QCOMPARE(m_server->requestCount(descPath()), 0);
+        else
+            QVERIFY(m_server->requestCount(descPath()) >= 1);  // Qt repeats a GET once on a dropped connection
+
+        // A failed description fetch is never an offered upgrade, even with
+        // the engine missing.
+        setEnginePresent(false);
+        UpgradeYtb up;
+        up.setStallTimeout(400);
+        bool f = true;
+        QVERIFY(!up.checkUpgrade(f));
+        QVERIFY(!f);
+        setEnginePresent(true);
+    }
+
+    void defaultStallLimitIsTwentySeconds()
+    {
+        HttpDownload fetch;
+        QCOMPARE(fetch.stallTimeout(), 20000);
+    }
+
+    void fetchSucceedsThroughLocalRedirect()
+    {
+        m_server->addFile("/real", "payload");
+        m_server->addRedirect("/alias", "/real");
+        HttpDownload fetch;
+        QByteArray out;
+        QVERIFY(fetch.getUrl(m_server->url("/alias").toString(), out));
+        QCOMPARE(out, QByteArray("payload"));
+        // No plain address leaves this computer.
+        QVERIFY(!fetch.getUrl("http://example.com/x", out));
+        QCOMPARE(out, QByteArray("payload"));
+    }
+
+    void goodUpgradeSwapsOnlyPackEntries()
+    {
+        installOldEngine();
+        QTemporaryDir tmp;
+        const QString zip = tmp.filePath("pack.zip");
+        QVERIFY(makeZip(zip, newPack()));
+        const QByteArray packBytes = readFile(zip);
+        m_server->addFile("/packs/a.zip", packBytes);
+        const QString sha = QCryptographicHash::hash(packBytes, QCryptographicHash::Sha256).toHex();
+        m_server->addFile(descPath(), description("2024-06-30", {m_server->url("/packs/a.zip").toString()},
+                                                  QJsonValue(), sha));
+
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(up.checkUpgrade(f));
+        QSignalSpy progress(&up, &UpgradeYtb::doProgress);
+        QSignalSpy finished(&up, &UpgradeYtb::doFinished);
+        QVERIFY(up.startDownload());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!progress.isEmpty());
+        QCOMPARE(progress.last().at(0).toLongLong(), qlonglong(packBytes.size()));
+
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("new launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("new package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/extractor/x.py").size(), 50000);
+        // The package was replaced whole; the folder's other files stay.
+        QVERIFY(!QFile::exists(engine() + "/downloader-dlp/yt_dlp/old_module.py"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        QCOMPARE(readFile(engine() + "/tools/readme.txt"), QByteArray("new tool"));
+        verifyUserFilesIntact();
+
+        QCOMPARE(settings()->value("youtube/modifyDate"), QStringLiteral("2024-06-30"));
+        QVERIFY(!QFile::exists(packFile()));
+        QCOMPARE(leftovers(), QStringList());
+
+        // Now up to date.
+        QVERIFY(!up.checkUpgrade(f));
+    }
+
+    void corruptOrWrongPackKeepsOldEngine_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("corrupt data") << 0;
+        QTest::newRow("not a zip") << 1;
+        QTest::newRow("digest mismatch") << 2;
+        QTest::newRow("truncated zip") << 3;
+        QTest::newRow("entry cannot be placed") << 4;
+        QTest::newRow("only user files") << 5;
+        QTest::newRow("pack 404") << 6;
+    }
+
+    void corruptOrWrongPackKeepsOldEngine()
+    {
+        QFETCH(int, kind);
+        QDir(engine()).removeRecursively();
+        QDir().mkpath(engine());
+        installOldEngine();
+        QTemporaryDir tmp;
+        const QString zip = tmp.filePath("pack.zip");
+        Files files = newPack();
+        if (kind == 4) {
+            // "tools" moves first; then "downloader-dlp" is a file where the
+            // pack needs a folder, so everything is put back.
+            QFile::rename(engine() + "/downloader-dlp", engine() + "/dlp-folder");
+            QVERIFY(writeFile(engine() + "/downloader-dlp", "a file in the way"));
+            files.insert("aaa-first/one.txt", "moved before the failure");
+        }
+        if (kind == 5)
+            files = Files{{"AP", "x"}, {"SubscribeLists.db", "y"}};
+        QVERIFY(makeZip(zip, files));
+        QByteArray bytes = readFile(zip);
+        QString sha;
+        if (kind == 0) {
+            // Damage the compressed body of the large entry.
+            const int at = bytes.indexOf("downloader-dlp/yt_dlp/extractor/x.py");
+            QVERIFY(at > 0);
+            for (int i = at + 1000; i < at + 1100; ++i)
+                bytes[i] = char(bytes[i] ^ 0x5a);
+        } else if (kind == 1) {
+            bytes = "this is not a zip archive";
+        } else if (kind == 2) {
+            sha = QString(64, 'a');
+        } else if (kind == 3) {
+            bytes.chop(bytes.size() / 3);
+        }
+        m_server->addFile("/packs/bad.zip", bytes);
+        if (kind == 6)
+            m_server->removeRoute("/packs/bad.zip");
+        m_server->addFile(descPath(), description("2024-06-30", {m_server->url("/packs/bad.zip").toString()},
+                                                  QJsonValue(), sha));
+
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(up.checkUpgrade(f));
+        QSignalSpy finished(&up, &UpgradeYtb::doFinished);
+        QVERIFY(!up.startDownload());
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(settings()->value("youtube/modifyDate"), QStringLiteral("2024-03-10"));
+        if (kind == 4) {
+            QCOMPARE(readFile(engine() + "/downloader-dlp"), QByteArray("a file in the way"));
+            QVERIFY(!QFile::exists(engine() + "/aaa-first"));
+            QVERIFY(!QFile::exists(engine() + "/tools"));
+            QFile::remove(engine() + "/downloader-dlp");
+            QFile::rename(engine() + "/dlp-folder", engine() + "/downloader-dlp");
+        }
+        verifyOldEngineIntact();
+        QVERIFY(!QFile::exists(engine() + "/tools"));
+        QCOMPARE(leftovers(), QStringList());
+        // A pack that was fetched and written but not installed stays on disk;
+        // one refused before writing never lands there.
+        QCOMPARE(QFile::exists(packFile()), kind == 0 || kind == 1 || kind == 3 || kind == 4 || kind == 5);
+        QFile::remove(packFile());
+    }
+
+    void stopMidDownloadFailsCleanly()
+    {
+        installOldEngine();
+        LocalHttpServer::Route slow;
+        slow.generatedBodySize = 4 * 1024 * 1024;
+        slow.bytesPerSecond = 64 * 1024;
+        m_server->addRoute("/packs/slow.zip", slow);
+        m_server->addFile(descPath(), description("2024-06-30", {m_server->url("/packs/slow.zip").toString()}));
+
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(up.checkUpgrade(f));
+        QSignalSpy finished(&up, &UpgradeYtb::doFinished);
+        bool asked = false;
+        connect(&up, &UpgradeYtb::doProgress, this, [&](qlonglong cur, qlonglong) {
+            if (cur > 0 && !asked) {
+                asked = true;
+                up.stopDownload();
+            }
+        }, Qt::QueuedConnection);
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!up.startDownload());
+        QVERIFY(asked);
+        QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!QFile::exists(packFile()));
+        QCOMPARE(settings()->value("youtube/modifyDate"), QStringLiteral("2024-03-10"));
+        verifyOldEngineIntact();
+    }
+
+    void noAddressFinishesAtOnce()
+    {
+        setEnginePresent(false);
+        m_server->addFile(descPath(), description("2024-06-30", {}));
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(up.checkUpgrade(f));
+        QSignalSpy finished(&up, &UpgradeYtb::doFinished);
+        QVERIFY(!up.startDownload());
+        QCOMPARE(finished.count(), 1);
+        setEnginePresent(true);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpgrade)
+#include "tst_upgrade.moc"
