@@ -45,7 +45,10 @@ void rescaleOne(QWidget* w, double f)
 
 void rescaleChildren(QObject* root, double f)
 {
-    for (QObject* child : root->children()) {
+    // A copy: resizing a child runs its handlers, which may add objects to
+    // root (an animation, a layout) while the walk is under way.
+    const QObjectList children = root->children();
+    for (QObject* child : children) {
         if (child->isWidgetType())
             rescaleOne(static_cast<QWidget*>(child), f);
         rescaleChildren(child, f);

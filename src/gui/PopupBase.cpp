@@ -52,8 +52,13 @@ PopupBase::PopupBase(QWidget* parent, ShadowDilaog* shadow)
 
 PopupBase::~PopupBase()
 {
+    // Message boxes made later (a service's error at shut-down) must not
+    // take a destroyed window as their parent.
+    UIBaseData* ui = UIBaseData::instance();
+    if (ui->mainPopup() == this)
+        ui->setMainPopup(nullptr);
     if (m_shadow && m_shadow != parentWidget())
-        delete m_shadow;
+        delete m_shadow.data();
 }
 
 // ---- screens -------------------------------------------------------------
@@ -167,7 +172,7 @@ void PopupBase::init(PopupBase* widget, QWidget* dragWidget, float dragRatio, bo
         // A shadow handed in by the caller stays unused (the main window
         // keeps it as its parent), but is never shown.
         if (m_shadow && m_shadow != parentWidget())
-            delete m_shadow;
+            delete m_shadow.data();
         if (m_shadow != parentWidget())
             m_shadow = nullptr;
     }
@@ -470,6 +475,12 @@ bool PopupBase::eventFilter(QObject* watched, QEvent* event)
             m_dragWidget->setFocus(Qt::OtherFocusReason);
             g_dragging = true;
             g_lastGlobalPos = me->globalPos();
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            // A drag whose release never came (the popup closed under it)
+            // must not move this window from a stale position.
+            g_dragging = false;
+        } else if (event->type() == QEvent::MouseMove && g_dragging && !(me->buttons() & Qt::LeftButton)) {
+            g_dragging = false;
         } else if (event->type() == QEvent::MouseButtonRelease && (inBand || g_dragging)) {
             g_dragging = false;
             if (m_isMainWindow) {

@@ -4,12 +4,14 @@
 #include <QDialog>
 #include <QGenericArgument>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <functional>
 
+#include "gui/ShadowDilaog.h"
+
 class QScreen;
-class ShadowDilaog;
 
 // What a popup needs to know of a screen to choose its DPI ratio and place
 // itself. Read through PopupBase::screenMetrics so tests can pretend any
@@ -101,7 +103,9 @@ private:
     void moveShadowTo(const QPoint& popupPos);
     QSize scaledBaseSize() const;
 
-    ShadowDilaog* m_shadow = nullptr;
+    // Guarded: a shadow made by init belongs to the popup's parent of that
+    // moment and may go before the popup does.
+    QPointer<ShadowDilaog> m_shadow;
     bool m_shadowOn = true;
     bool m_isMainWindow = false;
     float m_dpiRatio = -1.0f;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -19,10 +20,21 @@ int openLockFile(const QString& name)
     const QByteArray path = QFile::encodeName(SingleInstance::lockFilePath(name));
     int fd;
     do {
-        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
+    if (fd < 0) {
         qWarning() << "single instance: cannot open" << path << strerror(errno);
+        return fd;
+    }
+    // Without a runtime folder the file lies in the shared temporary folder,
+    // where another user could make it first and hold its lock to keep the
+    // program from ever starting. Only a file of our own counts.
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || st.st_uid != ::getuid()) {
+        qWarning() << "single instance: ignoring a lock file that is not ours:" << path;
+        ::close(fd);
+        return -1;
+    }
     return fd;
 }
 }

@@ -46,8 +46,6 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     UIBaseData* data = UIBaseData::instance();
-    if (data->mainPopup() == this)
-        data->setMainPopup(nullptr);
     if (data->mainWindow() == this)
         data->setMainWindow(nullptr);
     if (data->topLevelWindow() == this || data->topLevelWindow() == shadow())

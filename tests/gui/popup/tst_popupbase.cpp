@@ -136,6 +136,8 @@ private slots:
             QCOMPARE(child->size(), QSize(120, 24));
             QCOMPARE(child->font().pixelSize(), 16);
         }
+        // A destroyed main window leaves no dangling main popup behind.
+        QVERIFY(!UIBaseData::instance()->mainPopup());
         UIBaseData::instance()->setMainPopup(m_main);
         UIBaseData::instance()->setScale(1.0f);
         pretendScreen(96, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
@@ -155,6 +157,28 @@ private slots:
         Popup popup;
         QCOMPARE(popup.parentWidget(), m_main);
         QVERIFY(popup.isWindow());
+    }
+
+    // The shadow that init makes takes the popup's parent of that moment.
+    // A popup parented elsewhere later may see that parent, and with it the
+    // shadow, go first: it then carries on without a shadow.
+    void shadowDeletedBeforeThePopup()
+    {
+        auto* first = new QWidget;
+        QWidget second;
+        auto* popup = new Popup(first);
+        popup->init(popup);
+        QPointer<ShadowDilaog> shadow = popup->shadow();
+        QVERIFY(shadow);
+        popup->setParent(&second, popup->windowFlags());
+        delete first;
+        QVERIFY(!shadow);
+        QVERIFY(!popup->shadow());
+        popup->show(true);
+        QVERIFY(popup->isVisible());
+        popup->close();
+        QVERIFY(!popup->isVisible());
+        delete popup;
     }
 
     void secondInitChangesNothing()
@@ -308,6 +332,41 @@ private slots:
         send(QEvent::MouseButtonPress, QPoint(50, 200), start, Qt::LeftButton, Qt::LeftButton);
         send(QEvent::MouseMove, QPoint(50, 200), start + QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(popup.pos(), stopped);
+    }
+
+    // A popup that goes away in the middle of a drag (a countdown box that
+    // ends itself) never sees the release; the next popup must not move
+    // from the stale drag.
+    void aLostReleaseLeavesNoStaleDrag()
+    {
+        pretendScreen(96, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
+        auto send = [](QWidget* w, QEvent::Type type, QPoint local, QPoint global, Qt::MouseButton button,
+                       Qt::MouseButtons buttons) {
+            QMouseEvent e(type, local, global, button, buttons, Qt::NoModifier);
+            QCoreApplication::sendEvent(w, &e);
+        };
+        const QPoint g(500, 500);
+        {
+            Popup gone(nullptr, QSize(400, 300));
+            gone.init(&gone, &gone, 0.2f);
+            send(&gone, QEvent::MouseButtonPress, QPoint(50, 10), g, Qt::LeftButton, Qt::LeftButton);
+        }
+        Popup next(nullptr, QSize(400, 300));
+        next.init(&next, &next, 0.2f);
+        next.move(100, 100);
+        // A press below the band, then a move with the button held.
+        send(&next, QEvent::MouseButtonPress, QPoint(50, 200), g + QPoint(300, 300), Qt::LeftButton,
+             Qt::LeftButton);
+        send(&next, QEvent::MouseMove, QPoint(60, 210), g + QPoint(310, 310), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(next.pos(), QPoint(100, 100));
+
+        // A move with no button held ends a drag whose release went
+        // elsewhere (such moves reach drag widgets that track the mouse).
+        next.setMouseTracking(true);
+        send(&next, QEvent::MouseButtonPress, QPoint(50, 10), g, Qt::LeftButton, Qt::LeftButton);
+        send(&next, QEvent::MouseMove, QPoint(60, 10), g + QPoint(10, 0), Qt::NoButton, Qt::NoButton);
+        send(&next, QEvent::MouseMove, QPoint(60, 10), g + QPoint(20, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(next.pos(), QPoint(100, 100));
     }
 
     void dpiChangeOfTheCurrentScreenRescalesAndCentres()

@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 class CountingPowerOff : public PowerOffBackend
@@ -34,6 +38,38 @@ private slots:
         const QString path = SingleInstance::lockFilePath(QStringLiteral("Tarnwick"));
         QCOMPARE(QFileInfo(path).absolutePath(), QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).absolutePath());
         QVERIFY(!QFileInfo(path).fileName().contains(QStringLiteral("temp_")));
+    }
+
+    // Without a runtime folder the lock lies in the shared temporary folder:
+    // a lock file another user made (and holds) must not keep the program
+    // from starting. Runs before any lock is taken by this process.
+    void foreignLockFileInTheTemporaryFolderIsIgnored()
+    {
+        if (::getuid() != 0)
+            QSKIP("needs root to make a file of another user");
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        const QString name = QStringLiteral("tw-foreign-lock");
+        const QString path = SingleInstance::lockFilePath(name);
+        QVERIFY(path.startsWith(tmp.path()));
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::fchown(fd, 65534, 65534), 0);
+        QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);   // the other user's running instance
+
+        const bool started = SingleInstance::acquire(name);
+        ::close(fd);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+        QVERIFY(started);
+        QVERIFY(!SingleInstance::holdsLock());
     }
 
     void lockIsExclusiveAndNotInherited()
