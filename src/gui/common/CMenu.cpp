@@ -2,7 +2,6 @@
 
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
-#include "gui/common/PaintedImages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,10 +26,8 @@ int g_panelCounter = 0;
 const char* const kTextNormal = "color: #787878";
 const char* const kTextHover = "color: #0A9BF6";
 
-QString shadowImage()
-{
-    return PaintedImages::path(QStringLiteral("://res/shadow.png"));
-}
+// Painted into the resources with the other frame images.
+const char* const kShadowImage = "://res/shadow.png";
 
 // Gives every row below row that has no parent yet to owner, so that the
 // rows of submenus never opened are deleted with the menu too.
@@ -356,8 +353,8 @@ void CMenu::build(const QList<MenuAction*>& rows, QPoint pos, QSize itemSize)
     m_panel = new QWidget(m_screenWidget);
     m_panel->setObjectName(QStringLiteral("shadow"));
     m_panel->setAttribute(Qt::WA_StyledBackground);
-    m_panel->setStyleSheet(
-        QStringLiteral("#shadow{border-image:url(%1);border-width:4px;}").arg(shadowImage()));
+    m_panel->setStyleSheet(QStringLiteral("#shadow{border-image:url(%1);border-width:4px;}")
+                               .arg(QLatin1String(kShadowImage)));
     m_panel->setGeometry(QRect(p, panelSize));
     m_panels.append(m_panel);
 
@@ -440,7 +437,7 @@ void CMenu::openSubMenu(MenuAction* row)
     panel->setObjectName(name);
     panel->setAttribute(Qt::WA_StyledBackground);
     panel->setStyleSheet(QStringLiteral("#%1{border-image:url(%2);border-width:7px;}")
-                             .arg(name, shadowImage()));
+                             .arg(name, QLatin1String(kShadowImage)));
     m_subPanels.insert(row, panel);
     m_panels.append(panel);
 
@@ -504,12 +501,13 @@ void CMenu::hideAll()
 
 void CMenu::clear()
 {
-    QCoreApplication::removePostedEvents(this);
     if (g_openMenu == this)
         g_openMenu = nullptr;
+    // A second call must not discard the delete the first one posted.
     if (m_cleared)
         return;
     m_cleared = true;
+    QCoreApplication::removePostedEvents(this);
     qApp->removeEventFilter(this);
     emit doClose();
     hideAll();
@@ -534,8 +532,10 @@ bool CMenu::isOpenerAt(const QPoint& global) const
 bool CMenu::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type t = event->type();
+    // Once a row was clicked the menu is hidden and its queued clear() ends
+    // it; presses meanwhile (in a dialog the row opened) are not for it.
     if ((t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) && watched->isWidgetType()
-        && !m_cleared) {
+        && !m_cleared && !m_closing) {
         const QPoint global = static_cast<QMouseEvent*>(event)->globalPos();
         if (!insidePanels(global)) {
             // A press on the menu's own transparent area, or on the widget

@@ -185,6 +185,11 @@ void CToolTip::paintEvent(QPaintEvent* event)
     paintBalloon(painter);
 }
 
+bool CToolTip::passesRightEdge(const QPoint& target, int width, const QRect& screen)
+{
+    return screen.isValid() && target.x() + width > screen.x() + screen.width();
+}
+
 void CToolTip::placeOverParent()
 {
     QWidget* parent = parentWidget();
@@ -192,10 +197,7 @@ void CToolTip::placeOverParent()
         return;
     QPoint target = parent->mapToGlobal(QPoint(parent->width() / 2, -height()));
     QScreen* screen = PopupBase::cursorScreen();
-    // The screen's right edge, not its width: a second monitor starts at an
-    // offset.
-    const QRect area = screen ? screen->geometry() : QRect();
-    if (area.isValid() && target.x() + width() > area.x() + area.width()) {
+    if (screen && passesRightEdge(target, width(), screen->geometry())) {
         m_arrowMode = 1;
         onArrowFlipped();
         applyShapeMask();

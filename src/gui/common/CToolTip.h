@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QPainterPath>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 
@@ -33,6 +35,11 @@ public:
     // The balloon's outline for the current size, mode and measures; empty
     // for an unknown mode and for mode 2 with a negative shadow offset.
     QPainterPath balloonPath() const;
+
+    // Whether a balloon of the given width at target would pass the right
+    // edge of screen (its edge, not its width: a second monitor starts at an
+    // offset).
+    static bool passesRightEdge(const QPoint& target, int width, const QRect& screen);
 
 signals:
     void finished();

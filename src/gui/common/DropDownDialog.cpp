@@ -18,12 +18,7 @@ QPointer<DropDownDialog> g_current;
 DropDownDialog::DropDownDialog(QWidget* parent, int maxRows)
     : QDialog(parent)
     , m_maxRows(maxRows)
-    , m_itemStyle(QStringLiteral(
-          "QListWidget {border: 0px;background-color: white;color: #656770;outline:0px;}"
-          "QListWidget::item {color: #656770;    background-color: white;    padding-left: %1px;}"
-          "QListWidget::item:selected {                      color: #656770;background-color: "
-          "white;padding-left: %1px;icon:none;}"
-          "QListWidget::item:hover {color: white;background-color: #3399FF;padding-left: %1px;}"))
+    , m_itemStyle(itemStyleTemplate())
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -32,6 +27,16 @@ DropDownDialog::DropDownDialog(QWidget* parent, int maxRows)
     m_slide = new QPropertyAnimation(m_content, "pos", this);
     m_slide->setDuration(100);
     connect(m_slide, &QPropertyAnimation::finished, this, &DropDownDialog::finished);
+}
+
+QString DropDownDialog::itemStyleTemplate()
+{
+    return QStringLiteral(
+        "QListWidget {border: 0px;background-color: white;color: #656770;outline:0px;}"
+        "QListWidget::item {color: #656770;    background-color: white;    padding-left: %1px;}"
+        "QListWidget::item:selected {                      color: #656770;background-color: "
+        "white;padding-left: %1px;icon:none;}"
+        "QListWidget::item:hover {color: white;background-color: #3399FF;padding-left: %1px;}");
 }
 
 DropDownDialog::~DropDownDialog()

@@ -28,6 +28,8 @@ public:
     static DropDownDialog* popup(QPoint pos, QSize itemSize, QComboBox* combo, bool withToolTips,
                                  int itemPadding);
     static DropDownDialog* current();
+    // The row style of the list; %1 is the rows' left padding.
+    static QString itemStyleTemplate();
 
     void showPopup(QPoint pos, QSize itemSize, QComboBox* combo, bool withToolTips,
                    int itemPadding);

@@ -4,7 +4,6 @@
 #include "gui/common/PaintedImages.h"
 
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <cmath>
 
@@ -12,6 +11,14 @@ FormatBtn::FormatBtn(QWidget* parent)
     : QPushButton(parent)
 {
     connect(this, &QPushButton::toggled, this, &FormatBtn::onChecked);
+}
+
+FormatBtn::~FormatBtn()
+{
+    // A strip left behind would stay lit where the button was.
+    delete m_hoverStrip.data();
+    delete m_downStrip.data();
+    delete m_otherStrip.data();
 }
 
 void FormatBtn::setStripSize(int width, int height)

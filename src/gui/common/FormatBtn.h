@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QPushButton>
 
 // A push button that shows a highlight strip beside itself while hovered
@@ -9,6 +10,7 @@ class FormatBtn : public QPushButton
     Q_OBJECT
 public:
     explicit FormatBtn(QWidget* parent = nullptr);
+    ~FormatBtn() override;
 
     // Design size of the strip; 0 x 0 (the default) takes the button's own
     // size widened by the strip's 7-pixel lead.
@@ -31,9 +33,10 @@ private:
     QWidget* makeStrip(const QString& image);
     int restingState() const { return isCheckable() && isChecked() ? 3 : 0; }
 
-    QWidget* m_hoverStrip = nullptr;
-    QWidget* m_downStrip = nullptr;
-    QWidget* m_otherStrip = nullptr;
+    // Siblings in the parent, so they are not deleted with the button.
+    QPointer<QWidget> m_hoverStrip;
+    QPointer<QWidget> m_downStrip;
+    QPointer<QWidget> m_otherStrip;
     int m_stripWidth = 0;
     int m_stripHeight = 0;
     int m_state = 0;

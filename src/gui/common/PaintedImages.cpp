@@ -120,27 +120,6 @@ QImage paintStrip(bool pressed)
     return img;
 }
 
-// A nine-slice frame: a soft grey edge fading outward around a white card.
-// The border-image slices of 4 and 7 pixels both fall in the fading edge.
-QImage paintShadowFrame()
-{
-    const int side = 32;
-    const int edge = 7;
-    QImage img = blank(side, side);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const int d = qMin(qMin(x, y), qMin(side - 1 - x, side - 1 - y));
-            if (d >= edge) {
-                img.setPixelColor(x, y, kWhite);
-            } else {
-                const int alpha = 8 + d * 14;
-                img.setPixelColor(x, y, QColor(0, 0, 0, alpha));
-            }
-        }
-    }
-    return img;
-}
-
 // One frame of the busy indicator: twelve dots on a circle in the palette's
 // colours, the leading dot largest and the trail fading behind it.
 QImage paintBusyFrame(int side, int index, int count)
@@ -195,8 +174,7 @@ QStringList names()
     return {QStringLiteral("xuanzhong_nor.png"),    QStringLiteral("xuanzhong_dis.png"),
             QStringLiteral("xuanzhong_on.png"),     QStringLiteral("indeterminate.png"),
             QStringLiteral("gif_bg.png"),           QStringLiteral("tongyong.gif"),
-            QStringLiteral("recently_tiao_hover.png"), QStringLiteral("recently_tiao_down.png"),
-            QStringLiteral("shadow.png")};
+            QStringLiteral("recently_tiao_hover.png"), QStringLiteral("recently_tiao_down.png")};
 }
 
 QImage paint(const QString& resourcePath)
@@ -218,8 +196,6 @@ QImage paint(const QString& resourcePath)
         return paintStrip(false);
     if (name == QLatin1String("recently_tiao_down.png"))
         return paintStrip(true);
-    if (name == QLatin1String("shadow.png"))
-        return paintShadowFrame();
     return QImage();
 }
 

@@ -15,7 +15,7 @@ namespace PaintedImages {
 QStringList names();
 
 // The painted image for a resource path such as ":/res/xuanzhong_on.png",
-// "://res/shadow.png" or a bare "xuanzhong_on.png"; null when the name is not
+// "://res/gif_bg.png" or a bare "xuanzhong_on.png"; null when the name is not
 // one of ours.
 QImage paint(const QString& resourcePath);
 

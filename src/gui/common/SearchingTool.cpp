@@ -1,6 +1,7 @@
 #include "gui/common/SearchingTool.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/DropDownDialog.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -8,14 +9,6 @@
 #include <QScrollBar>
 
 namespace {
-// The row style shared with the drop-down list.
-const char* const kItemStyle =
-    "QListWidget {border: 0px;background-color: white;color: #656770;outline:0px;}"
-    "QListWidget::item {color: #656770;    background-color: white;    padding-left: %1px;}"
-    "QListWidget::item:selected {                      color: #656770;background-color: white;"
-    "padding-left: %1px;icon:none;}"
-    "QListWidget::item:hover {color: white;background-color: #3399FF;padding-left: %1px;}";
-
 bool isSameOrAncestor(const QObject* ancestor, const QObject* obj)
 {
     for (const QObject* o = obj; o; o = o->parent()) {
@@ -68,7 +61,7 @@ void SearchingTool::showList(QWidget* target, QStringList items, QFont font)
         connect(m_list, &QListWidget::itemClicked, this, &SearchingTool::onItemClicked);
     }
     m_list->clear();
-    m_list->setStyleSheet(QString::fromLatin1(kItemStyle).arg(6));
+    m_list->setStyleSheet(DropDownDialog::itemStyleTemplate().arg(6));
     m_list->verticalScrollBar()->resize(UIBaseData::scaled(7), height());
     m_list->verticalScrollBar()->setStyleSheet(UIBaseData::scrollBarStyleSheet(7));
     m_list->setSelectionMode(QAbstractItemView::NoSelection);

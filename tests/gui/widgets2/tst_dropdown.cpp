@@ -69,6 +69,7 @@ private slots:
     void cutToTheListWithoutCompositor();
 
     void formatButtonStrips();
+    void formatButtonTakesItsStrips();
 };
 
 void TestDropDown::opens_data()
@@ -256,6 +257,26 @@ void TestDropDown::formatButtonStrips()
     UIBaseData::instance()->setScale(1.5f);
     button->setState(1);
     QCOMPARE(button->hoverStrip()->geometry(), QRect(40, 20, 180, 48));
+}
+
+void TestDropDown::formatButtonTakesItsStrips()
+{
+    // The strips live in the parent; a button deleted while lit (a format
+    // list rebuilt under the pointer) must not leave one shown.
+    QWidget parent;
+    parent.resize(300, 100);
+    auto* button = new FormatBtn(&parent);
+    button->setGeometry(50, 20, 100, 30);
+    parent.show();
+    button->setState(1);
+    button->setState(2);
+    QPointer<QWidget> hover = button->hoverStrip();
+    QPointer<QWidget> down = button->downStrip();
+    QVERIFY(hover && down && down->isVisible());
+    delete button;
+    QVERIFY(hover.isNull());
+    QVERIFY(down.isNull());
+    QVERIFY(parent.findChildren<QWidget*>().isEmpty());
 }
 
 QTEST_MAIN(TestDropDown)

@@ -78,6 +78,9 @@ private slots:
     void outsidePressCloses();
     void pressInsideKeepsItOpen_data() { modes(); }
     void pressInsideKeepsItOpen();
+    void pressWhileARowRuns_data() { modes(); }
+    void pressWhileARowRuns();
+    void clearTwiceStillDeletes();
     void emptyMenu();
     void rowsDieWithTheMenu();
 
@@ -338,6 +341,43 @@ void TestMenu::pressInsideKeepsItOpen()
     QCOMPARE(CMenu::instance(), menu);
     QTest::mouseRelease(rows.settings, Qt::LeftButton);
     waitClosed();  // that was a click on a plain row
+}
+
+void TestMenu::pressWhileARowRuns()
+{
+    // A row's handler that opens a dialog: the user clicks in it before the
+    // menu, already hidden, is cleared.
+    QWidget dialog;
+    dialog.setGeometry(available().x() + 700, available().y() + 500, 300, 200);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    Rows rows = makeRows();
+    QPointer<CMenu> menu = CMenu::popup(rows.all, QPoint(available().x() + 100, available().y() + 100),
+                                        kItem, nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QSignalSpy closed(menu.data(), &CMenu::doClose);
+    int closedInHandler = -1;
+    connect(rows.settings, &MenuAction::doClicked, [&] {
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(50, 50));
+        closedInHandler = closed.count();
+    });
+    QTest::mouseClick(rows.settings, Qt::LeftButton);
+    QCOMPARE(closedInHandler, 0);
+    QTRY_VERIFY(menu.isNull());
+    QCOMPARE(closed.count(), 1);
+}
+
+void TestMenu::clearTwiceStillDeletes()
+{
+    Rows rows = makeRows();
+    QPointer<CMenu> menu = CMenu::popup(rows.all, QPoint(100, 100), kItem, nullptr);
+    QVERIFY(menu);
+    QSignalSpy closed(menu.data(), &CMenu::doClose);
+    menu->clear();
+    menu->clear();
+    QCOMPARE(closed.count(), 1);
+    QTRY_VERIFY(menu.isNull());
 }
 
 void TestMenu::emptyMenu()

@@ -63,6 +63,8 @@ private slots:
     void textBalloonSize();
     void placement_data();
     void placement();
+    void rightEdgeOfAnyScreen_data();
+    void rightEdgeOfAnyScreen();
     void shapeMaskWithoutCompositor_data();
     void shapeMaskWithoutCompositor();
 };
@@ -237,6 +239,29 @@ void TestToolTip::placement()
     QCOMPARE(tip.arrowMode(), flips ? 1 : 2);
     QCOMPARE(tip.flips > 0, flips);
     QCOMPARE(tip.pos(), QPoint(anchor.x() - (flips ? tip.width() : 0), anchor.y() - tip.height()));
+}
+
+void TestToolTip::rightEdgeOfAnyScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<bool>("passes");
+    const QRect first(0, 0, 1920, 1080);
+    const QRect second(1920, 0, 1280, 1024);  // right of the first one
+    QTest::newRow("first, room") << first << 1700 << false;
+    QTest::newRow("first, at the edge") << first << 1720 << false;
+    QTest::newRow("first, past the edge") << first << 1721 << true;
+    QTest::newRow("second, room") << second << 2500 << false;
+    QTest::newRow("second, past the edge") << second << 3001 << true;
+}
+
+void TestToolTip::rightEdgeOfAnyScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(int, x);
+    QFETCH(bool, passes);
+    // A balloon 200 wide.
+    QCOMPARE(CToolTip::passesRightEdge(QPoint(x, 500), 200, screen), passes);
 }
 
 void TestToolTip::shapeMaskWithoutCompositor_data()
