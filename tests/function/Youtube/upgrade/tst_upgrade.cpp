@@ -27,22 +27,22 @@ QByteArray noise(int size)
 // Builds a zip with Python's zipfile (deflated), entries in map order.
 bool makeZip(const QString& zipPath, const Files& files)
 {
-    QJsonObject spec;
+    QJsonObject entries;
     for (auto it = files.cbegin(); it != files.cend(); ++it)
-        spec.insert(it.key(), QString::fromLatin1(it.value().toBase64()));
-    QTemporaryFile specFile;
-    if (!specFile.open())
+        entries.insert(it.key(), QString::fromLatin1(it.value().toBase64()));
+    QTemporaryFile listFile;
+    if (!listFile.open())
         return false;
-    specFile.write(QJsonDocument(spec).toJson());
-    specFile.flush();
+    listFile.write(QJsonDocument(entries).toJson());
+    listFile.flush();
     const char* script =
         "import base64, json, sys, zipfile\n"
-        "spec = json.load(open(sys.argv[1]))\n"
+        "entries = json.load(open(sys.argv[1]))\n"
         "with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:\n"
-        "    for name in sorted(spec):\n"
-        "        z.writestr(name, base64.b64decode(spec[name]))\n";
+        "    for name in sorted(entries):\n"
+        "        z.writestr(name, base64.b64decode(entries[name]))\n";
     QProcess p;
-    p.start("/usr/bin/python3", {"-c", script, specFile.fileName(), zipPath});
+    p.start("/usr/bin/python3", {"-c", script, listFile.fileName(), zipPath});
     return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 

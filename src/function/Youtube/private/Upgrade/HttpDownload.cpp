@@ -63,6 +63,7 @@ bool HttpDownload::getUrl(const QString& address, QByteArray& out)
     url = address_;
     target = &out;
     success = false;
+    m_done.store(false, std::memory_order_relaxed);
 
     QEventLoop loop;
     // Queued: a thread that ends before the loop runs still quits it.
@@ -70,6 +71,7 @@ bool HttpDownload::getUrl(const QString& address, QByteArray& out)
     start();
     loop.exec();
     wait();
+    m_done.load(std::memory_order_acquire);
     target = nullptr;
     return success;
 }
@@ -111,7 +113,8 @@ void HttpDownload::run()
                 reply->abort();
             }
         });
-        connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64 received, qint64 total) {
+        // Reported from this thread; listeners on other threads get it queued.
+        connect(reply, &QNetworkReply::downloadProgress, reply, [this](qint64 received, qint64 total) {
             emit doProgress(received, total);
         });
 
@@ -154,4 +157,5 @@ void HttpDownload::run()
     success = ok;
     stopRequested = false;
     qDebug() << "Thread Test: HttpDownload end";
+    m_done.store(true, std::memory_order_release);
 }

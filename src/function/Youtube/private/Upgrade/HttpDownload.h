@@ -43,4 +43,8 @@ private:
     bool success = true;
     QByteArray* target = nullptr;
     int m_stallTimeoutMs = kStallTimeoutMs;
+    // Published by the thread as its last act and read after wait(), so
+    // the hand-over of the result is visible to race checkers too (Qt's
+    // own wait is not, when the thread has already ended).
+    std::atomic<bool> m_done{false};
 };

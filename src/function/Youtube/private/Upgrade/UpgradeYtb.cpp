@@ -147,12 +147,14 @@ bool UpgradeYtb::isProtectedName(const QString& topLevelName)
 void UpgradeYtb::runAndWait(int newMode)
 {
     mode = newMode;
+    m_done.store(false, std::memory_order_relaxed);
     QEventLoop loop;
     // Queued: a thread that ends before the loop runs still quits it.
     connect(this, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     start();
     loop.exec();
     wait();
+    m_done.load(std::memory_order_acquire);
 }
 
 bool UpgradeYtb::checkUpgrade(bool& force)
@@ -315,6 +317,7 @@ void UpgradeYtb::run()
     else if (mode == 1 && write())
         extract();
     qDebug() << "Thread Test: UpgradeYtb end";
+    m_done.store(true, std::memory_order_release);
 }
 
 bool UpgradeYtb::write()

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
+#include <atomic>
 
 class HttpDownload;
 
@@ -77,4 +78,7 @@ private:
     QByteArray m_packSha256;
     int m_stallTimeoutMs;
     bool m_busy = false;
+    // Published by the thread as its last act and read after wait(), so
+    // the hand-over of its results is visible to race checkers too.
+    std::atomic<bool> m_done{false};
 };
