@@ -16,6 +16,10 @@ inline QString marbletonEditionSite() { return QStringLiteral("https://www.marbl
 inline QUrl defaultVersionFileUrl() { return QUrl(QStringLiteral("http://update.qorvdvd.com/tarnwick/dll/version.json")); }
 inline QUrl pelodvdVersionFileUrl() { return QUrl(QStringLiteral("https://www.pelodvd.com/update/version.json")); }
 
+// Description of the downloader's engine pack, asked when no address was
+// stored from an earlier description.
+inline QString engineDescriptionUrl() { return QStringLiteral("https://download.qorvdvd.com/youtube/upgradeYoutube.config"); }
+
 // Path of the redirect script on an edition's site.
 inline QString redirectScriptPath() { return QStringLiteral("/r/go.php?"); }
 

@@ -232,6 +232,44 @@ private slots:
         }
     }
 
+    void tempFolderOnlyInTheJobsOwnOutputFolder_data()
+    {
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<bool>("inMusicFolder");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("video job, video folder") << false << false << true;
+        QTest::newRow("video job, music folder") << false << true << false;
+        QTest::newRow("music job, music folder") << true << true << true;
+        QTest::newRow("music job, video folder") << true << false << false;
+    }
+
+    void tempFolderOnlyInTheJobsOwnOutputFolder()
+    {
+        QFETCH(bool, music);
+        QFETCH(bool, inMusicFolder);
+        QFETCH(bool, removed);
+        const QString parent = QDir::cleanPath(inMusicFolder ? m_music.path() : m_video.path());
+        const QString path = QDir(parent).filePath("temp_r3case");
+        touch(QDir(path).filePath("temp.mp4"));
+        for (bool locked : {false, true}) {
+            QDir().mkpath(path);
+            DownloadItem d;
+            d.medias = {mediaOf("mp4", 1, music)};
+            d.tempFilePath = path;
+            if (locked) {
+                // The locked variant runs when a started job changes format.
+                d.medias.append(mediaOf("webm", 1, music));
+                d.progress = 10;
+                QVERIFY(d.setChosenMediaIndex(1));
+            } else {
+                d.removeTempFolder(true);
+            }
+            QCOMPARE(QFileInfo(path).isDir(), !removed);
+            QVERIFY(d.tempFilePath.isEmpty());
+        }
+        QDir(path).removeRecursively();
+    }
+
     void names_data()
     {
         QTest::addColumn<QString>("listFolder");

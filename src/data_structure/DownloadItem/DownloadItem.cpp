@@ -271,15 +271,15 @@ void DownloadItem::removeTempFolderLocked(bool allowDelete)
     const QFileInfo fi(tempFilePath);
     if (allowDelete && fi.isDir() && !fi.isSymLink()
         && fi.absoluteFilePath().section(QLatin1Char('/'), -1).startsWith(QLatin1String("temp_"))) {
-        // Only a temp folder this program makes: one that sits right in an
-        // output folder. Anything else is forgotten, never deleted.
+        // Only a temp folder this program makes for this job: one that sits
+        // right in the job's own output folder. Anything else (another
+        // job's output folder included) is forgotten, never deleted.
         const QString parent = QFileInfo(fi.absolutePath()).canonicalFilePath();
-        const QString video = QFileInfo(outputFolderFor(false)).canonicalFilePath();
-        const QString music = QFileInfo(outputFolderFor(true)).canonicalFilePath();
-        if (!parent.isEmpty() && (parent == video || parent == music))
+        const QString own = QFileInfo(outputFolder()).canonicalFilePath();
+        if (!parent.isEmpty() && parent == own)
             QDir(fi.absoluteFilePath()).removeRecursively();
         else
-            qWarning() << "temp folder outside the output folders left alone:" << tempFilePath;
+            qWarning() << "temp folder outside the job's output folder left alone:" << tempFilePath;
     }
     tempFilePath.clear();
 }

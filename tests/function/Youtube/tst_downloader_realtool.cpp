@@ -26,6 +26,14 @@ void writeFile(const QString& path, const QByteArray& data)
     f.write(data);
 }
 
+// A video run that starts without an account.
+int videoRunWithoutAccount(const QString& url, const DownloaderRun::StopFn& stop,
+                           const std::function<void(const QByteArray&)>& parse)
+{
+    QString user, password;
+    return DownloaderRun::videoRun(url, user, password, stop, parse);
+}
+
 } // namespace
 
 class TestDownloaderRealTool : public QObject
@@ -122,7 +130,7 @@ private slots:
     void entryAnalysesToItsVideo()
     {
         QJsonObject doc;
-        const int code = DownloaderRun::videoRun(url("/page1.html"), {}, {}, {}, [&](const QByteArray& out) {
+        const int code = videoRunWithoutAccount(url("/page1.html"), {}, [&](const QByteArray& out) {
             doc = QJsonDocument::fromJson(out).object();
         });
         QCOMPARE(code, int(YtbNoError));
@@ -135,7 +143,7 @@ private slots:
     void hlsMasterGivesTwoFormats()
     {
         QJsonObject doc;
-        const int code = DownloaderRun::videoRun(url("/media/hls/master.m3u8"), {}, {}, {}, [&](const QByteArray& out) {
+        const int code = videoRunWithoutAccount(url("/media/hls/master.m3u8"), {}, [&](const QByteArray& out) {
             doc = QJsonDocument::fromJson(out).object();
         });
         QCOMPARE(code, int(YtbNoError));
@@ -160,7 +168,7 @@ private slots:
         QCOMPARE(DownloaderRun::pageRun(url("/missing.html"), {}, {}, {}, [](const QByteArray&) { return true; }),
                  int(YtbAnalyseFailed));
         QCOMPARE(DownloaderRun::playlistRun(url("/missing.html"), {}, {}, {}, {}), int(YtbAnalyseFailed));
-        QCOMPARE(DownloaderRun::videoRun(url("/missing.html"), {}, {}, {}, {}), int(YtbAnalyseFailed));
+        QCOMPARE(videoRunWithoutAccount(url("/missing.html"), {}, {}), int(YtbAnalyseFailed));
     }
 
     void accountGoesThroughOptionsFile()
@@ -168,7 +176,8 @@ private slots:
         // The real downloader accepts the private options file: the run
         // still analyses the page (the generic site ignores the account).
         QJsonObject doc;
-        const int code = DownloaderRun::videoRun(url("/page2.html"), "user name", "p#ss 'w\"rd", {},
+        QString user = "user name", password = "p#ss 'w\"rd";
+        const int code = DownloaderRun::videoRun(url("/page2.html"), user, password, {},
                                                  [&](const QByteArray& out) { doc = QJsonDocument::fromJson(out).object(); });
         QCOMPARE(code, int(YtbNoError));
         QVERIFY(doc["title"].toString().startsWith("Second clip"));

@@ -39,6 +39,14 @@ bool pidAlive(qint64 pid)
     return close > 0 && s.mid(close + 2, 1) != "Z";
 }
 
+// A video run that starts without an account.
+int videoRunWithoutAccount(const QString& url, const DownloaderRun::StopFn& stop,
+                           const std::function<void(const QByteArray&)>& parse)
+{
+    QString user, password;
+    return DownloaderRun::videoRun(url, user, password, stop, parse);
+}
+
 } // namespace
 
 class TestDownloaderProgram : public QObject
@@ -410,7 +418,7 @@ private slots:
             {"empty", answer("", "", 1)}}}});
 
         // No account: status 3 after one run, and no account will help later.
-        QCOMPARE(DownloaderRun::videoRun("v2", {}, {}, {}, {}), 3);
+        QCOMPARE(videoRunWithoutAccount("v2", {}, {}), 3);
         QCOMPARE(accountRetryCount().loadAcquire(), -1);
         QCOMPARE(fakeLog().size(), 1);
 
@@ -420,8 +428,17 @@ private slots:
         resetAccountRetryCount();
         Youtube::instance()->setAccountInfo("bob", "pw");
         QByteArray parsed;
-        QCOMPARE(DownloaderRun::videoRun("v1", {}, {}, {}, [&](const QByteArray& o) { parsed = o; }), 0);
+        QString user, password, userAtParse;
+        QCOMPARE(DownloaderRun::videoRun("v1", user, password, {}, [&](const QByteArray& o) {
+                     parsed = o;
+                     userAtParse = user;
+                 }),
+                 0);
         QCOMPARE(parsed, QByteArray("{\"id\":\"v1\"}"));
+        // The account the run took flows back, already when the output is parsed.
+        QCOMPARE(user, QStringLiteral("bob"));
+        QCOMPARE(password, QStringLiteral("pw"));
+        QCOMPARE(userAtParse, QStringLiteral("bob"));
         QList<QJsonObject> log = fakeLog();
         QCOMPARE(log.size(), 2);
         QVERIFY(log.at(0)["config"].isNull());
@@ -429,25 +446,29 @@ private slots:
         QCOMPARE(accountRetryCount().loadAcquire(), 1);
 
         // A second login text after the repeat gives 3.
-        QCOMPARE(DownloaderRun::videoRun("v2", {}, {}, {}, {}), 3);
+        QCOMPARE(videoRunWithoutAccount("v2", {}, {}), 3);
         QCOMPARE(fakeLog().size(), 4);
 
         // After five login-needing videos every run starts with the account.
         accountRetryCount().storeRelease(5);
         setScript(QJsonObject{{"default", answer("{}")}});
-        QCOMPARE(DownloaderRun::videoRun("v3", {}, {}, {}, {}), 0);
+        user.clear();
+        password.clear();
+        QCOMPARE(DownloaderRun::videoRun("v3", user, password, {}, {}), 0);
         QVERIFY(fakeLog().first()["config"].toString().contains("'bob'"));
+        QCOMPARE(user, QStringLiteral("bob"));
+        QCOMPARE(password, QStringLiteral("pw"));
 
         // Cookie check: 1, and the count is given up.
         setScript(QJsonObject{{"default", answer("", "check_cookie_url", 1)}});
         accountRetryCount().storeRelease(2);
-        QCOMPARE(DownloaderRun::videoRun("c", {}, {}, {}, {}), 1);
+        QCOMPARE(videoRunWithoutAccount("c", {}, {}), 1);
         QCOMPARE(accountRetryCount().loadAcquire(), -1);
 
         setScript(QJsonObject{{"default", answer("", "ERROR: This video has been removed by the user", 1)}});
-        QCOMPARE(DownloaderRun::videoRun("r", {}, {}, {}, {}), 4);
+        QCOMPARE(videoRunWithoutAccount("r", {}, {}), 4);
         setScript(QJsonObject{{"default", answer("", "", 1)}});
-        QCOMPARE(DownloaderRun::videoRun("e", {}, {}, {}, {}), 9);
+        QCOMPARE(videoRunWithoutAccount("e", {}, {}), 9);
         QCOMPARE(fakeLog().size(), 1);
         Youtube::instance()->clearAccountInfo();
     }
@@ -460,7 +481,7 @@ private slots:
         std::atomic_bool stop{false};
         QElapsedTimer sinceStop;
         QFuture<int> run = QtConcurrent::run([&] {
-            return DownloaderRun::videoRun("slow", {}, {}, [&] { return stop.load(); }, {});
+            return videoRunWithoutAccount("slow", [&] { return stop.load(); }, {});
         });
         // Wait until the fake has started its grandchild.
         QTRY_VERIFY_WITH_TIMEOUT(fakeLog().size() == 1, 10000);

@@ -4,6 +4,10 @@
 #include <QtTest>
 #include <type_traits>
 
+// Waits for child processes are generous: the tests run in parallel on a
+// loaded machine, and a wait ends as soon as its condition holds.
+static constexpr int kWaitMs = 20000;
+
 using namespace Youtube_Structure;
 
 // The model is pointed at from the GUI and from workers: lists and the
@@ -170,11 +174,11 @@ private slots:
             emit e.ready(0, -1, &model);
             emit e.item(it);
         }, Qt::BlockingQueuedConnection);
-        QTRY_COMPARE(got.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(got.size(), 1, kWaitMs);
         QCOMPARE(got.first().title, QStringLiteral("row"));
-        QTRY_COMPARE(gotLists.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(gotLists.size(), 1, kWaitMs);
         QCOMPARE(gotLists.first(), &model);
-        QTRY_COMPARE(gotItems.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(gotItems.size(), 1, kWaitMs);
         QCOMPARE(gotItems.first(), it);
         worker.quit();
         worker.wait();
@@ -234,3 +238,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestYoutubeRecords)
 #include "tst_youtuberecords.moc"
+

@@ -411,7 +411,7 @@ int DownloaderRun::playlistRun(const QString& url, const QString& user, const QS
     return status;
 }
 
-int DownloaderRun::videoRun(const QString& url, QString user, QString password, const StopFn& stop,
+int DownloaderRun::videoRun(const QString& url, QString& user, QString& password, const StopFn& stop,
                             const std::function<void(const QByteArray&)>& parse)
 {
     using namespace DownloaderProgram;

@@ -162,8 +162,10 @@ public:
     static int playlistRun(const QString& url, const QString& user, const QString& password,
                            const StopFn& stop, const std::function<void(const QByteArray&)>& parse);
     // The video run, with the login step and its attempts. user and
-    // password are the run's (they may be filled from the running
-    // analysis's account). parse is called with a usable output.
-    static int videoRun(const QString& url, QString user, QString password,
+    // password are the run's, in and out: when the run takes the running
+    // analysis's account they hold it on return (and already when parse is
+    // called), so the item keeps the login a later download needs. parse
+    // is called with a usable output.
+    static int videoRun(const QString& url, QString& user, QString& password,
                         const StopFn& stop, const std::function<void(const QByteArray&)>& parse);
 };

@@ -30,17 +30,6 @@ double sizeOf(const Youtube_Structure::Media& m)
 
 } // namespace
 
-QString resolutionText(const Youtube_Structure::Media& f)
-{
-    if (!f.width.isEmpty() && !f.height.isEmpty())
-        return QStringLiteral("%1x%2").arg(f.width, f.height);
-    if (!f.width.isEmpty())
-        return f.width;
-    if (!f.height.isEmpty())
-        return f.height;
-    return QStringLiteral("N/A");
-}
-
 int audioPartner(const Youtube_Structure::Media& f, const Youtube_Structure::Item& item)
 {
     if (item.medias.size() < 2 || f.formatId == QLatin1String("best") || f.hasAudio())
@@ -123,7 +112,7 @@ void fillTask(const Youtube_Structure::Item& item, DownloadItem& task)
         DownloadMedia m;
         m.streamUrl = f.url;
         m.format = f.targetExt.isEmpty() ? QStringLiteral("N/A") : f.targetExt;
-        m.resolution = resolutionText(f);
+        m.resolution = Youtube_Structure::resolutionText(f.width, f.height);
         m.forgeMediaForMp3 = f.forgeMediaForMp3;
         const double size = sizeOf(f);
         const QString sizeText = FormatChoice::sizeText(QString::number(size, 'g', 6));

@@ -20,7 +20,4 @@ void fillTask(const Youtube_Structure::Item& item, DownloadItem& task);
 // The audio format to merge with f, or -1 (an index into item.medias).
 int audioPartner(const Youtube_Structure::Media& f, const Youtube_Structure::Item& item);
 
-// "%1x%2" of width and height, the one that is present, or "N/A".
-QString resolutionText(const Youtube_Structure::Media& f);
-
 } // namespace SelectionToTasks

@@ -9,6 +9,10 @@
 #include <atomic>
 #include <memory>
 
+// Waits for child processes are generous: the tests run in parallel on a
+// loaded machine, and a wait ends as soon as its condition holds.
+static constexpr int kWaitMs = 20000;
+
 // Real downloads: Debian's yt-dlp and ffmpeg against media the test makes
 // and serves on 127.0.0.1.
 class TstDownloadE2E : public QObject
@@ -148,7 +152,7 @@ private slots:
         QVERIFY(a.codecTypes.contains(QStringLiteral("video")));
         QVERIFY(a.codecTypes.contains(QStringLiteral("audio")));
         QVERIFY(a.duration > 3.5);
-        QTRY_VERIFY(!progress.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kWaitMs);
         QCOMPARE(progress.last().at(0).toInt(), 100);
         for (int i = 1; i < progress.size() - 1; ++i)
             QVERIFY(progress.at(i).at(0).toInt() >= progress.at(i - 1).at(0).toInt());
@@ -262,3 +266,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TstDownloadE2E)
 #include "tst_download_e2e.moc"
+

@@ -75,6 +75,33 @@ private slots:
             QVERIFY2(!a.contains(QLatin1String(o)), o);
     }
 
+    void wholeLineInOrder()
+    {
+        EngineTestEnv::setSetting(QStringLiteral("proxy/enabled"), QStringLiteral("true"));
+        EngineTestEnv::setSetting(QStringLiteral("proxy/hostName"), QStringLiteral("127.0.0.1"));
+        EngineTestEnv::setSetting(QStringLiteral("proxy/port"), QStringLiteral("3128"));
+        EngineTestEnv::setSetting(QStringLiteral("youtube/cookies"), QStringLiteral("/tmp/c.txt"));
+        DownloadItem job;
+        job.url = QStringLiteral("https://example.com/v");
+        job.subtitles = QStringList{QStringLiteral("en")};
+        DownloadMedia m = entry(QStringLiteral("137"), QStringLiteral("140"));
+        m.attachedExt = QStringLiteral("m4a");
+        m.forgeMediaForMp3 = true;
+        job.medias.append(m);
+        const QStringList a = DownloadCommand::downloadOptions(job, m, QStringLiteral("/tmp/acc.conf")).arguments;
+        EngineTestEnv::setSetting(QStringLiteral("proxy/enabled"), QStringLiteral("false"));
+        EngineTestEnv::setSetting(QStringLiteral("youtube/cookies"), QString());
+        const QStringList expected{
+            "--ignore-config", "--proxy", "127.0.0.1:3128", "--config-locations", "/tmp/acc.conf",
+            "-i", "-f", "137+140", "--embed-metadata", "--xattrs",
+            "--plugin-dirs", DownloaderProgram::pluginFolder(), "--ffmpeg-location", "/usr/bin", "--hls-use-mpegts",
+            "--no-part", "--rm-cache-dir", "--retries", "infinite", "--rm-cache-dir", "--no-playlist",
+            "--embed-thumbnail", "--merge-output-format", "mp4",
+            "--write-subs", "--sub-langs", "en", "--convert-subs", "srt", "--embed-subs",
+            "-x", "--audio-format", "mp3", "--cookies", "/tmp/c.txt", "-o", "temp.mp4", "--", job.url};
+        QCOMPARE(a, expected);
+    }
+
     void formatBlock_data()
     {
         QTest::addColumn<QString>("formatId");

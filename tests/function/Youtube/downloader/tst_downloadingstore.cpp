@@ -175,7 +175,7 @@ private slots:
         a->setProgress(77);
         a->setStarted();
         QTRY_COMPARE_WITH_TIMEOUT(fileRoot().value("Downloadings").toArray().at(0).toObject().value("progress").toInt(),
-                                  77, 3000);
+                                  77, 15000);
         QVERIFY(t.elapsed() >= DownloadingStore::kProgressWriteDelayMs - 100);
         QCOMPARE(fileRoot().value("Downloadings").toArray().at(0).toObject().value("startSuccess").toBool(), true);
     }
@@ -234,7 +234,7 @@ private slots:
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), QStringList());
         QVERIFY(child.waitForStarted());
-        QTRY_VERIFY(QFile::exists(DownloadingStore::filePath()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(DownloadingStore::filePath()), 20000);
         for (int round = 0; round < 5; ++round) {
             QTest::qWait(60);
             const QJsonObject root = fileRoot();

@@ -8,6 +8,10 @@
 #include <atomic>
 #include <memory>
 
+// Waits for child processes are generous: the tests run in parallel on a
+// loaded machine, and a wait ends as soon as its condition holds.
+static constexpr int kWaitMs = 20000;
+
 // One worker running jobs against the scripted fake downloader: the result
 // rules, the attempts, stops (also between jobs and with a detaching copy),
 // the scheduled start and the end of every child process.
@@ -80,7 +84,7 @@ private slots:
     void cleanup()
     {
         QCoreApplication::processEvents();
-        QTRY_VERIFY(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty(), kWaitMs);
     }
 
     void results_data()
@@ -116,11 +120,11 @@ private slots:
         QSignalSpy progress(job.get(), &DownloadItem::doProgress);
         QCOMPARE(runOne(job.get()), result);
         QCOMPARE(job->resultSafe(), result);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWaitMs);
         if (!output.isEmpty()) {
             const QString file = QDir(m_f.video).filePath(output);
             QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
-            QTRY_VERIFY(!progress.isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kWaitMs);
             QCOMPARE(progress.last().at(0).toInt(), 100);
             QFile::remove(file);
         }
@@ -141,7 +145,7 @@ private slots:
         const int before = EngineTestEnv::fakeRuns(m_f).size();
         QSignalSpy finished(job.get(), &DownloadItem::doFinish);
         QCOMPARE(runOne(job.get()), 3);
-        QTRY_COMPARE(finished.count(), 1);        // finished once
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWaitMs);        // finished once
         QCOMPARE(EngineTestEnv::fakeRuns(m_f).size(), before);
     }
 
@@ -176,8 +180,8 @@ private slots:
         Ended e;
         hook(w, e);
         w.start(job.get());
-        QTRY_COMPARE(runsOf(QStringLiteral("/child")).size(), 1);
-        QTRY_VERIFY(job->progressSafe() >= 10);
+        QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("/child")).size(), 1, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(job->progressSafe() >= 10, kWaitMs);
         QElapsedTimer t;
         t.start();
         w.stop(job.get(), false);
@@ -190,8 +194,8 @@ private slots:
         const qint64 grandchild = run.value(QStringLiteral("grandchild")).toVariant().toLongLong();
         QVERIFY(grandchild > 0);
         QCOMPARE(run.value(QStringLiteral("pgid")).toVariant().toLongLong(), pid);   // a group of its own
-        QTRY_VERIFY(!EngineTestEnv::processAlive(pid));
-        QTRY_VERIFY(!EngineTestEnv::processAlive(grandchild));
+        QTRY_VERIFY_WITH_TIMEOUT(!EngineTestEnv::processAlive(pid), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!EngineTestEnv::processAlive(grandchild), kWaitMs);
         // Stopped: the partial data stays.
         QVERIFY(QFileInfo(job->tempFilePathSafe()).isDir());
         job->removeTempFolder(true);
@@ -206,14 +210,38 @@ private slots:
         Ended e;
         hook(w, e);
         w.start(job.get());
-        QTRY_VERIFY(!job->tempFilePathSafe().isEmpty() && runsOf(QStringLiteral("/slow-detach")).size() == 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!job->tempFilePathSafe().isEmpty() && runsOf(QStringLiteral("/slow-detach")).size() == 1, kWaitMs);
         const QString temp = job->tempFilePathSafe();
         w.stop(job.get(), true);
         job.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, kWaitMs);
         w.wait();
         QCOMPARE(e.result.load(), 2);
         QVERIFY(!QFileInfo(temp).exists());
+    }
+
+    // A scheduled job that kept a temp folder from an earlier run and is
+    // dropped while it waits: the folder goes with it.
+    void detachedWhileWaiting()
+    {
+        auto job = makeJob(QStringLiteral("/ok-dropped"));
+        job->isLiveStream = true;
+        job->startNow = false;
+        job->startTime = QTime::currentTime().addSecs(-300);   // tomorrow
+        const QString temp = QDir(m_f.video).filePath(QStringLiteral("temp_kept01"));
+        QVERIFY(QDir().mkpath(temp));
+        job->tempFilePath = temp;
+        ItemDownloader w;
+        Ended e;
+        hook(w, e);
+        w.start(job.get());
+        w.stop(job.get(), true);
+        job.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, kWaitMs);
+        w.wait();
+        QCOMPARE(e.result.load(), 1);
+        QVERIFY(!QFileInfo::exists(temp));
+        QCOMPARE(runsOf(QStringLiteral("/ok-dropped")).size(), 0);
     }
 
     // A stop meant for a job that has already ended does not touch the next.
@@ -225,7 +253,7 @@ private slots:
         Ended e;
         hook(w, e);
         w.start(first.get());
-        QTRY_COMPARE(e.count.load(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, kWaitMs);
         w.stop(first.get(), false);          // late: the first run is over
         w.stop(false);                       // and the worker is idle
         w.start(second.get());
@@ -266,7 +294,7 @@ private slots:
         QTest::qWait(100);
         t.restart();
         w.stop(waiting.get(), false);
-        QTRY_COMPARE(e.count.load(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 2, kWaitMs);
         QVERIFY(t.elapsed() < 1500);
         QCOMPARE(e.result.load(), 1);
         QCOMPARE(runsOf(QStringLiteral("/ok-never")).size(), 0);
@@ -274,7 +302,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
         auto next = makeJob(QStringLiteral("/ok-next"));
         w.start(next.get());
-        QTRY_COMPARE(e.count.load(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 3, kWaitMs);
         w.wait();
         QCOMPARE(e.result.load(), 0);
         QFile::remove(QDir(m_f.video).filePath(QStringLiteral("Job ok-next.mp4")));
@@ -300,3 +328,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TstItemDownloader)
 #include "tst_itemdownloader.moc"
+

@@ -58,6 +58,12 @@ private slots:
             << 3 << false
             << QStringList{"[download] 100% of 1.00MiB in 00:00:01", "[download]  60.0% of 1.00MiB"}
             << QList<int>{0, 53} << false;
+        // The part's share is cut to a whole number before the done parts
+        // are added: 16 + 33.3, not 16.7 + 33.3.
+        QTest::newRow("three parts, second at 50%")
+            << 3 << false
+            << QStringList{"[download] 100% of 1.00MiB in 00:00:01", "[download]  50.0% of 1.00MiB"}
+            << QList<int>{0, 49} << false;
         QTest::newRow("never lower, never 100 while running")
             << 1 << false
             << QStringList{"[download]  70.0% of 1MiB", "[download]  20.0% of 1MiB", "[download] 100.0% of 1MiB"}

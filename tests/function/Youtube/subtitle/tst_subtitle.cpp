@@ -9,6 +9,10 @@
 #include <memory>
 #include <vector>
 
+// Waits for child processes are generous: the tests run in parallel on a
+// loaded machine, and a wait ends as soon as its condition holds.
+static constexpr int kWaitMs = 20000;
+
 // Subtitle listing: the table reader, the thread with its pool of eight and
 // its stop, and a real listing by the downloader program.
 class TstSubtitle : public QObject
@@ -65,7 +69,7 @@ private slots:
 
     void cleanup()
     {
-        QTRY_VERIFY(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty(), kWaitMs);
     }
 
     void parse_data()
@@ -117,11 +121,11 @@ private slots:
         auto a = item(QStringLiteral("/subs-a"));
         t.addItem(a.get());
         QVERIFY(a->searchingSubtitles);
-        QTRY_COMPARE(done.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, kWaitMs);
         QCOMPARE(done.first().at(0).value<Youtube_Structure::Item*>(), a.get());
         QCOMPARE(names(*a), (QStringList{"en", "de-DE"}));
         QVERIFY(!a->searchingSubtitles);
-        QTRY_VERIFY(!t.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!t.isRunning(), kWaitMs);
 
         // Known languages: the answer comes after a second, nothing runs.
         const int runs = runsOf(QStringLiteral("/subs-a"));
@@ -136,7 +140,7 @@ private slots:
         // A failed listing leaves the list empty but is still answered.
         auto f = item(QStringLiteral("/fail"));
         t.addItem(f.get());
-        QTRY_COMPARE(done.count(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 3, kWaitMs);
         QVERIFY(f->subLangs.isEmpty());
     }
 
@@ -151,19 +155,19 @@ private slots:
             items.push_back(item(QStringLiteral("/wait%1").arg(i)));
             t.addItem(items.back().get());
         }
-        QTRY_COMPARE(t.runningCount(), 8);
+        QTRY_COMPARE_WITH_TIMEOUT(t.runningCount(), 8, kWaitMs);
         QCOMPARE(t.queuedCount(), 2);
         QCOMPARE(t.queuedItems(), (QList<Youtube_Structure::Item*>{items[8].get(), items[9].get()}));
         t.addItem(items[9].get());            // queued: to the front
         t.addItem(items[0].get());            // running: nothing
         QCOMPARE(t.queuedItems(), (QList<Youtube_Structure::Item*>{items[9].get(), items[8].get()}));
-        QTRY_COMPARE(runsOf(QStringLiteral("/wait")), 8);
+        QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("/wait")), 8, kWaitMs);
         QTest::qWait(200);
         QCOMPARE(runsOf(QStringLiteral("/wait")), 8);
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 10, 15000);
         for (const auto& i : items)
             QCOMPARE(names(*i), QStringList{QStringLiteral("en")});
-        QTRY_VERIFY(!t.isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!t.isRunning(), kWaitMs);
     }
 
     // A new analysis stops the search: the process ends, the list stays as
@@ -175,7 +179,7 @@ private slots:
         auto a = item(QStringLiteral("/slow-a"));
         auto b = item(QStringLiteral("/subs-b"));
         t.addItem(a.get());
-        QTRY_COMPARE(runsOf(QStringLiteral("/slow-a")), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("/slow-a")), 1, kWaitMs);
         t.addItem(b.get());
         auto known = item(QStringLiteral("/known"));
         known->subLangs.append(SubLang{QStringLiteral("en"), false});
@@ -190,7 +194,7 @@ private slots:
 
         // The thread takes new requests after a stop.
         t.addItem(b.get());
-        QTRY_COMPARE(done.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, kWaitMs);
         QCOMPARE(names(*b), (QStringList{"en", "de-DE"}));
     }
 
@@ -201,7 +205,7 @@ private slots:
         {
             SubtitleThread t;
             t.addItem(a.get());
-            QTRY_COMPARE(runsOf(QStringLiteral("/slow-d")), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("/slow-d")), 1, kWaitMs);
             clock.start();
         }
         QVERIFY(clock.elapsed() < 3000);
@@ -232,3 +236,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TstSubtitle)
 #include "tst_subtitle.moc"
+

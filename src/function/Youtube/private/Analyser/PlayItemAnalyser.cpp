@@ -459,6 +459,8 @@ void PlayItemAnalyser::run()
         work = *m_item;
     }
     const int checkStateAtStart = work.checkState;
+    // The run may take the stored account; m_user and m_password then hold
+    // it, and the parse below hands it on to the item.
     int status = DownloaderRun::videoRun(
         work.url, m_user, m_password, [this] { return isStopping(); },
         [this, &work](const QByteArray& out) { parseItemJson(out, &work); });

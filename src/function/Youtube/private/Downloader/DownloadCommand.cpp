@@ -64,9 +64,10 @@ Options downloadOptions(const DownloadItem& job, DownloadMedia entry, const QStr
     const bool gigabytes = entry.fileSize.contains(QLatin1String("GB"));
 
     QStringList& a = o.arguments;
-    a << QStringLiteral("-i") << QStringLiteral("--ignore-config");
+    a << QStringLiteral("--ignore-config");
     a += DownloaderProgram::proxyArguments();
     a += DownloaderProgram::credentialArguments(credentialsFile);
+    a << QStringLiteral("-i");
 
     bool ok = false;
     const double height = entry.heightText.toDouble(&ok);
@@ -92,7 +93,7 @@ Options downloadOptions(const DownloadItem& job, DownloadMedia entry, const QStr
     a += DownloaderProgram::pluginArguments();
     a << QStringLiteral("--ffmpeg-location") << ffmpegFolder() << QStringLiteral("--hls-use-mpegts")
       << QStringLiteral("--no-part") << QStringLiteral("--rm-cache-dir") << QStringLiteral("--retries")
-      << QStringLiteral("infinite") << QStringLiteral("--no-playlist");
+      << QStringLiteral("infinite") << QStringLiteral("--rm-cache-dir") << QStringLiteral("--no-playlist");
     const QString tar = entry.tarExt.toLower();
     if ((tar == QLatin1String("mp4") || tar == QLatin1String("m4a") || tar == QLatin1String("mp3"))
         && !job.isLiveStream && !gigabytes)

@@ -153,13 +153,8 @@ void ItemDownloader::stop(const DownloadItem* item, bool detach)
     QMutexLocker l(&m_jobLock);
     if (!item || !m_busy.load() || m_original != item)
         return;
-    if (detach) {
-        m_jobCopy = *m_job;
-        m_jobCopy.tempFileName = m_job->tempFileNameSafe();
-        m_jobCopy.startSuccess = m_job->startSuccess;
-        m_job = &m_jobCopy;
-        m_original = nullptr;
-    }
+    if (detach)
+        detachLocked();
     qDebug() << "user cancel download cmd";
     m_stopRequested.store(true);
     m_wake.wakeAll();
@@ -170,17 +165,24 @@ void ItemDownloader::stop(bool detach)
     QMutexLocker l(&m_jobLock);
     if (!m_busy.load() || !m_job)
         return;
-    if (detach && m_job != &m_jobCopy) {
-        m_jobCopy = *m_job;
-        m_jobCopy.tempFileName = m_job->tempFileNameSafe();
-        m_jobCopy.startSuccess = m_job->startSuccess;
-        m_job = &m_jobCopy;
-        m_original = nullptr;
-    }
+    if (detach)
+        detachLocked();
     qDebug() << "stop thread" << this;
     qDebug() << "user cancel download cmd";
     m_stopRequested.store(true);
     m_wake.wakeAll();
+}
+
+void ItemDownloader::detachLocked()
+{
+    // The caller destroys the job right after: go on with a copy of it.
+    if (!m_job || m_job == &m_jobCopy)
+        return;
+    m_jobCopy = *m_job;
+    m_jobCopy.tempFileName = m_job->tempFileNameSafe();
+    m_jobCopy.startSuccess = m_job->startSuccess;
+    m_job = &m_jobCopy;
+    m_original = nullptr;
 }
 
 bool ItemDownloader::waitForStart()
@@ -203,6 +205,12 @@ void ItemDownloader::run()
     qDebug() << "Thread Test: ItemDownloader start";
     if (!waitForStart()) {
         withJob([](DownloadItem& j) { j.finish(DownloadItem::DownloadCancelledBeforeStart); });
+        {
+            // A job detached while it waited is gone: so is the folder it
+            // kept from an earlier run.
+            QMutexLocker l(&m_jobLock);
+            m_jobCopy.removeTempFolder(true);
+        }
         endRun(DownloadItem::DownloadCancelledBeforeStart);
         return;
     }
@@ -589,7 +597,7 @@ void ItemDownloader::analyseOutputLine(const QString& line)
             v = m_secondStream == 0 ? int(p * 0.67) : 67 + int(p * 0.33);
         } else {
             const float n = float(m_partCount);
-            v = int(float(p) * (1.0f / n) + float(m_partsDone) / n * 100.0f);
+            v = int(float(int(float(p) * (1.0f / n))) + float(m_partsDone) / n * 100.0f);
         }
         if (v == 100)
             m_completed = true;

@@ -103,6 +103,8 @@ private:
     void runFfmpeg(QString& errorText, int& exitCode);
     void watch(GroupProcess& process, QString& errorText, int& exitCode);
     void endTree(GroupProcess& process, bool live);
+    // Under m_jobLock: switches the run to m_jobCopy.
+    void detachLocked();
     bool waitForStart();
     int decideResult(const QString& errorText, int exitCode);
     bool keepMedia(int exitCode);

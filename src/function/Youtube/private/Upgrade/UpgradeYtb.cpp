@@ -2,6 +2,7 @@
 
 #include "function/Youtube/private/DownloaderProgram.h"
 #include "function/Youtube/private/Upgrade/HttpDownload.h"
+#include "shell/ServiceHosts.h"
 #include "shell/SettingsStore.h"
 #include "shell/ZipExtract.h"
 
@@ -128,7 +129,7 @@ QString UpgradeYtb::defaultDescriptionUrl()
     QMutexLocker l(&g_defaultUrlLock);
     if (!g_defaultUrl.isEmpty())
         return g_defaultUrl;
-    return QStringLiteral("https://download.qorvdvd.com/youtube/upgradeYoutube.config");
+    return ServiceHosts::engineDescriptionUrl();
 }
 
 void UpgradeYtb::setDefaultDescriptionUrl(const QString& url)
