@@ -1,9 +1,12 @@
 // Paints the interface images of Tarnwick at build time.
 //
 // Usage: tw_resgen <output folder> <image name>...
+//        tw_resgen --busy-frames <output folder>
 // Every image is drawn here with QPainter from the interface palette; to add
 // one, write a painter below, register it in painters(), and add its name to
-// TW_IMAGES in res/CMakeLists.txt.
+// TW_IMAGES in res/CMakeLists.txt. The second form paints the frames of the
+// busy animation as frame_00.png, frame_01.png, ...; the build assembles them
+// into an animated GIF with ffmpeg, since Qt cannot write GIF.
 
 #include <QColor>
 #include <QDir>
@@ -42,6 +45,12 @@ QImage canvas(int w, int h)
 void setupPainter(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
+}
+
+QColor withAlpha(QColor c, int alpha)
+{
+    c.setAlpha(alpha);
+    return c;
 }
 
 // A soft dark ring: the 9-slice border image behind frameless windows.
@@ -320,6 +329,158 @@ QImage logo()
     return img;
 }
 
+// Check-box indicators, drawn at twice their 18 x 20 design size so that they
+// stay sharp up to a factor of 2.
+enum class Box { Unchecked, Disabled, Checked, Indeterminate };
+
+QImage checkBox(Box kind)
+{
+    QImage img = canvas(36, 40);
+    QPainter p(&img);
+    setupPainter(p);
+    const QRectF box(3, 5, 30, 30);
+    switch (kind) {
+    case Box::Unchecked:
+        p.setPen(QPen(Palette::Grey, 2));
+        p.setBrush(Palette::White);
+        p.drawRoundedRect(box, 5, 5);
+        break;
+    case Box::Disabled:
+        p.setPen(QPen(withAlpha(Palette::Grey, 110), 2));
+        p.setBrush(withAlpha(Palette::Grey, 50));
+        p.drawRoundedRect(box, 5, 5);
+        break;
+    case Box::Checked: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::Blue);
+        p.drawRoundedRect(box, 5, 5);
+        p.setPen(QPen(Palette::White, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath tick;
+        tick.moveTo(10, 20);
+        tick.lineTo(16, 26);
+        tick.lineTo(27, 13);
+        p.drawPath(tick);
+        break;
+    }
+    case Box::Indeterminate:
+        p.setPen(QPen(Palette::Blue, 2));
+        p.setBrush(Palette::White);
+        p.drawRoundedRect(box, 5, 5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Palette::Blue);
+        p.drawRoundedRect(QRectF(10, 17, 16, 6), 2, 2);
+        break;
+    }
+    return img;
+}
+
+// The card behind the busy animation; the loading widget dims it and shows
+// it at half size.
+QImage loadingCard()
+{
+    QImage img = canvas(240, 240);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(Palette::Grey, 2));
+    p.setBrush(Palette::White);
+    p.drawRoundedRect(QRectF(1, 1, 238, 238), 24, 24);
+    return img;
+}
+
+// The strip beside a format button: a soft blue bar for hover, a solid one
+// for the pressed state (whose text turns white).
+QImage formatStrip(bool pressed)
+{
+    QImage img = canvas(120, 32);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    if (pressed) {
+        p.setBrush(Palette::Blue);
+    } else {
+        QLinearGradient g(0, 0, 120, 0);
+        g.setColorAt(0.0, withAlpha(Palette::Blue, 150));
+        g.setColorAt(1.0, withAlpha(Palette::Blue, 40));
+        p.setBrush(g);
+    }
+    p.drawRoundedRect(QRectF(0, 0, 120, 32), 4, 4);
+    return img;
+}
+
+// The busy animation: twelve dots on a circle in the palette's colours, the
+// leading dot largest and the trail fading behind it; one step per frame.
+const int kBusySide = 100;
+const int kBusyFrames = 12;
+
+QImage busyFrame(int index)
+{
+    QImage img = canvas(kBusySide, kBusySide);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    const QColor colours[] = {Palette::Orange, Palette::Yellow, Palette::Green, Palette::Blue,
+                              Palette::Violet, Palette::Pink,   Palette::Red};
+    const int dots = 12;
+    const double centre = kBusySide / 2.0;
+    const double ring = kBusySide * 0.36;
+    const double pi = std::acos(-1.0);
+    for (int i = 0; i < dots; ++i) {
+        // How far this dot trails behind the leading one.
+        const int lag = ((index * dots / kBusyFrames) - i + dots) % dots;
+        const double angle = 2.0 * pi * i / dots - pi / 2.0;
+        const double r = qMax(1.0, kBusySide * (0.085 - 0.005 * lag));
+        p.setBrush(withAlpha(colours[i % 7], qMax(40, 255 - lag * 20)));
+        p.drawEllipse(QPointF(centre + ring * std::cos(angle), centre + ring * std::sin(angle)), r, r);
+    }
+    return img;
+}
+
+// GIF keeps one bit of alpha. Left to a threshold, the faint tail of the trail
+// and the smoothed edges would vanish or turn hard, so every pixel the
+// painting touches is blended onto the white card the animation is shown on
+// and made opaque; untouched pixels stay transparent.
+QImage flattenForGif(const QImage& frame, const QColor& matte)
+{
+    QImage out = frame.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb px = line[x];
+            const int a = qAlpha(px);
+            if (a == 0) {
+                line[x] = qRgba(0, 0, 0, 0);
+                continue;
+            }
+            const auto blend = [a](int c, int m) { return (c * a + m * (255 - a) + 127) / 255; };
+            line[x] = qRgba(blend(qRed(px), matte.red()), blend(qGreen(px), matte.green()),
+                            blend(qBlue(px), matte.blue()), 255);
+        }
+    }
+    return out;
+}
+
+int writeBusyFrames(const QString& outDir, QTextStream& err)
+{
+    QDir dir(outDir);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        err << "cannot create " << outDir << "\n";
+        return 1;
+    }
+    // Frames of an earlier, longer animation would be picked up by the
+    // numbered input pattern.
+    for (const QString& old : dir.entryList({QStringLiteral("frame_*.png")}, QDir::Files))
+        dir.remove(old);
+    for (int i = 0; i < kBusyFrames; ++i) {
+        const QString name = QStringLiteral("frame_%1.png").arg(i, 2, 10, QLatin1Char('0'));
+        if (!flattenForGif(busyFrame(i), Palette::White).save(dir.filePath(name), "PNG")) {
+            err << "cannot write " << dir.filePath(name) << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
+
 using Painter = std::function<QImage()>;
 
 QMap<QString, Painter> painters()
@@ -353,6 +514,13 @@ QMap<QString, Painter> painters()
     m.insert("zip_icon.png", [] { return fileIcon(Palette::Green); });
     m.insert("Copy_Path.png", [] { return copyIcon(false); });
     m.insert("Copy_File.png", [] { return copyIcon(true); });
+    m.insert("xuanzhong_nor.png", [] { return checkBox(Box::Unchecked); });
+    m.insert("xuanzhong_dis.png", [] { return checkBox(Box::Disabled); });
+    m.insert("xuanzhong_on.png", [] { return checkBox(Box::Checked); });
+    m.insert("indeterminate.png", [] { return checkBox(Box::Indeterminate); });
+    m.insert("gif_bg.png", loadingCard);
+    m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
+    m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     return m;
 }
 
@@ -362,9 +530,12 @@ int main(int argc, char** argv)
 {
     QTextStream err(stderr);
     if (argc < 3) {
-        err << "usage: tw_resgen <output folder> <image>...\n";
+        err << "usage: tw_resgen <output folder> <image>...\n"
+               "       tw_resgen --busy-frames <output folder>\n";
         return 2;
     }
+    if (qstrcmp(argv[1], "--busy-frames") == 0)
+        return writeBusyFrames(QString::fromLocal8Bit(argv[2]), err);
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(outDir)) {
         err << "cannot create " << outDir << "\n";

@@ -1,7 +1,6 @@
 #include "gui/common/CUxCheckBox.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
-#include "gui/common/PaintedImages.h"
 
 #include <QMouseEvent>
 
@@ -24,8 +23,7 @@ CUxCheckBox::CUxCheckBox(QWidget* parent)
 
 QString CUxCheckBox::indicatorStyle(int width, int height) const
 {
-    // Builds without the interface images use painted stand-ins.
-    return PaintedImages::resolveStyleSheet(m_indicatorStyle.arg(width).arg(height));
+    return m_indicatorStyle.arg(width).arg(height);
 }
 
 void CUxCheckBox::onSetCheckState(Qt::CheckState state)

@@ -1,7 +1,6 @@
 #include "gui/common/FormatBtn.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
-#include "gui/common/PaintedImages.h"
 
 #include <QMouseEvent>
 
@@ -36,8 +35,7 @@ QWidget* FormatBtn::makeStrip(const QString& image)
 {
     auto* strip = new QWidget(parentWidget());
     strip->setAttribute(Qt::WA_StyledBackground);
-    strip->setStyleSheet(
-        QStringLiteral("border-image: url(%1)").arg(PaintedImages::path(image)));
+    strip->setStyleSheet(QStringLiteral("border-image: url(%1)").arg(image));
     strip->setAttribute(Qt::WA_TransparentForMouseEvents);
     return strip;
 }

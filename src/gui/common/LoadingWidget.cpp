@@ -2,9 +2,7 @@
 
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
-#include "gui/common/PaintedImages.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,7 +10,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QBitmap>
-#include <QTimer>
 
 #include <cmath>
 
@@ -35,7 +32,7 @@ LoadingWidget::LoadingWidget(QWidget* parent, bool stoppable)
     setWindowModality(Qt::WindowModal);
 
     // The card at 80 % of its opacity, half its drawn size at scale 1.
-    QPixmap bg = PaintedImages::pixmap(QString::fromLatin1(kBackground));
+    QPixmap bg(QString::fromLatin1(kBackground));
     if (!bg.isNull()) {
         QPainter p(&bg);
         p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
@@ -56,39 +53,20 @@ LoadingWidget::LoadingWidget(QWidget* parent, bool stoppable)
             setMask(bg.mask());
     }
 
-    m_movie = new QMovie(this);
+    m_movie = new QMovie(QString::fromLatin1(kMovie), QByteArray(), this);
     m_movieLabel = new QLabel(m_background);
     auto* inner = new QHBoxLayout(m_background);
     inner->addWidget(m_movieLabel);
 
-    QSize frame;
-    if (QFile::exists(QString::fromLatin1(kMovie))) {
-        m_movie->setFileName(QString::fromLatin1(kMovie));
-        if (m_movie->isValid()) {
-            m_movie->jumpToFrame(0);
-            frame = m_movie->currentImage().size();
-        }
-    }
-    if (frame.isEmpty()) {
-        m_frames = PaintedImages::busyFrames();
-        frame = m_frames.first().size();
-    }
+    m_movie->jumpToFrame(0);
+    const QSize frame = m_movie->currentImage().size();
     m_frameSize = QSize(roundHalfUp(double(frame.width()) * scale * 0.5),
                         roundHalfUp(double(frame.height()) * scale * 0.5));
     m_movieLabel->setMinimumSize(m_frameSize);
     m_movieLabel->setMaximumSize(m_frameSize);
-    if (m_frames.isEmpty()) {
-        m_movie->setScaledSize(m_frameSize);
-        m_movieLabel->setMovie(m_movie);
-        m_movie->start();
-    } else {
-        m_movieLabel->setScaledContents(true);
-        m_frameTimer = new QTimer(this);
-        m_frameTimer->setInterval(PaintedImages::kBusyFrameMs);
-        connect(m_frameTimer, &QTimer::timeout, this, &LoadingWidget::nextPaintedFrame);
-        m_movieLabel->setPixmap(QPixmap::fromImage(m_frames.first()));
-        m_frameTimer->start();
-    }
+    m_movie->setScaledSize(m_frameSize);
+    m_movieLabel->setMovie(m_movie);
+    m_movie->start();
 
     if (stoppable) {
         m_stopLabel = new QLabel(m_background);
@@ -120,22 +98,12 @@ void LoadingWidget::showCentred()
 
 bool LoadingWidget::isAnimating() const
 {
-    if (m_frameTimer)
-        return m_frameTimer->isActive();
-    return m_movie && m_movie->state() == QMovie::Running;
+    return m_movie->state() == QMovie::Running;
 }
 
 int LoadingWidget::currentFrame() const
 {
-    return m_frameTimer ? m_frameIndex : (m_movie ? m_movie->currentFrameNumber() : 0);
-}
-
-void LoadingWidget::nextPaintedFrame()
-{
-    if (m_frames.isEmpty())
-        return;
-    m_frameIndex = (m_frameIndex + 1) % m_frames.size();
-    m_movieLabel->setPixmap(QPixmap::fromImage(m_frames.at(m_frameIndex)));
+    return m_movie->currentFrameNumber();
 }
 
 void LoadingWidget::enterEvent(QEvent* event)

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QImage>
-#include <QList>
 #include <QSize>
 #include <QWidget>
 
 class QLabel;
 class QMovie;
-class QTimer;
 
 // A window-modal, frameless overlay with a dimmed rounded card and a busy
 // animation, shown centred over its parent window. A stoppable one swaps
@@ -24,10 +21,8 @@ public:
     QLabel* movieLabel() const { return m_movieLabel; }
     QLabel* stopLabel() const { return m_stopLabel; }
     QLabel* backgroundLabel() const { return m_background; }
-    // True while the busy indicator advances (the movie, or the painted
-    // frames when the build carries no animation).
+    // True while the busy animation plays.
     bool isAnimating() const;
-    bool usesPaintedFrames() const { return !m_frames.isEmpty(); }
     int currentFrame() const;
 
 signals:
@@ -39,15 +34,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void nextPaintedFrame();
-
     QMovie* m_movie = nullptr;
     QLabel* m_movieLabel = nullptr;
     QLabel* m_stopLabel = nullptr;
     QLabel* m_background = nullptr;
-    // Stand-in animation when ":/res/tongyong.gif" is not in the build.
-    QList<QImage> m_frames;
-    QTimer* m_frameTimer = nullptr;
-    int m_frameIndex = 0;
     QSize m_frameSize;
 };

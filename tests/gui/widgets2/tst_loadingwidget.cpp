@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMovie>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -42,7 +43,7 @@ private slots:
         UIBaseData::instance()->setMainPopup(nullptr);
     }
 
-    void animatesWithoutTheGif();
+    void playsTheBusyAnimation();
     void parentlessBlocksOnlyTheMainWindow();
     void showCentred();
     void hoverAndClick_data();
@@ -53,19 +54,21 @@ private slots:
     void titleLabel();
 };
 
-void TestLoadingWidget::animatesWithoutTheGif()
+void TestLoadingWidget::playsTheBusyAnimation()
 {
     QWidget host;
     LoadingWidget w(&host, false);
-    // The background card is half its painted height at scale 1, and the
-    // busy frames half their size.
-    QVERIFY(!w.backgroundLabel()->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(w.size(), w.backgroundLabel()->pixmap(Qt::ReturnByValue).size());
-    QCOMPARE(w.movieLabel()->minimumSize(), w.movieLabel()->maximumSize());
-    QVERIFY(!w.movieLabel()->minimumSize().isEmpty());
-    if (!w.usesPaintedFrames())
-        QSKIP("the build carries the busy animation; the painted stand-in is not used");
+    // The background card is half its drawn height at scale 1 (240 px), and
+    // the animation half its frame size (100 px).
+    QCOMPARE(w.backgroundLabel()->pixmap(Qt::ReturnByValue).size(), QSize(120, 120));
+    QCOMPARE(w.size(), QSize(120, 120));
     QCOMPARE(w.movieLabel()->minimumSize(), QSize(50, 50));
+    QCOMPARE(w.movieLabel()->maximumSize(), QSize(50, 50));
+    QMovie* movie = w.movieLabel()->movie();
+    QVERIFY(movie);
+    QCOMPARE(movie->fileName(), QStringLiteral(":/res/tongyong.gif"));
+    QVERIFY(movie->isValid());
+    QCOMPARE(movie->scaledSize(), QSize(50, 50));
     QVERIFY(w.isAnimating());
     const int first = w.currentFrame();
     QTRY_VERIFY(w.currentFrame() != first);
@@ -158,8 +161,7 @@ void TestLoadingWidget::stopFontFollowsScale()
     LoadingWidget w(&host, true);
     QCOMPARE(w.stopLabel()->font().pixelSize(), 34);
     QCOMPARE(w.stopLabel()->size(), w.size());
-    if (w.usesPaintedFrames())
-        QCOMPARE(w.movieLabel()->minimumSize(), QSize(75, 75));
+    QCOMPARE(w.movieLabel()->minimumSize(), QSize(75, 75));
 }
 
 void TestLoadingWidget::cutToTheCardWithoutCompositor()
