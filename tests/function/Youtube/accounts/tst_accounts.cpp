@@ -91,6 +91,8 @@ void TestAccounts::extractorMatch_data()
     QTest::newRow("many w") << yt << "https://wwww.youtube.com/" << false;
     QTest::newRow("user info") << yt << "https://www.youtube.com@evil.example/watch" << false;
     QTest::newRow("backslash") << yt << "https://evil.example\\@www.youtube.com/" << false;
+    // Python's address parser sends this one to evil.example.
+    QTest::newRow("backslash before user info") << yt << "https://www.youtube.com\\@evil.example/watch" << false;
     QTest::newRow("host further on") << yt << "https://example.com/?u=https://www.youtube.com/" << false;
     QTest::newRow("other scheme") << yt << "ftp://www.youtube.com/" << false;
     QTest::newRow("empty") << yt << "" << false;

@@ -222,6 +222,30 @@ private slots:
         Youtube::instance();
     }
 
+    // The windows and the engine's own wiring rely on these names and this
+    // order.
+    void signalsInDeclaredOrder()
+    {
+        const QMetaObject& mo = Youtube::staticMetaObject;
+        const int base = mo.methodOffset();
+        const QList<QByteArray> expected{
+            "doYtbUpgradeProcess(qlonglong,qlonglong)",
+            "doUpgradeFinished()",
+            "doYoutubeListRefresh(YoutubeListType,Youtube_Structure::List*,int,YoutubeItem)",
+            "doListInfoRefresh(YoutubeMediaListInfo)",
+            "doStartAnalyse()",
+            "doProgress(int,int)",
+            "doAnalyseFinished()",
+            "doDownloadFinished(QStringList,QStringList)",
+            "doLiveMusicToVideo()"};
+        for (int i = 0; i < expected.size(); ++i) {
+            const QMetaMethod m = mo.method(base + i);
+            QCOMPARE(m.methodType(), QMetaMethod::Signal);
+            QCOMPARE(m.methodSignature(), expected.at(i));
+        }
+        QCOMPARE(mo.method(base + expected.size()).name(), QByteArray("onDownloadItemFinished"));
+    }
+
     void emptyAddressFailsAtOnce()
     {
         QSignalSpy finished(yt(), &Youtube::doAnalyseFinished);
@@ -324,6 +348,12 @@ private slots:
         // Unticking every list: each list and its items, no summary row.
         yt()->setChecked(0, -1, false);
         QCOMPARE(rows(spy), (QList<Row>{{0, 0, 0}, {1, 0, 0}, {2, other, 0}, {1, 1, 0}, {0, 1, 0}}));
+
+        // Ticking one list: its row, its items (the current one's chosen
+        // format moves its tick to itself), the summary row.
+        spy.clear();
+        yt()->setChecked(0, 0, true);
+        QCOMPARE(rows(spy), (QList<Row>{{0, 0, 2}, {1, 0, 2}, {2, other, 0}, {2, other, 2}, {1, 1, 2}, {0, -1, 1}}));
 
         // Unticking a format unticks its item, list and summary.
         yt()->setChecked(0, -1, true);
@@ -488,7 +518,16 @@ private slots:
         const QString url = "https://example.net/slow";
         writeScript({{"routes", QJsonObject{{url, QJsonObject{{"delay", 30}, {"grandchild", true}}}}}});
         QSignalSpy finished(yt(), &Youtube::doAnalyseFinished);
-        QTimer::singleShot(400, yt(), [] { Youtube::instance()->stopAnalyse(); });
+        // Stop once the stand-in has logged its run (a busy machine may take
+        // a while to start it); a stop before that would leave nothing to check.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!runs().isEmpty()) {
+                poll.stop();
+                yt()->stopAnalyse();
+            }
+        });
+        poll.start(20);
         QElapsedTimer t;
         t.start();
         QCOMPARE(yt()->initAnalyser(url), YtbCancelled);

@@ -24,7 +24,8 @@ QByteArray noise(int size)
     return b;
 }
 
-// Builds a zip with Python's zipfile (deflated), entries in map order.
+// Builds a zip with Python's zipfile (deflated), entries in map order; a
+// name ending in '/' is a folder entry, as most zip tools write them.
 bool makeZip(const QString& zipPath, const Files& files)
 {
     QJsonObject entries;
@@ -40,7 +41,10 @@ bool makeZip(const QString& zipPath, const Files& files)
         "entries = json.load(open(sys.argv[1]))\n"
         "with zipfile.ZipFile(sys.argv[2], 'w', zipfile.ZIP_DEFLATED) as z:\n"
         "    for name in sorted(entries):\n"
-        "        z.writestr(name, base64.b64decode(entries[name]))\n";
+        "        if name.endswith('/'):\n"
+        "            z.mkdir(name)\n"
+        "        else:\n"
+        "            z.writestr(name, base64.b64decode(entries[name]))\n";
     QProcess p;
     p.start("/usr/bin/python3", {"-c", script, listFile.fileName(), zipPath});
     return p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
@@ -398,6 +402,38 @@ private slots:
 
         // Now up to date.
         QVERIFY(!up.checkUpgrade(f));
+    }
+
+    void packWithFolderEntriesReplacesOnlyWhatItHolds()
+    {
+        QDir(engine()).removeRecursively();
+        QDir().mkpath(engine());
+        installOldEngine();
+        QTemporaryDir tmp;
+        const QString zip = tmp.filePath("pack.zip");
+        // Folder entries come first, as "zip -r" writes them; the pack does
+        // not hold the launcher or the folder's other files.
+        QVERIFY(makeZip(zip, Files{{"downloader-dlp/", {}},
+                                   {"downloader-dlp/yt_dlp/", {}},
+                                   {"downloader-dlp/yt_dlp/__init__.py", "new package"},
+                                   {"downloader-dlp/yt_dlp/extractor/", {}},
+                                   {"downloader-dlp/yt_dlp/extractor/x.py", "new extractor"},
+                                   {"empty-folder/", {}}}));
+        m_server->addFile("/packs/folders.zip", readFile(zip));
+        m_server->addFile(descPath(), description("2024-06-30", {m_server->url("/packs/folders.zip").toString()}));
+
+        UpgradeYtb up;
+        bool f = false;
+        QVERIFY(up.checkUpgrade(f));
+        QVERIFY(up.startDownload());
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("new package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/extractor/x.py"), QByteArray("new extractor"));
+        QVERIFY(!QFile::exists(engine() + "/downloader-dlp/yt_dlp/old_module.py"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("old launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        verifyUserFilesIntact();
+        QCOMPARE(settings()->value("youtube/modifyDate"), QStringLiteral("2024-06-30"));
+        QCOMPARE(leftovers(), QStringList());
     }
 
     void corruptOrWrongPackKeepsOldEngine_data()

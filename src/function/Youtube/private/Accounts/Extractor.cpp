@@ -7,13 +7,20 @@ namespace {
 void splitAuthority(const QString& text, QString* host, QString* rest)
 {
     int end = text.size();
-    for (const QChar c : {QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#'), QLatin1Char('\\')}) {
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#')}) {
         const int at = text.indexOf(c);
         if (at >= 0 && at < end)
             end = at;
     }
     QString authority = text.left(end);
     *rest = text.mid(end);
+    // Address parsers disagree on a backslash here (a separator to some, a
+    // plain character to others), so which host such an address reaches
+    // depends on the program that opens it: it gets no host, and no account.
+    if (authority.contains(QLatin1Char('\\'))) {
+        host->clear();
+        return;
+    }
 
     // "youtube.com@evil.example" is a login name at evil.example.
     const int at = authority.lastIndexOf(QLatin1Char('@'));

@@ -98,8 +98,14 @@ PackContents readPack(const QString& pack)
         const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         if (parts.isEmpty() || UpgradeYtb::isProtectedName(parts.first()))
             continue;
-        if (!(entry.attributes & ZIP_ATTR_DIRECTORY))
+        const bool folder = entry.attributes & ZIP_ATTR_DIRECTORY;
+        if (!folder)
             c.files.append({parts.join(QLatin1Char('/')), entry.uncompressedSize});
+        // A top-level folder entry (zip tools write one for every folder)
+        // is no unit of its own: moving it would replace the whole folder,
+        // files the pack does not hold included.
+        if (folder && parts.size() == 1)
+            continue;
         const QString unit = parts.size() == 1 ? parts.first() : parts.mid(0, 2).join(QLatin1Char('/'));
         if (!seen.contains(unit)) {
             seen.insert(unit);
