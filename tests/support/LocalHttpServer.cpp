@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QMimeDatabase>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPointer>
 #include <QProcess>
 #include <QSslCertificate>
@@ -18,6 +16,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrlQuery>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -120,7 +120,7 @@ struct LocalHttpServer::Shared
         Route route;
         Handler handler;
     };
-    mutable QMutex mutex;
+    mutable std::mutex mutex;
     QList<Entry> routes;
     QList<QPair<QString, QString>> folders;   // url prefix, folder
     QList<Request> requests;
@@ -130,6 +130,9 @@ struct LocalHttpServer::Shared
     QSslKey privateKey;
     int openConnections = 0;
     int nextConnectionId = 1;
+    // Set by the server's own thread once it has tried to listen.
+    bool answered = false;
+    std::condition_variable listenAnswered;
 };
 
 // ---------------------------------------------------------------------------
@@ -142,7 +145,7 @@ public:
         : QObject(socket), m_socket(socket), m_owner(owner), m_shared(std::move(shared))
     {
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             m_id = m_shared->nextConnectionId++;
             ++m_shared->openConnections;
         }
@@ -158,7 +161,7 @@ public:
     ~LocalHttpServerConnection() override
     {
         if (!m_finished) {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             --m_shared->openConnections;
         }
     }
@@ -175,7 +178,7 @@ private:
         m_throttle.stop();
         m_delay.stop();
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             --m_shared->openConnections;
         }
         m_socket->deleteLater();
@@ -222,7 +225,7 @@ private:
 
         QUrl base;
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             base = QUrl(QStringLiteral("%1://127.0.0.1:%2")
                             .arg(m_shared->tls ? QStringLiteral("https") : QStringLiteral("http"))
                             .arg(m_shared->port));
@@ -237,7 +240,7 @@ private:
         m_clientWantsClose = connection.contains("close") || (m_http10 && !connection.contains("keep-alive"));
 
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             m_shared->requests.append(req);
         }
         if (m_owner) {
@@ -263,7 +266,7 @@ private:
         LocalHttpServer::Handler handler;
         QString folderPath;
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             for (int i = m_shared->routes.size() - 1; i >= 0; --i) {
                 const auto& e = m_shared->routes.at(i);
                 if (e.path == req.path && (e.method.isEmpty() || e.method == req.method)) {
@@ -477,11 +480,13 @@ public:
 
     Q_INVOKABLE bool startListening()
     {
-        if (!listen(QHostAddress::LocalHost, 0))
-            return false;
-        QMutexLocker lock(&m_shared->mutex);
-        m_shared->port = serverPort();
-        return true;
+        const bool ok = listen(QHostAddress::LocalHost, 0);
+        std::unique_lock lock(m_shared->mutex);
+        if (ok)
+            m_shared->port = serverPort();
+        m_shared->answered = true;
+        m_shared->listenAnswered.notify_all();
+        return ok;
     }
 
     Q_INVOKABLE void shutDown()
@@ -501,7 +506,7 @@ protected:
         QSslCertificate cert;
         QSslKey key;
         {
-            QMutexLocker lock(&m_shared->mutex);
+            std::unique_lock lock(m_shared->mutex);
             tls = m_shared->tls;
             cert = m_shared->certificate;
             key = m_shared->privateKey;
@@ -547,12 +552,23 @@ bool LocalHttpServer::start(bool ownThread)
         return true;
     m_core = new LocalHttpServerCore(this, d);
     bool ok = false;
+    {
+        std::lock_guard lock(d->mutex);
+        d->answered = false;
+    }
     if (ownThread) {
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("LocalHttpServer"));
         m_core->moveToThread(m_thread);
         m_thread->start();
-        QMetaObject::invokeMethod(m_core, "startListening", Qt::BlockingQueuedConnection, Q_RETURN_ARG(bool, ok));
+        // The answer comes through the shared state, under its lock, rather
+        // than as the return value of a blocking call: that hands it over
+        // (and the call's arguments, on this thread's stack) through a Qt
+        // semaphore, which a thread checker cannot see.
+        QMetaObject::invokeMethod(m_core, "startListening", Qt::QueuedConnection);
+        std::unique_lock lock(d->mutex);
+        d->listenAnswered.wait(lock, [this] { return d->answered; });
+        ok = d->port != 0;
     } else {
         ok = m_core->startListening();
     }
@@ -577,7 +593,7 @@ void LocalHttpServer::stop()
         delete m_core;
     }
     m_core = nullptr;
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->port = 0;
 }
 
@@ -588,13 +604,13 @@ bool LocalHttpServer::isRunning() const
 
 quint16 LocalHttpServer::port() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->port;
 }
 
 QUrl LocalHttpServer::baseUrl() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return QUrl(QStringLiteral("%1://127.0.0.1:%2").arg(d->tls ? QStringLiteral("https") : QStringLiteral("http")).arg(d->port));
 }
 
@@ -605,7 +621,7 @@ bool LocalHttpServer::startTls(const QByteArray& certificatePem, const QByteArra
     if (cert.isNull() || key.isNull() || !QSslSocket::supportsSsl())
         return false;
     {
-        QMutexLocker lock(&d->mutex);
+        std::unique_lock lock(d->mutex);
         d->tls = true;
         d->certificate = cert;
         d->privateKey = key;
@@ -647,13 +663,13 @@ void LocalHttpServer::serveFolder(const QString& urlPrefix, const QString& folde
     QString prefix = urlPrefix;
     if (!prefix.startsWith('/'))
         prefix.prepend('/');
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->folders.append({prefix, folder});
 }
 
 void LocalHttpServer::addRoute(const QString& path, const Route& route, const QByteArray& method)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     for (int i = d->routes.size() - 1; i >= 0; --i) {
         if (d->routes.at(i).path == path && d->routes.at(i).method == method.toUpper())
             d->routes.removeAt(i);
@@ -663,7 +679,7 @@ void LocalHttpServer::addRoute(const QString& path, const Route& route, const QB
 
 void LocalHttpServer::addHandler(const QString& path, Handler handler, const QByteArray& method)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     for (int i = d->routes.size() - 1; i >= 0; --i) {
         if (d->routes.at(i).path == path && d->routes.at(i).method == method.toUpper())
             d->routes.removeAt(i);
@@ -691,7 +707,7 @@ void LocalHttpServer::addFile(const QString& path, const QByteArray& body, const
 
 void LocalHttpServer::removeRoute(const QString& path)
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     for (int i = d->routes.size() - 1; i >= 0; --i) {
         if (d->routes.at(i).path == path)
             d->routes.removeAt(i);
@@ -700,20 +716,20 @@ void LocalHttpServer::removeRoute(const QString& path)
 
 void LocalHttpServer::clearRoutes()
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->routes.clear();
     d->folders.clear();
 }
 
 QList<LocalHttpServer::Request> LocalHttpServer::requests() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->requests;
 }
 
 int LocalHttpServer::requestCount(const QString& path) const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     if (path.isEmpty())
         return d->requests.size();
     int n = 0;
@@ -726,7 +742,7 @@ int LocalHttpServer::requestCount(const QString& path) const
 
 LocalHttpServer::Request LocalHttpServer::lastRequest(const QString& path) const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     for (int i = d->requests.size() - 1; i >= 0; --i) {
         if (path.isEmpty() || d->requests.at(i).path == path)
             return d->requests.at(i);
@@ -736,13 +752,13 @@ LocalHttpServer::Request LocalHttpServer::lastRequest(const QString& path) const
 
 void LocalHttpServer::clearRequests()
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     d->requests.clear();
 }
 
 int LocalHttpServer::openConnections() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::unique_lock lock(d->mutex);
     return d->openConnections;
 }
 

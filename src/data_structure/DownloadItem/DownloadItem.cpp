@@ -8,17 +8,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QTemporaryDir>
 #include <QThread>
+#include <mutex>
 
 namespace {
 
 // Picking a free output name and renaming into it happen under this one
 // lock, so two jobs finishing with the same title never pick the same name.
-QMutex& namingLock()
+std::mutex& namingLock()
 {
-    static QMutex m;
+    static std::mutex m;
     return m;
 }
 
@@ -86,7 +86,7 @@ DownloadItem::~DownloadItem()
 
 void DownloadItem::copyFrom(const DownloadItem& other)
 {
-    QMutexLocker src(&other.m_lock);
+    std::unique_lock src(other.m_lock);
     title = other.title;
     id = other.id;
     medias = other.medias;
@@ -120,7 +120,7 @@ void DownloadItem::onInit()
     connect(this, &DownloadItem::doFinish, this, [this, engine](int, const QStringList&) {
         DownloadItemSummary s;
         {
-            QMutexLocker l(&m_lock);
+            std::unique_lock l(m_lock);
             s = summaryLocked();
         }
         QMetaObject::invokeMethod(engine, [engine, s] { engine->onDownloadItemFinished(s); },
@@ -153,7 +153,7 @@ bool DownloadItem::setChosenMediaIndex(int index)
 {
     if (index < 0 || index >= medias.size())
         return false;
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     if (progress >= 1 && index != m_chosenMediaIndex)
         removeTempFolderLocked(true);   // the partial data is of the old format
     m_chosenMediaIndex = index;
@@ -182,7 +182,7 @@ const DownloadMedia* DownloadItem::chosenMedia() const
 void DownloadItem::setProgress(int value)
 {
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         if (value >= 0 && value < progress)
             return;
         progress = value;
@@ -192,7 +192,7 @@ void DownloadItem::setProgress(int value)
 
 void DownloadItem::setStarted()
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     startSuccess = true;
 }
 
@@ -206,7 +206,7 @@ QString DownloadItem::tempNameFor(const QString& ext, int part, int partCount) c
 
 void DownloadItem::setTempFileExt(const QString& ext)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     DownloadMedia* m = chosenMedia();
     if (m) {
         m->srcExt = ext;
@@ -217,7 +217,7 @@ void DownloadItem::setTempFileExt(const QString& ext)
 
 void DownloadItem::setDestination(const QString& baseName, const QString& suffix)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     DownloadMedia* m = chosenMedia();
     if (!m || !m->tarExt.isEmpty())
         return;
@@ -236,7 +236,7 @@ void DownloadItem::prepareTempPath()
 {
     const QString folder = outputFolder();
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         outputFiles.clear();
         if (tempFilePath.isEmpty() && !folder.isEmpty()) {
             QDir().mkpath(folder);
@@ -259,7 +259,7 @@ void DownloadItem::prepareTempPath()
 
 void DownloadItem::removeTempFolder(bool allowDelete)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     removeTempFolderLocked(allowDelete);
 }
 
@@ -351,7 +351,7 @@ QStringList DownloadItem::outputNames(const QString& folder, const QString& list
 
 void DownloadItem::finish(DownloadError err)
 {
-    QMutexLocker naming(&namingLock());
+    std::unique_lock naming(namingLock());
     m_lock.lock();
     const DownloadMedia* m = chosenMedia();
     // A job without a chosen format has nothing to rename.
@@ -374,7 +374,7 @@ void DownloadItem::finish(DownloadError err)
     case DownloadSuccess: {
         if (oldProgress <= 100) {
             {
-                QMutexLocker l(&m_lock);
+                std::unique_lock l(m_lock);
                 progress = 100;
             }
             emit doProgress(100);
@@ -409,7 +409,7 @@ void DownloadItem::finish(DownloadError err)
             source = QDir(tempFolder).filePath(QStringLiteral("temp_part%1.%2").arg(i + 2).arg(tarExt));
         }
         {
-            QMutexLocker l(&m_lock);
+            std::unique_lock l(m_lock);
             outputFiles = finalNames;
             finalFilePath = finalPath;
             removeTempFolderLocked(allRenamed);
@@ -436,36 +436,36 @@ void DownloadItem::finish(DownloadError err)
 
 QString DownloadItem::tempFilePathSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return tempFilePath;
 }
 
 QString DownloadItem::tempFileNameSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return tempFileName;
 }
 
 QString DownloadItem::finalFilePathSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return finalFilePath;
 }
 
 QStringList DownloadItem::outputFilesSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return outputFiles;
 }
 
 int DownloadItem::progressSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return progress;
 }
 
 int DownloadItem::resultSafe() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return result;
 }

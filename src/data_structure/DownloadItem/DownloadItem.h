@@ -2,11 +2,11 @@
 
 #include <QList>
 #include <QMetaType>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTime>
+#include <mutex>
 
 // One format a download job can be fetched in.
 struct DownloadMedia
@@ -103,7 +103,7 @@ public:
     QStringList outputFilesSafe() const;
     int progressSafe() const;
     int resultSafe() const;
-    QMutex& fieldLock() const { return m_lock; }
+    std::mutex& fieldLock() const { return m_lock; }
 
     // Fields, in the record's order.
     QString id;
@@ -162,7 +162,7 @@ private:
     QString tempNameFor(const QString& ext, int part, int partCount) const;
     DownloadItemSummary summaryLocked() const;
 
-    mutable QMutex m_lock;
+    mutable std::mutex m_lock;
     int m_chosenMediaIndex = 0;
 };
 

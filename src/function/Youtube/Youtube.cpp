@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QMutexLocker>
 #include <QThread>
 #include <QUrl>
+#include <mutex>
 
 namespace {
 
@@ -207,7 +207,7 @@ void Youtube::removeSubscribeList(const SubscribeRecord& record)
 
 bool Youtube::accountInfo(QString& outUser, QString& outPassword)
 {
-    QMutexLocker l(&m_accountLock);
+    std::unique_lock l(m_accountLock);
     if (user.isEmpty() || password.isEmpty())
         return false;
     outUser = user;
@@ -217,27 +217,27 @@ bool Youtube::accountInfo(QString& outUser, QString& outPassword)
 
 void Youtube::clearAccountInfo()
 {
-    QMutexLocker l(&m_accountLock);
+    std::unique_lock l(m_accountLock);
     user.clear();
     password.clear();
 }
 
 void Youtube::setAccountInfo(const QString& newUser, const QString& newPassword)
 {
-    QMutexLocker l(&m_accountLock);
+    std::unique_lock l(m_accountLock);
     user = newUser;
     password = newPassword;
 }
 
 void Youtube::setLastError(const QString& text)
 {
-    QMutexLocker l(&m_accountLock);
+    std::unique_lock l(m_accountLock);
     lastError = text;
 }
 
 QString Youtube::lastErrorText() const
 {
-    QMutexLocker l(&m_accountLock);
+    std::unique_lock l(m_accountLock);
     return lastError;
 }
 

@@ -6,10 +6,10 @@
 #include "function/Youtube/private/SubscribeListMgr/SubscribeListMgr.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <mutex>
 
 class YoutubePrivate;
 
@@ -133,7 +133,7 @@ private:
     SubscribeListMgr subscriptions;
     // The credentials are written on the graphical thread around an
     // analysis and read by its workers; the lock keeps each read whole.
-    mutable QMutex m_accountLock;
+    mutable std::mutex m_accountLock;
     QString user;
     QString password;
     QString lastError;

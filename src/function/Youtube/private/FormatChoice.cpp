@@ -4,10 +4,9 @@
 #include "shell/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QMutex>
-#include <QMutexLocker>
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 
 using Youtube_Structure::Item;
 using Youtube_Structure::Media;
@@ -19,7 +18,7 @@ const QString kDefaultResolutionKey = QStringLiteral("youtube/defaultResolution"
 
 struct ChoiceState
 {
-    QMutex lock;
+    std::mutex lock;
     QString defaultExt;
     FormatChoice::Preference pref;
     QStringList resolutionList;
@@ -257,7 +256,7 @@ int FormatChoice::chosen(const Item& item)
 void FormatChoice::reset()
 {
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     s.pref.preferredExt = s.defaultExt;
     s.pref.prefHeight = zeroToNone(leadingInt(s.defaultResolution));
     s.pref.prefFps = -1;
@@ -267,7 +266,7 @@ void FormatChoice::reset()
 void FormatChoice::takePreference(const Media& media)
 {
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     s.pref.preferredExt = media.targetExt;
     s.pref.prefHeight = zeroToNone(heightOf(media));
     if (media.hasVideo()) {
@@ -284,14 +283,14 @@ void FormatChoice::takePreference(const Media& media)
 FormatChoice::Preference FormatChoice::preference()
 {
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     return s.pref;
 }
 
 void FormatChoice::setPreference(const Preference& pref)
 {
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     s.pref = pref;
 }
 
@@ -399,7 +398,7 @@ QString FormatChoice::defaultExt()
 {
     const QString stored = SettingsStore::instance()->value(kDefaultExtKey);
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     if (!stored.isEmpty())
         s.defaultExt = stored;
     return s.defaultExt;
@@ -410,7 +409,7 @@ void FormatChoice::setDefaultExt(const QString& ext)
     ChoiceState& s = state();
     const bool known = extensionList().contains(ext);
     {
-        QMutexLocker l(&s.lock);
+        std::unique_lock l(s.lock);
         if (known) {
             s.defaultExt = ext;
             s.pref.preferredExt = ext;
@@ -426,7 +425,7 @@ QStringList FormatChoice::resolutionList()
 {
     ChoiceState& s = state();
     {
-        QMutexLocker l(&s.lock);
+        std::unique_lock l(s.lock);
         if (!s.resolutionList.isEmpty())
             return s.resolutionList;
     }
@@ -434,7 +433,7 @@ QStringList FormatChoice::resolutionList()
                            QStringLiteral("1080p"), QStringLiteral("720p"), QStringLiteral("480p"),
                            QStringLiteral("360p"), QStringLiteral("240p")};
     QString stored = SettingsStore::instance()->value(kDefaultResolutionKey);
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     if (s.resolutionList.isEmpty()) {
         s.resolutionList = list;
         if (stored.isEmpty())
@@ -449,7 +448,7 @@ QString FormatChoice::defaultResolution()
 {
     resolutionList();
     ChoiceState& s = state();
-    QMutexLocker l(&s.lock);
+    std::unique_lock l(s.lock);
     return s.defaultResolution;
 }
 
@@ -460,7 +459,7 @@ void FormatChoice::setDefaultResolution(const QString& text)
         return;
     {
         ChoiceState& s = state();
-        QMutexLocker l(&s.lock);
+        std::unique_lock l(s.lock);
         s.defaultResolution = text;
         s.pref.prefHeight = zeroToNone(leadingInt(text));
     }

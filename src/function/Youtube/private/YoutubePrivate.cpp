@@ -7,9 +7,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QReadLocker>
 #include <QRegularExpression>
-#include <QWriteLocker>
+#include <shared_mutex>
 
 using Youtube_Structure::Item;
 using Youtube_Structure::List;
@@ -17,7 +16,7 @@ using Youtube_Structure::Lists;
 
 namespace {
 
-QReadWriteLock& modelLock() { return AnalyseThread::modelLock(); }
+std::shared_mutex& modelLock() { return AnalyseThread::modelLock(); }
 
 const char kYoutubeHost[] = "www.youtube.com";
 
@@ -82,7 +81,7 @@ int YoutubePrivate::attempt(const QString& url, const QString& user, const QStri
     } else if (m_lists) {
         // A failed attempt may have handed its model over before failing;
         // it was announced to this object, so it is freed here.
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         delete m_lists;
         m_lists = nullptr;
     }
@@ -108,7 +107,7 @@ int YoutubePrivate::initAnalyser(const QString& url, const QString& user, const 
     FormatChoice::reset();
     DownloaderProgram::resetAccountRetryCount();
     {
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         delete m_lists;
         m_lists = nullptr;
     }
@@ -136,7 +135,7 @@ int YoutubePrivate::initAnalyser(const QString& url, const QString& user, const 
     // end notice; the windows are told here, once.
     bool empty = false;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         empty = !m_lists || m_lists->isEmpty();
     }
     if (error == YtbNoError && empty)
@@ -251,7 +250,7 @@ YoutubeItem YoutubePrivate::itemRow(int i, int j) const
 void YoutubePrivate::lists(YoutubeList& out, int level, int index)
 {
     out = YoutubeList();
-    QReadLocker l(&modelLock());
+    std::shared_lock l(modelLock());
     if (!m_lists)
         return;
     if (level == 0) {
@@ -410,7 +409,7 @@ void YoutubePrivate::setChecked(int level, int index, bool checked)
 {
     const int state = checked ? 2 : 0;
     {
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         if (!m_lists)
             return;
         switch (level) {
@@ -430,7 +429,7 @@ void YoutubePrivate::setChecked(int level, int index, bool checked)
 
 void YoutubePrivate::setSubLangChecked(int index, bool checked)
 {
-    QWriteLocker l(&modelLock());
+    std::unique_lock l(modelLock());
     Item* item = itemAt(currentList, currentItem);
     if (!item)
         return;
@@ -443,7 +442,7 @@ void YoutubePrivate::setSubLangChecked(int index, bool checked)
 
 void YoutubePrivate::setShowAllMedia(bool on)
 {
-    QWriteLocker l(&modelLock());
+    std::unique_lock l(modelLock());
     if (!m_lists)
         return;
     for (List& list : *m_lists)
@@ -453,7 +452,7 @@ void YoutubePrivate::setShowAllMedia(bool on)
 
 void YoutubePrivate::applyMediaToAll(int mediaIndex)
 {
-    QWriteLocker l(&modelLock());
+    std::unique_lock l(modelLock());
     Item* current = itemAt(currentList, currentItem);
     if (!current || mediaIndex < 0 || mediaIndex >= current->medias.size())
         return;
@@ -473,7 +472,7 @@ void YoutubePrivate::searchSubtitles()
 {
     Item* item = nullptr;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         if (currentList < 0 || currentItem < 0)
             return;
         item = itemAt(currentList, currentItem);
@@ -484,7 +483,7 @@ void YoutubePrivate::searchSubtitles()
 
 QList<DownloadItem> YoutubePrivate::selectedDownloadItems() const
 {
-    QReadLocker l(&modelLock());
+    std::shared_lock l(modelLock());
     if (!m_lists)
         return {};
     return SelectionToTasks::selectedTasks(m_lists);
@@ -560,14 +559,14 @@ void YoutubePrivate::onPlaylistItemReady(int playlistIndex, int index, Youtube_S
         // Every announcement of one analysis carries the same model; a
         // different one replaces the held model, which nothing else
         // reaches any more (the analysis that made it has been settled).
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         delete m_lists;
         m_lists = lists;
     }
     YoutubeItem row;
     YoutubeListType type = YtbListsLevel;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         if (!m_lists)
             return;
         if (index != -1) {
@@ -586,7 +585,7 @@ void YoutubePrivate::onSubtitleReady(Youtube_Structure::Item* item)
 {
     YoutubeMediaListInfo info;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         if (!item || item != itemAt(currentList, currentItem))
             return;
         info.title = item->title;
@@ -603,7 +602,7 @@ void YoutubePrivate::onThumbnailReady(QString thumbnail)
 {
     QVector<Emission> rows;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         if (!m_lists || m_lists->isEmpty())
             return;
         for (int i = 0; i < m_lists->size(); ++i)

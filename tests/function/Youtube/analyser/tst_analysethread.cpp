@@ -1,5 +1,6 @@
 // The analysis thread end to end, with the scripted stand-in downloader.
 
+#include "../QueuedSpy.h"
 #include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/Analyser/AnalyseThread.h"
 #include "function/Youtube/private/Analyser/PlaylistAnalyser.h"
@@ -13,12 +14,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QReadLocker>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
+#include <shared_mutex>
 
 // Waits for child processes are generous: the tests run in parallel on a
 // loaded machine, and a wait ends as soon as its condition holds.
@@ -172,7 +173,7 @@ void TstAnalyseThread::oneVideo()
     writeScript({{"routes", QJsonObject{{url, answer(video("v1", "One video"))}}}});
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QCOMPARE(error, 0);
@@ -238,7 +239,7 @@ void TstAnalyseThread::privateVideoKeepsTheAccountItTook()
     QVERIFY(lists);
     QCOMPARE(logLines().size(), 3);
     QVERIFY(logLines().at(2)["config"].toString().contains("'bob'"));
-    QReadLocker l(&AnalyseThread::modelLock());
+    std::shared_lock l(AnalyseThread::modelLock());
     const Item& item = lists->first().items.first();
     QCOMPARE(item.title, QStringLiteral("Private"));
     QCOMPARE(item.accountUser, QStringLiteral("bob"));
@@ -303,7 +304,7 @@ void TstAnalyseThread::httpsRetriedAsHttp()
     const QJsonObject hint{{"stderr", "ERROR: try replacing \"https:\" with \"http:\""}, {"exit", 1}};
     writeScript({{"routes", QJsonObject{{"https://example.org/v/2", hint}, {"http://example.org/v/2", answer(video("h"))}}}});
     AnalyseThread t;
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(QStringLiteral("https://example.org/v/2"), QString(), QString(), &error));
     QCOMPARE(error, 0);
@@ -331,7 +332,7 @@ void TstAnalyseThread::oneList()
                  {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", answer(video("x"), 0.05)}}}}});
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -378,7 +379,7 @@ void TstAnalyseThread::threeLists()
                  {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", answer(video("x"))}}}}});
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -429,7 +430,7 @@ void TstAnalyseThread::entryLimitLeavesListsUnanalysed()
     writeScript({{"routes", routes}});
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -462,7 +463,7 @@ void TstAnalyseThread::twoListsShareTheCap()
     }
     writeScript({{"routes", routes}});
     AnalyseThread t;
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -483,7 +484,7 @@ void TstAnalyseThread::stopCancelsAndEndsEveryChild()
                  {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", slow}}}}});
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -523,7 +524,7 @@ void TstAnalyseThread::itemsAppearWhole()
     writeScript({{"routes", QJsonObject{{url, answer(flatList("WHOLE", 24, "w"))}}},
                  {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", answer(video("x", "Whole"), 0.02)}}}}});
     AnalyseThread t;
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -531,7 +532,7 @@ void TstAnalyseThread::itemsAppearWhole()
     int bad = 0;
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
-        QReadLocker lock(&AnalyseThread::modelLock());
+        std::shared_lock lock(AnalyseThread::modelLock());
         for (const Item& item : lists->first().items) {
             const bool whole = item.analysed && item.status == 0 && item.medias.size() == 3
                                && item.title == QStringLiteral("Whole") && item.medias.first().index == 0;
@@ -571,7 +572,7 @@ void TstAnalyseThread::subscribedListAndLaterItems()
 
     AnalyseThread t;
     Recorder rec(&t);
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QVERIFY(lists);
@@ -603,10 +604,13 @@ void TstAnalyseThread::subscribedListAndLaterItems()
     // One by one, each asked for the moment the previous is reported, when
     // the thread is deciding whether to end: none is lost.
     rec.log.clear();
-    QSignalSpy reported(&t, &AnalyseThread::doPlaylistItemReady);
+    QueuedSpy reported(&t, &AnalyseThread::doPlaylistItemReady);
     for (int i = 1; i <= 5; ++i) {
+        // What the thread sent before is recorded before the slate is wiped.
+        QCoreApplication::sendPostedEvents(&reported, QEvent::MetaCall);
         reported.clear();
         t.analyseItem(i);
+        QTRY_VERIFY_WITH_TIMEOUT(!reported.isEmpty(), kWaitMs);
         QCOMPARE(reported.first(), (QVariantList{0, i, QVariant::fromValue<Lists*>(nullptr)}));   // shown as loading
         QTRY_VERIFY_WITH_TIMEOUT(reported.size() >= 2, 10000);
     }
@@ -636,12 +640,12 @@ void TstAnalyseThread::analyseItemWithoutFilter()
     writeScript({{"routes", QJsonObject{{url, answer(flatList("NF", 2, "n"))}}},
                  {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", answer(video("x"))}}}}});
     AnalyseThread t;
-    QSignalSpy finished(&t, &AnalyseThread::doFinished);
+    QueuedSpy finished(&t, &AnalyseThread::doFinished);
     int error = -1;
     std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
     QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), 10000);
     QVERIFY(t.wait(5000));
-    QSignalSpy started(&t, &AnalyseThread::doStart);
+    QueuedSpy started(&t, &AnalyseThread::doStart);
     t.analyseItem(0);
     QTest::qWait(100);
     QCOMPARE(started.size(), 0);

@@ -1,6 +1,7 @@
 #include "EngineTestEnv.h"
 
 #include "LocalHttpServer.h"
+#include "../QueuedSpy.h"
 #include "function/Youtube/private/Downloader/DownloadThread.h"
 #include "function/Youtube/private/Downloader/ItemDownloader.h"
 
@@ -133,10 +134,10 @@ private slots:
         auto withSubs = dashJob(QStringLiteral("Merged with subtitles"), QStringLiteral("/dash/page.html"),
                                 QStringLiteral("mkv"));
         withSubs->subtitles = QStringList{QStringLiteral("en")};
-        QSignalSpy progress(plain.get(), &DownloadItem::doProgress);
+        QueuedSpy progress(plain.get(), &DownloadItem::doProgress);
 
         DownloadThread dt;
-        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
         QVERIFY(dt.add({plain.get(), withSubs.get()}));
         QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 90000);
         QCOMPARE(plain->resultSafe(), 0);
@@ -189,7 +190,7 @@ private slots:
         job->setChosenMediaIndex(0);
 
         DownloadThread dt;
-        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
         QVERIFY(dt.add({job.get()}));
         QTRY_VERIFY_WITH_TIMEOUT(job->progressSafe() >= 3, 30000);
         QElapsedTimer t;
@@ -238,7 +239,7 @@ private slots:
         m.tarExt = QStringLiteral("mp4");
         job->medias.append(m);
         job->setChosenMediaIndex(0);
-        QSignalSpy progress(job.get(), &DownloadItem::doProgress);
+        QueuedSpy progress(job.get(), &DownloadItem::doProgress);
 
         ItemDownloader w;
         std::atomic<int> result{-1};
@@ -246,6 +247,9 @@ private slots:
             self->setIdle();
             result.store(r);
         });
+        // Set up on this thread before the worker sees it, as the dispatcher
+        // does when a batch is added.
+        job->onInit();
         QElapsedTimer t;
         t.start();
         w.start(job.get());

@@ -1,8 +1,11 @@
 #include "EngineTestEnv.h"
 #include "FakeScripts.h"
+#include "../QueuedSpy.h"
 
+#include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/Downloader/DownloadThread.h"
 #include "function/Youtube/private/Downloader/ItemDownloader.h"
+#include "function/Youtube/private/SubscribeListMgr/SubscribeListMgr.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -63,7 +66,7 @@ private slots:
     void sixJobs()
     {
         DownloadThread dt;
-        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
         std::vector<std::unique_ptr<DownloadItem>> jobs;
         jobs.push_back(makeJob(QStringLiteral("/delay/1")));        // ends first, after ~0.2 s
         for (int i = 2; i <= 5; ++i)
@@ -101,7 +104,7 @@ private slots:
     void batchReport()
     {
         DownloadThread dt;
-        QSignalSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
         std::vector<std::unique_ptr<DownloadItem>> jobs;
         jobs.push_back(makeJob(QStringLiteral("/ok-a")));
         jobs.push_back(makeJob(QStringLiteral("/slow-b")));
@@ -120,6 +123,34 @@ private slots:
         QVERIFY(dt.add({again.get()}));
         QTRY_COMPARE_WITH_TIMEOUT(report.count(), 2, kWaitMs);
         QCOMPARE(report.last().at(0).toStringList(), QStringList{QStringLiteral("Tok-d")});
+    }
+
+    // A job handed over before the event loop ran may end before the loop
+    // gets round to it: the engine still hears of its end (here it records
+    // the finished video of a subscribed list).
+    void endBeforeTheLoopRuns()
+    {
+        const QString extractor = QStringLiteral("youtube:tab");
+        const QString listId = QStringLiteral("EARLY");
+        SubscribeDatabase* db = Youtube::instance()->subscribeListMgr()->database();
+        QVERIFY(db->addList(extractor, listId, SubscribeListMgr::youtubePlaylistUrl(listId), QStringLiteral("Early")));
+
+        DownloadThread dt;
+        auto job = makeJob(QStringLiteral("/ok-early"));
+        job->subscribeExtractor = extractor;
+        job->subscribeListId = listId;
+        QVERIFY(dt.add({job.get()}));
+        QVERIFY(dt.wait(kWaitMs));      // no event is handled meanwhile
+        QCOMPARE(job->resultSafe(), 0);
+
+        Youtube_Structure::List list;
+        list.extractor = extractor;
+        list.id = listId;
+        Youtube_Structure::Item video;
+        video.url = job->url;
+        list.items.append(std::move(video));
+        QTRY_VERIFY_WITH_TIMEOUT((db->refreshList(&list, false), list.items[0].downloadState != 3), kWaitMs);
+        db->removeList(extractor, listId);
     }
 
     void admission()

@@ -1,5 +1,6 @@
 #include "EngineTestEnv.h"
 #include "FakeScripts.h"
+#include "../QueuedSpy.h"
 
 #include "function/Youtube/private/Downloader/ItemDownloader.h"
 
@@ -34,6 +35,9 @@ private:
         m.fileSize = QStringLiteral("1.00KB");
         job->medias.append(m);
         job->setChosenMediaIndex(0);
+        // Set up on this thread before a worker sees it, as the dispatcher
+        // does when a batch is added.
+        job->onInit();
         return job;
     }
 
@@ -116,8 +120,8 @@ private slots:
         auto job = makeJob(path, tarExt);
         if (path == QLatin1String("/merge"))
             job->medias[0].attachedFormatID = QStringLiteral("140");
-        QSignalSpy finished(job.get(), &DownloadItem::doFinish);
-        QSignalSpy progress(job.get(), &DownloadItem::doProgress);
+        QueuedSpy finished(job.get(), &DownloadItem::doFinish);
+        QueuedSpy progress(job.get(), &DownloadItem::doProgress);
         QCOMPARE(runOne(job.get()), result);
         QCOMPARE(job->resultSafe(), result);
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWaitMs);
@@ -143,7 +147,7 @@ private slots:
         auto job = makeJob(QStringLiteral("/noid"));
         job->medias[0].formatID.clear();
         const int before = EngineTestEnv::fakeRuns(m_f).size();
-        QSignalSpy finished(job.get(), &DownloadItem::doFinish);
+        QueuedSpy finished(job.get(), &DownloadItem::doFinish);
         QCOMPARE(runOne(job.get()), 3);
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kWaitMs);        // finished once
         QCOMPARE(EngineTestEnv::fakeRuns(m_f).size(), before);
@@ -289,7 +293,7 @@ private slots:
         waiting->isLiveStream = true;
         waiting->startNow = false;
         waiting->startTime = QTime::currentTime().addSecs(-300);   // tomorrow
-        QSignalSpy finished(waiting.get(), &DownloadItem::doFinish);
+        QueuedSpy finished(waiting.get(), &DownloadItem::doFinish);
         w.start(waiting.get());
         QTest::qWait(100);
         t.restart();

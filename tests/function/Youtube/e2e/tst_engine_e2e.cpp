@@ -3,6 +3,7 @@
 // media this test makes and serves on 127.0.0.1.
 
 #include "LocalHttpServer.h"
+#include "../QueuedSpy.h"
 
 #include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/DownloaderProgram.h"
@@ -274,7 +275,7 @@ private slots:
         const QList<DownloadItem> selected = yt()->selectedDownloadItems();
         QCOMPARE(selected.size(), 1);
         auto job = std::make_unique<DownloadItem>(selected.first());
-        QSignalSpy progress(job.get(), &DownloadItem::doProgress);
+        QueuedSpy progress(job.get(), &DownloadItem::doProgress);
         QVERIFY(yt()->startDownload({job.get()}));
         // The download is under way once the server has been asked for the clip.
         QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount("/slow/big.mp4") > 0, 60000);

@@ -10,9 +10,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonDocument>
-#include <QMutexLocker>
-#include <QReadLocker>
-#include <QWriteLocker>
+#include <mutex>
+#include <shared_mutex>
 
 using Youtube_Structure::Item;
 using Youtube_Structure::List;
@@ -25,21 +24,21 @@ QString validName(QString text)
 }
 }
 
-AnalyseThread::AnalyseThread(QObject* parent) : QThread(parent)
+AnalyseThread::AnalyseThread(QObject* parent) : FencedThread(parent)
 {
     registerYoutubeMetaTypes();
 }
 
 AnalyseThread::~AnalyseThread()
 {
-    m_stop.storeRelaxed(1);
+    m_stop.store(1);
     {
-        QMutexLocker l(&m_poolLock);
+        std::unique_lock l(m_poolLock);
         for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
             p->stop();
         for (PlayItemAnalyser* p : qAsConst(m_itemPool))
             p->stop();
-        m_memberFreed.wakeAll();
+        m_memberFreed.notify_all();
     }
     // The thread first: it may be about to hand a job to a member.
     wait();
@@ -53,17 +52,17 @@ AnalyseThread::~AnalyseThread()
     }
 }
 
-QReadWriteLock& AnalyseThread::modelLock()
+std::shared_mutex& AnalyseThread::modelLock()
 {
-    static QReadWriteLock lock;
+    static std::shared_mutex lock;
     return lock;
 }
 
-void AnalyseThread::pauseUnlessStopped(const QAtomicInt& stop, int ms)
+void AnalyseThread::pauseUnlessStopped(const std::atomic<int>& stop, int ms)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!stop.loadRelaxed() && timer.elapsed() < ms)
+    while (!stop.load() && timer.elapsed() < ms)
         QThread::msleep(20);
 }
 
@@ -72,21 +71,21 @@ Lists* AnalyseThread::init(const QString& url, const QString& user, const QStrin
     if (isRunning())
         return nullptr;
     m_filtered = false;
-    m_stop.storeRelaxed(0);
-    m_ready.storeRelaxed(0);
+    m_stop.store(0);
+    m_ready.store(0);
     m_lists = new Lists;
     m_url = url;
     m_user = user;
     m_password = password;
     m_error = YtbNoError;
     {
-        QMutexLocker l(&m_queueLock);
+        std::unique_lock l(m_queueLock);
         m_additional = false;
         m_serving = true;
         m_queue.clear();
     }
-    m_progress.storeRelaxed(0);
-    m_total.storeRelaxed(0);
+    m_progress.store(0);
+    m_total.store(0);
 
     // Blocking-queued: the thread goes on only once this loop has let go.
     QEventLoop loop;
@@ -95,6 +94,10 @@ Lists* AnalyseThread::init(const QString& url, const QString& user, const QStrin
     start();
     loop.exec();
     disconnect(c);
+    // The blocking hand-over orders the thread's writes before this point
+    // through Qt's own semaphore; the ready flag it set first says so in a
+    // form a thread checker sees too.
+    (void)m_ready.load(std::memory_order_acquire);
     if (error)
         *error = m_error;
     return m_lists.load();
@@ -104,27 +107,27 @@ void AnalyseThread::stop()
 {
     if (!isRunning())
         return;
-    m_stop.storeRelaxed(1);
-    QMutexLocker l(&m_poolLock);
+    m_stop.store(1);
+    std::unique_lock l(m_poolLock);
     for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
         p->stop();
     for (PlayItemAnalyser* p : qAsConst(m_itemPool))
         p->stop();
-    m_memberFreed.wakeAll();
+    m_memberFreed.notify_all();
 }
 
 void AnalyseThread::analyseItem(int index)
 {
     // Only after the first pass announced its result; before that the
     // caller is still waiting in init.
-    if (!m_filtered || !m_ready.loadRelaxed())
+    if (!m_filtered || !m_ready.load())
         return;
     Lists* result = lists();
     if (!result || result->isEmpty())
         return;
     Item* item = nullptr;
     {
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         item = result->first().items.ptr(index);
         if (!item)
             return;
@@ -135,7 +138,7 @@ void AnalyseThread::analyseItem(int index)
     }
     itemNotification(0, index);
 
-    QMutexLocker l(&m_queueLock);
+    std::unique_lock l(m_queueLock);
     m_queue.append(item);
     if (!m_serving) {
         m_serving = true;
@@ -150,22 +153,22 @@ void AnalyseThread::analyseItem(int index)
 
 void AnalyseThread::setReady()
 {
-    m_ready.storeRelaxed(1);
+    m_ready.store(1);
     emit doReady();
 }
 
 void AnalyseThread::itemNotification(int playlistIndex, int index)
 {
-    if (!m_ready.loadRelaxed())
+    if (!m_ready.load())
         return;
     emit doPlaylistItemReady(playlistIndex, index, nullptr);
     if (index == 0)
         emit doPlaylistItemReady(playlistIndex, -1, nullptr);
     if (index == -1)
         return;
-    const int total = m_total.loadRelaxed();
+    const int total = m_total.load();
     if (total > 1)
-        emit doProgress(m_progress.fetchAndAddRelaxed(1) + 1, total);
+        emit doProgress(m_progress.fetch_add(1) + 1, total);
 }
 
 void AnalyseThread::onPlaylistItemReady(int playlistIndex, int index)
@@ -179,10 +182,12 @@ void AnalyseThread::onPlaylistItemReady(int playlistIndex, int index)
 // must not report its item after the fact.
 void AnalyseThread::relayMemberReady(int playlistIndex, int index)
 {
-    if (!m_ready.loadRelaxed())
+    if (!m_ready.load())
         return;
-    QMetaObject::invokeMethod(this, [this, playlistIndex, index] { onPlaylistItemReady(playlistIndex, index); },
-                              Qt::QueuedConnection);
+    // By name: the queued call then carries plain copies of the two indexes,
+    // not a functor object made on this thread.
+    QMetaObject::invokeMethod(this, "onPlaylistItemReady", Qt::QueuedConnection, Q_ARG(int, playlistIndex),
+                              Q_ARG(int, index));
 }
 
 bool AnalyseThread::getListsJsonArray(const QJsonObject& object, QJsonArray* array, const QByteArray& json)
@@ -216,7 +221,7 @@ bool AnalyseThread::parseLists(const QByteArray& json, Lists* lists, const QStri
                 return false;
             built.append(std::move(list));
         }
-        QWriteLocker l(&modelLock());
+        std::unique_lock l(modelLock());
         while (!built.isEmpty())
             lists->append(built.takeAt(0));
         return true;
@@ -224,7 +229,7 @@ bool AnalyseThread::parseLists(const QByteArray& json, Lists* lists, const QStri
     List list;
     list.title = QStringLiteral("Loading...");
     list.url = url;
-    QWriteLocker l(&modelLock());
+    std::unique_lock l(modelLock());
     lists->append(std::move(list));
     return true;
 }
@@ -234,7 +239,7 @@ QByteArray AnalyseThread::getPlayLists()
     QByteArray output;
     Lists* result = lists();
     m_error = DownloaderRun::pageRun(
-        m_url, m_user, m_password, [this] { return m_stop.loadRelaxed() != 0; },
+        m_url, m_user, m_password, [this] { return m_stop.load() != 0; },
         [&](const QByteArray& json) {
             output = json;
             return parseLists(json, result, m_url);
@@ -257,7 +262,7 @@ void AnalyseThread::analyseError(bool announced)
         delete result;
     setReady();
     {
-        QMutexLocker l(&m_queueLock);
+        std::unique_lock l(m_queueLock);
         m_serving = false;
         m_queue.clear();
     }
@@ -266,16 +271,16 @@ void AnalyseThread::analyseError(bool announced)
 
 void AnalyseThread::releaseMember(QThread* member)
 {
-    QMutexLocker l(&m_poolLock);
+    std::unique_lock l(m_poolLock);
     m_busy.remove(member);
-    m_memberFreed.wakeAll();
+    m_memberFreed.notify_all();
 }
 
 PlaylistAnalyser* AnalyseThread::freePlaylistAnalyser()
 {
-    QMutexLocker l(&m_poolLock);
+    std::unique_lock l(m_poolLock);
     for (;;) {
-        if (m_stop.loadRelaxed())
+        if (m_stop.load())
             return nullptr;
         if (m_playlistPool.size() < kPoolSize) {
             auto* p = new PlaylistAnalyser;
@@ -295,15 +300,15 @@ PlaylistAnalyser* AnalyseThread::freePlaylistAnalyser()
                 return p;
             }
         }
-        m_memberFreed.wait(&m_poolLock);
+        m_memberFreed.wait(l);
     }
 }
 
 PlayItemAnalyser* AnalyseThread::freeItemAnalyser()
 {
-    QMutexLocker l(&m_poolLock);
+    std::unique_lock l(m_poolLock);
     for (;;) {
-        if (m_stop.loadRelaxed())
+        if (m_stop.load())
             return nullptr;
         if (m_itemPool.size() < kPoolSize) {
             auto* p = new PlayItemAnalyser;
@@ -323,7 +328,7 @@ PlayItemAnalyser* AnalyseThread::freeItemAnalyser()
                 return p;
             }
         }
-        m_memberFreed.wait(&m_poolLock);
+        m_memberFreed.wait(l);
     }
 }
 
@@ -331,7 +336,7 @@ void AnalyseThread::waitPlaylistPool()
 {
     QList<PlaylistAnalyser*> pool;
     {
-        QMutexLocker l(&m_poolLock);
+        std::unique_lock l(m_poolLock);
         pool = m_playlistPool;
     }
     for (PlaylistAnalyser* p : qAsConst(pool))
@@ -342,7 +347,7 @@ void AnalyseThread::waitItemPool()
 {
     QList<PlayItemAnalyser*> pool;
     {
-        QMutexLocker l(&m_poolLock);
+        std::unique_lock l(m_poolLock);
         pool = m_itemPool;
     }
     for (PlayItemAnalyser* p : qAsConst(pool))
@@ -361,7 +366,7 @@ void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int
 
 void AnalyseThread::setItemCancelled(Item* item)
 {
-    QWriteLocker l(&modelLock());
+    std::unique_lock l(modelLock());
     item->analysed = true;
     item->status = YtbCancelled;
     item->checkState = 0;
@@ -370,10 +375,11 @@ void AnalyseThread::setItemCancelled(Item* item)
 
 void AnalyseThread::run()
 {
+    const RunFence fence(this);
     emit doStart();
     bool additional = false;
     {
-        QMutexLocker l(&m_queueLock);
+        std::unique_lock l(m_queueLock);
         additional = m_additional;
     }
     if (additional) {
@@ -383,7 +389,7 @@ void AnalyseThread::run()
 
     qInfo() << "Ytb AnalyseThread start:" << m_url;
     m_sleepInhibitor.acquire(QStringLiteral("Analysing a web address"));
-    m_ready.storeRelaxed(0);
+    m_ready.store(0);
 
     QByteArray json = getPlayLists();
     bool several = json.isEmpty();
@@ -404,14 +410,14 @@ void AnalyseThread::run()
     if (several) {
         for (int i = 0; i < result->size(); ++i) {
             PlaylistAnalyser* member = freePlaylistAnalyser();
-            const bool stopping = m_stop.loadRelaxed() != 0;
+            const bool stopping = m_stop.load() != 0;
             if (stopping || !member || PlaylistAnalyser::analysedItemCount() >= kListEntryLimit) {
                 if (member)
                     releaseMember(member);
                 waitPlaylistPool();
                 for (int j = i; j < result->size(); ++j) {
                     {
-                        QWriteLocker l(&modelLock());
+                        std::unique_lock l(modelLock());
                         (*result)[j].status = stopping || !member ? YtbCancelled : YtbLimitReached;
                     }
                     itemNotification(j, -1);
@@ -425,7 +431,7 @@ void AnalyseThread::run()
         if (member) {
             const bool complete = member->parsePlayList(json, result->ptr(0));
             releaseMember(member);
-            QWriteLocker l(&modelLock());
+            std::unique_lock l(modelLock());
             m_filtered = Youtube::instance()->filterSubscribedList(result, complete);
         }
     }
@@ -433,10 +439,10 @@ void AnalyseThread::run()
     waitPlaylistPool();
     emit doPlaylistItemReady(-1, -1, result);
 
-    if (!m_ready.loadRelaxed()) {
+    if (!m_ready.load()) {
         int count = 0;
         {
-            QReadLocker l(&modelLock());
+            std::shared_lock l(modelLock());
             count = result->first().items.size();
         }
         if (count == 0) {
@@ -451,7 +457,7 @@ void AnalyseThread::run()
     if (m_filtered) {
         QList<int> skipped;
         {
-            QReadLocker l(&modelLock());
+            std::shared_lock l(modelLock());
             for (int k = 0; k < first.items.size(); ++k)
                 if (!first.items[k].analyseIt)
                     skipped.append(k);
@@ -461,19 +467,19 @@ void AnalyseThread::run()
     }
 
     {
-        QReadLocker l(&modelLock());
-        int total = m_total.loadRelaxed();
+        std::shared_lock l(modelLock());
+        int total = m_total.load();
         for (const List& list : qAsConst(*result))
             for (const Item& item : list.items)
                 if (item.analyseIt)
                     ++total;
-        m_total.storeRelaxed(total);
+        m_total.store(total);
     }
 
-    const bool manyItems = m_total.loadRelaxed() > 1;
+    const bool manyItems = m_total.load() > 1;
     QString firstTitle;
     {
-        QReadLocker l(&modelLock());
+        std::shared_lock l(modelLock());
         firstTitle = validName(first.title);
     }
     for (int l = 0; l < result->size(); ++l) {
@@ -481,7 +487,7 @@ void AnalyseThread::run()
         int itemCount = 0;
         QString listFolder;
         {
-            QReadLocker lock(&modelLock());
+            std::shared_lock lock(modelLock());
             itemCount = list.items.size();
             if (several)
                 listFolder = QStringLiteral("%1/%2/").arg(firstTitle, validName(list.title));
@@ -491,18 +497,18 @@ void AnalyseThread::run()
         for (int k = 0; k < itemCount; ++k) {
             Item* item = list.items.ptr(k);
             {
-                QWriteLocker lock(&modelLock());
+                std::unique_lock lock(modelLock());
                 if (!item->analyseIt)
                     continue;
                 item->analysing = true;
             }
             PlayItemAnalyser* member = freeItemAnalyser();
-            if (m_stop.loadRelaxed()) {
+            if (m_stop.load()) {
                 if (member)
                     releaseMember(member);
                 waitItemPool();
                 {
-                    QWriteLocker lock(&modelLock());
+                    std::unique_lock lock(modelLock());
                     item->analysing = false;
                 }
                 for (int idx = k; idx < itemCount; ++idx) {
@@ -512,12 +518,12 @@ void AnalyseThread::run()
                 break;
             }
             if (!member) {
-                QWriteLocker lock(&modelLock());
+                std::unique_lock lock(modelLock());
                 item->analysing = false;
                 continue;
             }
             if (!listFolder.isEmpty()) {
-                QWriteLocker lock(&modelLock());
+                std::unique_lock lock(modelLock());
                 item->listFolder = listFolder;
             }
             handToItemAnalyser(member, item, l, k, k == 0 ? &list.thumbnail : nullptr, manyItems);
@@ -525,7 +531,7 @@ void AnalyseThread::run()
 
         waitItemPool();
         {
-            QWriteLocker lock(&modelLock());
+            std::unique_lock lock(modelLock());
             int n = list.items.size();
             int checked = 0;
             int unchecked = 0;
@@ -549,7 +555,7 @@ void AnalyseThread::run()
                 // A list that was never analysed (entry limit) or whose own
                 // run failed keeps the status that says why.
                 if (!list.subscribed && list.status == YtbNoError)
-                    list.status = m_stop.loadRelaxed() ? YtbCancelled : YtbAnalyseFailed;
+                    list.status = m_stop.load() ? YtbCancelled : YtbAnalyseFailed;
                 list.checkState = 0;
             }
             list.analysed = true;
@@ -560,9 +566,9 @@ void AnalyseThread::run()
     waitItemPool();
     emit doPlaylistItemReady(-1, -1, result);
 
-    if (!m_ready.loadRelaxed()) {
+    if (!m_ready.load()) {
         {
-            QReadLocker lock(&modelLock());
+            std::shared_lock lock(modelLock());
             if (result->size() == 1 && result->first().items.size() == 1)
                 m_error = result->first().items.first().status;
         }
@@ -571,11 +577,11 @@ void AnalyseThread::run()
         setReady();
         if (m_error != YtbNoError) {
             {
-                QMutexLocker l(&m_queueLock);
+                std::unique_lock l(m_queueLock);
                 m_serving = false;
                 m_queue.clear();
             }
-            m_stop.storeRelaxed(0);
+            m_stop.store(0);
             endAnalysis();
             return;
         }
@@ -589,18 +595,18 @@ void AnalyseThread::getAdditionalItems()
     for (;;) {
         Item* item = nullptr;
         {
-            QMutexLocker l(&m_queueLock);
+            std::unique_lock l(m_queueLock);
             if (m_queue.isEmpty()) {
                 l.unlock();
                 waitItemPool();
-                l.relock();
+                l.lock();
                 if (m_queue.isEmpty()) {
                     // From here a new request starts the thread anew.
                     m_serving = false;
                     l.unlock();
                     emit doPlaylistItemReady(-1, -1, lists());
                     emit doFinished();
-                    m_stop.storeRelaxed(0);
+                    m_stop.store(0);
                     endAnalysis();
                     return;
                 }
@@ -608,20 +614,20 @@ void AnalyseThread::getAdditionalItems()
             item = m_queue.takeFirst();
         }
         {
-            QWriteLocker l(&modelLock());
+            std::unique_lock l(modelLock());
             item->analysing = true;
         }
         PlayItemAnalyser* member = freeItemAnalyser();
         Lists* result = lists();
         List& first = result->first();
-        if (m_stop.loadRelaxed()) {
+        if (m_stop.load()) {
             if (member)
                 releaseMember(member);
             waitItemPool();
             setItemCancelled(item);
             int k = -1;
             {
-                QReadLocker l(&modelLock());
+                std::shared_lock l(modelLock());
                 k = first.items.indexOf(item);
             }
             if (k >= 0)
@@ -629,14 +635,14 @@ void AnalyseThread::getAdditionalItems()
             continue;
         }
         if (!member) {
-            QWriteLocker l(&modelLock());
+            std::unique_lock l(modelLock());
             item->analysing = false;
             continue;
         }
         int k = -1;
         int count = 0;
         {
-            QWriteLocker l(&modelLock());
+            std::unique_lock l(modelLock());
             item->listFolder = validName(first.siteTitle) + QLatin1Char('/');
             k = first.items.indexOf(item);
             count = first.items.size();

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
+#include "function/Youtube/private/FencedThread.h"
 #include "platform/SleepInhibitor.h"
 
-#include <QAtomicInt>
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
-#include <QReadWriteLock>
 #include <QSet>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <shared_mutex>
 
 class PlaylistAnalyser;
 class PlayItemAnalyser;
@@ -30,7 +30,7 @@ class PlayItemAnalyser;
 // init reports as null is freed here when it was never announced; once it
 // has been announced through doPlaylistItemReady(-1, -1, lists) it belongs
 // to whoever received that signal.
-class AnalyseThread : public QThread
+class AnalyseThread : public FencedThread
 {
     Q_OBJECT
 public:
@@ -52,7 +52,7 @@ public:
     // Guards the analysed model: worker threads take it for writing when
     // they hand over what they filled, readers on other threads (the
     // windows drawing rows) take it for reading.
-    static QReadWriteLock& modelLock();
+    static std::shared_mutex& modelLock();
 
     // Builds the lists of a page from the page run's JSON; false when it
     // is a playlists page with an entry that has no address.
@@ -60,7 +60,7 @@ public:
     static bool getListsJsonArray(const QJsonObject& object, QJsonArray* array, const QByteArray& json);
 
     // Sleeps up to ms, or less when stop becomes set.
-    static void pauseUnlessStopped(const QAtomicInt& stop, int ms);
+    static void pauseUnlessStopped(const std::atomic<int>& stop, int ms);
 
     int error() const { return m_error; }
 
@@ -96,8 +96,8 @@ private:
     void setItemCancelled(Youtube_Structure::Item* item);
     Youtube_Structure::Lists* lists() const { return m_lists.load(); }
 
-    QAtomicInt m_stop;
-    QAtomicInt m_ready;
+    std::atomic<int> m_stop{0};
+    std::atomic<int> m_ready{0};
     QString m_url;
     QString m_user;
     QString m_password;
@@ -105,22 +105,22 @@ private:
 
     // The pools; a member is busy from being handed a job until its thread
     // has finished, and a waiting hand-out wakes the moment one ends.
-    QMutex m_poolLock;
-    QWaitCondition m_memberFreed;
+    std::mutex m_poolLock;
+    std::condition_variable m_memberFreed;
     QList<PlaylistAnalyser*> m_playlistPool;
     QList<PlayItemAnalyser*> m_itemPool;
     QSet<QThread*> m_busy;
 
     int m_error = 0;
-    QMutex m_queueLock;
+    std::mutex m_queueLock;
     std::atomic<bool> m_filtered{false};
     bool m_additional = false;
     // True from a start until the thread has decided to end (under the
     // queue lock), so a request in between is served rather than lost.
     bool m_serving = false;
     QList<Youtube_Structure::Item*> m_queue;
-    QAtomicInt m_progress;
-    QAtomicInt m_total;
+    std::atomic<int> m_progress{0};
+    std::atomic<int> m_total{0};
 
     SleepInhibitor m_sleepInhibitor;
 };

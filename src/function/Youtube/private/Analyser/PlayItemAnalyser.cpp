@@ -11,11 +11,10 @@
 #include <QDebug>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <QReadLocker>
 #include <QRegularExpression>
-#include <QWriteLocker>
 #include <cmath>
 #include <limits>
+#include <shared_mutex>
 
 using Youtube_Structure::AudioLan;
 using Youtube_Structure::Item;
@@ -82,11 +81,11 @@ void appendSubtitleKeys(const QJsonObject& subtitles, Item* item)
 
 } // namespace
 
-PlayItemAnalyser::PlayItemAnalyser(QObject* parent) : QThread(parent) {}
+PlayItemAnalyser::PlayItemAnalyser(QObject* parent) : FencedThread(parent) {}
 
 PlayItemAnalyser::~PlayItemAnalyser()
 {
-    m_stop.storeRelaxed(1);
+    m_stop.store(1);
     wait();
 }
 
@@ -404,14 +403,14 @@ void PlayItemAnalyser::analyse(Item* item, int listIndex, int itemIndex, QString
 
     bool preparsed = false;
     {
-        QReadLocker l(&AnalyseThread::modelLock());
+        std::shared_lock l(AnalyseThread::modelLock());
         preparsed = item && !item->medias.isEmpty();
     }
     if (preparsed) {
         finishPreparsed();
         return;
     }
-    if (!m_stop.loadRelaxed())
+    if (!m_stop.load())
         start();
 }
 
@@ -419,7 +418,7 @@ void PlayItemAnalyser::finishPreparsed()
 {
     Item work;
     {
-        QReadLocker l(&AnalyseThread::modelLock());
+        std::shared_lock l(AnalyseThread::modelLock());
         work = *m_item;
     }
     const int checkStateAtStart = work.checkState;
@@ -433,29 +432,30 @@ void PlayItemAnalyser::finishPreparsed()
     work.analysed = true;
     FormatChoice::prepare(work);
     {
-        QWriteLocker l(&AnalyseThread::modelLock());
+        std::unique_lock l(AnalyseThread::modelLock());
         publish(work, m_item, checkStateAtStart);
     }
     emit doPlaylistItemReady(m_listIndex, m_itemIndex);
-    m_stop.storeRelaxed(0);
+    m_stop.store(0);
 }
 
 void PlayItemAnalyser::stop()
 {
     if (!isRunning())
         return;
-    m_stop.storeRelaxed(1);
+    m_stop.store(1);
     if (m_item) {
-        QWriteLocker l(&AnalyseThread::modelLock());
+        std::unique_lock l(AnalyseThread::modelLock());
         m_item->analysing = false;
     }
 }
 
 void PlayItemAnalyser::run()
 {
+    const RunFence fence(this);
     Item work;
     {
-        QReadLocker l(&AnalyseThread::modelLock());
+        std::shared_lock l(AnalyseThread::modelLock());
         work = *m_item;
     }
     const int checkStateAtStart = work.checkState;
@@ -480,11 +480,11 @@ void PlayItemAnalyser::run()
     }
     FormatChoice::prepare(work);
     {
-        QWriteLocker l(&AnalyseThread::modelLock());
+        std::unique_lock l(AnalyseThread::modelLock());
         publish(work, m_item, checkStateAtStart);
         if (m_listThumbnail && !m_foundListThumbnail.isEmpty())
             *m_listThumbnail = m_foundListThumbnail;
     }
     emit doPlaylistItemReady(m_listIndex, m_itemIndex);
-    m_stop.storeRelaxed(0);
+    m_stop.store(0);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
+#include "function/Youtube/private/FencedThread.h"
 
-#include <QAtomicInt>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 #include <QThread>
 #include <QVector>
+#include <atomic>
 
 // Analyses one video: runs the downloader on its address and fills the item
 // with title, uploader, thumbnail, duration, live flags, subtitle names,
@@ -16,7 +17,7 @@
 // The item is shared with the graphical thread, which may draw it at any
 // moment, so the job works on a copy and hands the finished copy over in
 // one step under the model lock (AnalyseThread::modelLock).
-class PlayItemAnalyser : public QThread
+class PlayItemAnalyser : public FencedThread
 {
     Q_OBJECT
 public:
@@ -28,7 +29,7 @@ public:
     void analyse(Youtube_Structure::Item* item, int listIndex, int itemIndex, QString* listThumbnail,
                  const QString& user, const QString& password, bool several);
     void stop();
-    bool isStopping() const { return m_stop.loadRelaxed() != 0; }
+    bool isStopping() const { return m_stop.load() != 0; }
 
     // A value of a JSON object as text: empty when missing; numbers written
     // with six significant digits; "null", "none" and (except for
@@ -63,7 +64,7 @@ private:
     void finishPreparsed();
 
     Youtube_Structure::Item* m_item = nullptr;
-    QAtomicInt m_stop;
+    std::atomic<int> m_stop{0};
     int m_listIndex = 0;
     int m_itemIndex = 0;
     QString* m_listThumbnail = nullptr;

@@ -6,20 +6,19 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMutexLocker>
-#include <QReadLocker>
 #include <QRegularExpression>
 #include <QUrl>
 #include <QUrlQuery>
-#include <QWriteLocker>
 #include <memory>
+#include <mutex>
+#include <shared_mutex>
 
 using Youtube_Structure::Item;
 using Youtube_Structure::List;
 
 namespace {
 
-QMutex g_countLock;
+std::mutex g_countLock;
 int g_analysedItemCount = 0;
 
 // A list text: empty when missing or "null"/"none" in any case.
@@ -43,23 +42,23 @@ QString valueText(const QJsonValue& v)
 
 } // namespace
 
-PlaylistAnalyser::PlaylistAnalyser(QObject* parent) : QThread(parent) {}
+PlaylistAnalyser::PlaylistAnalyser(QObject* parent) : FencedThread(parent) {}
 
 PlaylistAnalyser::~PlaylistAnalyser()
 {
-    m_stop.storeRelaxed(1);
+    m_stop.store(1);
     wait();
 }
 
 int PlaylistAnalyser::analysedItemCount()
 {
-    QMutexLocker l(&g_countLock);
+    std::unique_lock l(g_countLock);
     return g_analysedItemCount;
 }
 
 void PlaylistAnalyser::resetAnalysedItemCount()
 {
-    QMutexLocker l(&g_countLock);
+    std::unique_lock l(g_countLock);
     g_analysedItemCount = 0;
 }
 
@@ -97,7 +96,7 @@ bool PlaylistAnalyser::parsePlayList(const QByteArray& json, List* list)
     QString listUrl;
     int listCheck = 2;
     {
-        QReadLocker l(&AnalyseThread::modelLock());
+        std::shared_lock l(AnalyseThread::modelLock());
         listUrl = list->url;
         listCheck = list->checkState;
     }
@@ -132,7 +131,7 @@ bool PlaylistAnalyser::parsePlayList(const QByteArray& json, List* list)
             {
                 // Test and take a place in one step, so instances running at
                 // once never go past the cap together.
-                QMutexLocker l(&g_countLock);
+                std::unique_lock l(g_countLock);
                 if (g_analysedItemCount >= kMaxAnalysedItems) {
                     complete = false;
                     break;
@@ -140,7 +139,7 @@ bool PlaylistAnalyser::parsePlayList(const QByteArray& json, List* list)
                 ++g_analysedItemCount;
             }
             if (!e.isObject()) {
-                QMutexLocker l(&g_countLock);
+                std::unique_lock l(g_countLock);
                 --g_analysedItemCount;
                 continue;
             }
@@ -178,7 +177,7 @@ bool PlaylistAnalyser::parsePlayList(const QByteArray& json, List* list)
             items.insert(0, std::move(item));
         }
         {
-            QMutexLocker l(&g_countLock);
+            std::unique_lock l(g_countLock);
             while (g_analysedItemCount > kMaxAnalysedItems && !items.isEmpty()) {
                 items.removeLast();
                 --g_analysedItemCount;
@@ -204,7 +203,7 @@ bool PlaylistAnalyser::parsePlayList(const QByteArray& json, List* list)
         items.append(std::move(item));
     }
 
-    QWriteLocker l(&AnalyseThread::modelLock());
+    std::unique_lock l(AnalyseThread::modelLock());
     if (isPlaylist) {
         list->extractor = extractor;
         list->id = id;
@@ -233,21 +232,22 @@ void PlaylistAnalyser::analyse(List* list, int index, const QString& user, const
 void PlaylistAnalyser::stop()
 {
     if (isRunning())
-        m_stop.storeRelaxed(1);
+        m_stop.store(1);
 }
 
 void PlaylistAnalyser::run()
 {
+    const RunFence fence(this);
     QString url;
     {
-        QReadLocker l(&AnalyseThread::modelLock());
+        std::shared_lock l(AnalyseThread::modelLock());
         url = m_list->url;
     }
     const int status = DownloaderRun::playlistRun(
         url, m_user, m_password, [this] { return isStopping(); },
         [this](const QByteArray& out) { parsePlayList(out, m_list); });
     {
-        QWriteLocker l(&AnalyseThread::modelLock());
+        std::unique_lock l(AnalyseThread::modelLock());
         m_list->status = status;
         if (status != YtbNoError)
             m_list->checkState = 0;
@@ -255,5 +255,5 @@ void PlaylistAnalyser::run()
     if (status != YtbNoError)
         AnalyseThread::pauseUnlessStopped(m_stop, AnalyseThread::kFailurePauseMs);
     emit doPlaylistItemReady(m_index, -1);
-    m_stop.storeRelaxed(0);
+    m_stop.store(0);
 }

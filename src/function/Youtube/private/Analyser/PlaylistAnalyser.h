@@ -1,18 +1,19 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
+#include "function/Youtube/private/FencedThread.h"
 
-#include <QAtomicInt>
 #include <QByteArray>
 #include <QJsonObject>
-#include <QMutex>
 #include <QString>
 #include <QThread>
+#include <atomic>
+#include <mutex>
 
 // Turns the flat JSON of one playlist into the list's texts and its items,
 // without analysing the videos themselves. Keeps the whole analysis within
 // kMaxAnalysedItems entries, across every instance that runs at once.
-class PlaylistAnalyser : public QThread
+class PlaylistAnalyser : public FencedThread
 {
     Q_OBJECT
 public:
@@ -23,7 +24,7 @@ public:
 
     void analyse(Youtube_Structure::List* list, int index, const QString& user, const QString& password);
     void stop();
-    bool isStopping() const { return m_stop.loadRelaxed() != 0; }
+    bool isStopping() const { return m_stop.load() != 0; }
 
     // Parses json into list. The list is filled off to the side and handed
     // over in one step under the model lock. Returns false when the entry
@@ -48,7 +49,7 @@ protected:
 
 private:
     Youtube_Structure::List* m_list = nullptr;
-    QAtomicInt m_stop;
+    std::atomic<int> m_stop{0};
     int m_index = 0;
     QString m_user;
     QString m_password;

@@ -4,9 +4,9 @@
 #include "platform/SleepInhibitor.h"
 
 #include <QDebug>
-#include <QMutexLocker>
+#include <mutex>
 
-DownloadThread::DownloadThread(QObject* parent) : QThread(parent)
+DownloadThread::DownloadThread(QObject* parent) : FencedThread(parent)
 {
     for (int i = 0; i < kWorkerCount; ++i) {
         auto* w = new ItemDownloader(this);
@@ -20,12 +20,12 @@ DownloadThread::DownloadThread(QObject* parent) : QThread(parent)
 DownloadThread::~DownloadThread()
 {
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_stopping = true;
         m_queue.clear();
         for (ItemDownloader* w : qAsConst(m_workers))
             w->stop(false);
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
     for (ItemDownloader* w : qAsConst(m_workers))
         w->wait();
@@ -43,7 +43,7 @@ int DownloadThread::busyCountLocked() const
 
 int DownloadThread::busyCount() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return busyCountLocked();
 }
 
@@ -57,7 +57,7 @@ bool DownloadThread::isRunningJobLocked(DownloadItem* item) const
 
 QList<DownloadItem*> DownloadThread::runningJobs() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     QList<DownloadItem*> jobs;
     for (ItemDownloader* w : m_workers)
         if (DownloadItem* j = w->currentJob())
@@ -74,9 +74,17 @@ bool DownloadThread::add(const QList<DownloadItem*>& items)
         if (item->isLiveStream != live)
             return false;         // one batch is of one kind
 
+    // A job tells the engine of its end through a connection that its
+    // owner's thread makes in onInit, which the job's constructor queues. A
+    // job handed over before that event ran could end on a worker first and
+    // its news be lost: make the connection now, before a worker sees it.
+    for (DownloadItem* item : items)
+        if (item->thread() == QThread::currentThread())
+            item->onInit();
+
     bool needStart = false;
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         const int pending = busyCountLocked() + m_queue.size();
         if (pending > 0 && live != m_liveBatch)
             return false;
@@ -103,7 +111,7 @@ bool DownloadThread::add(const QList<DownloadItem*>& items)
             m_active = true;
             needStart = true;
         }
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
     if (needStart) {
         // The last run has reported and is returning; let it.
@@ -118,19 +126,19 @@ void DownloadThread::stop(DownloadItem* item, bool detach)
 {
     if (!item)
         return;
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     m_queue.removeAll(item);
     m_batchJobs.removeAll(item);
     m_outcomes.remove(item);
     for (ItemDownloader* w : qAsConst(m_workers))
         w->stop(item, detach);
-    m_changed.wakeAll();
+    m_changed.notify_all();
 }
 
 void DownloadThread::stopAll(bool detach, bool waitForWorkers)
 {
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_queue.clear();
         m_batchJobs.clear();
         m_outcomes.clear();
@@ -138,7 +146,7 @@ void DownloadThread::stopAll(bool detach, bool waitForWorkers)
             m_stopping = true;
         for (ItemDownloader* w : qAsConst(m_workers))
             w->stop(detach);
-        m_changed.wakeAll();
+        m_changed.notify_all();
     }
     if (waitForWorkers) {
         for (ItemDownloader* w : qAsConst(m_workers)) {
@@ -153,22 +161,23 @@ void DownloadThread::stopAll(bool detach, bool waitForWorkers)
 
 void DownloadThread::workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     if (job && m_batchJobs.contains(job))
         m_outcomes.insert(job, Outcome{title, result});
     worker->setIdle();
-    m_changed.wakeAll();
+    m_changed.notify_all();
 }
 
 void DownloadThread::run()
 {
+    const RunFence fence(this);
     SleepInhibitor awake;
     awake.acquire(QStringLiteral("Downloading"));
     qDebug() << "Thread Test: DownloadThread start";
 
     QStringList succeeded, failed;
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         for (;;) {
             const int busy = busyCountLocked();
             if (m_stopping) {
@@ -188,7 +197,7 @@ void DownloadThread::run()
             } else if (busy == 0) {
                 break;
             }
-            m_changed.wait(&m_lock);
+            m_changed.wait(l);
         }
         // Decided under the lock: a batch added from now on starts a new run.
         m_stopping = false;

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "data_structure/DownloadItem/DownloadItem.h"
+#include "function/Youtube/private/FencedThread.h"
 
 #include <QHash>
 #include <QList>
-#include <QMutex>
 #include <QStringList>
 #include <QThread>
-#include <QWaitCondition>
+#include <condition_variable>
+#include <mutex>
 
 class ItemDownloader;
 
@@ -15,7 +16,7 @@ class ItemDownloader;
 // workers. A worker that ends takes the next waiting job at once. When the
 // queue is empty and every worker idle, the batch is reported with one
 // doDownloadFinished. The jobs belong to the download page's rows.
-class DownloadThread : public QThread
+class DownloadThread : public FencedThread
 {
     Q_OBJECT
 public:
@@ -59,8 +60,8 @@ private:
         int result = 0;
     };
 
-    mutable QMutex m_lock;             // everything below but m_workers
-    QWaitCondition m_changed;          // a job came, a worker ended, a stop
+    mutable std::mutex m_lock;             // everything below but m_workers
+    std::condition_variable m_changed;          // a job came, a worker ended, a stop
     bool m_stopping = false;
     QList<DownloadItem*> m_queue;
     QList<ItemDownloader*> m_workers;

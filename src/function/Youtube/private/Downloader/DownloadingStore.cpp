@@ -8,9 +8,9 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMutexLocker>
 #include <QSaveFile>
 #include <QTime>
+#include <mutex>
 
 namespace {
 
@@ -38,7 +38,7 @@ QJsonObject mediaToJson(const DownloadMedia& m)
 QJsonObject jobToJson(const DownloadItem& j)
 {
     // The worker writes some of these while we read: take them whole.
-    QMutexLocker l(&j.fieldLock());
+    std::unique_lock l(j.fieldLock());
     QJsonObject o;
     o.insert(QStringLiteral("title"), j.title);
     o.insert(QStringLiteral("id"), j.id);

@@ -50,7 +50,7 @@ void splitLines(QByteArray& tail, const QByteArray& bytes, bool final, F line)
 
 } // namespace
 
-ItemDownloader::ItemDownloader(QObject* parent) : QThread(parent)
+ItemDownloader::ItemDownloader(QObject* parent) : FencedThread(parent)
 {
 }
 
@@ -62,7 +62,7 @@ ItemDownloader::~ItemDownloader()
 
 DownloadItem* ItemDownloader::currentJob() const
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     return m_busy.load() ? m_original : nullptr;
 }
 
@@ -100,7 +100,7 @@ bool ItemDownloader::isMediaFile(const QString& path)
 
 void ItemDownloader::beginRun(DownloadItem* item)
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     m_lastProgress = -1;
     m_started = item->startSuccess;
     m_completed = false;
@@ -136,33 +136,33 @@ void ItemDownloader::start(DownloadItem* item)
         m_startReached.store(false);
         m_startDeadline = QDeadlineTimer(msecsUntil(item->startTime, QTime::currentTime()));
     }
-    QThread::start(QThread::InheritPriority);
+    FencedThread::start(QThread::InheritPriority);
 }
 
 void ItemDownloader::onTimeout()
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     if (m_job && m_job->isLiveStream) {
         m_startReached.store(true);
-        m_wake.wakeAll();
+        m_wake.notify_all();
     }
 }
 
 void ItemDownloader::stop(const DownloadItem* item, bool detach)
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     if (!item || !m_busy.load() || m_original != item)
         return;
     if (detach)
         detachLocked();
     qDebug() << "user cancel download cmd";
     m_stopRequested.store(true);
-    m_wake.wakeAll();
+    m_wake.notify_all();
 }
 
 void ItemDownloader::stop(bool detach)
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     if (!m_busy.load() || !m_job)
         return;
     if (detach)
@@ -170,7 +170,7 @@ void ItemDownloader::stop(bool detach)
     qDebug() << "stop thread" << this;
     qDebug() << "user cancel download cmd";
     m_stopRequested.store(true);
-    m_wake.wakeAll();
+    m_wake.notify_all();
 }
 
 void ItemDownloader::detachLocked()
@@ -187,7 +187,7 @@ void ItemDownloader::detachLocked()
 
 bool ItemDownloader::waitForStart()
 {
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     while (!m_startReached.load()) {
         if (m_stopRequested.load())
             return false;
@@ -195,20 +195,21 @@ bool ItemDownloader::waitForStart()
             m_startReached.store(true);
             break;
         }
-        m_wake.wait(&m_jobLock, QDeadlineTimer(qMin<qint64>(1000, m_startDeadline.remainingTime())));
+        m_wake.wait_for(l, std::chrono::milliseconds(qMin<qint64>(1000, m_startDeadline.remainingTime())));
     }
     return true;
 }
 
 void ItemDownloader::run()
 {
+    const RunFence fence(this);
     qDebug() << "Thread Test: ItemDownloader start";
     if (!waitForStart()) {
         withJob([](DownloadItem& j) { j.finish(DownloadItem::DownloadCancelledBeforeStart); });
         {
             // A job detached while it waited is gone: so is the folder it
             // kept from an earlier run.
-            QMutexLocker l(&m_jobLock);
+            std::unique_lock l(m_jobLock);
             m_jobCopy.removeTempFolder(true);
         }
         endRun(DownloadItem::DownloadCancelledBeforeStart);
@@ -228,7 +229,7 @@ void ItemDownloader::run()
     const int result = decideResult(errorText, exitCode);
     withJob([result](DownloadItem& j) { j.finish(DownloadItem::DownloadError(result)); });
     {
-        QMutexLocker l(&m_jobLock);
+        std::unique_lock l(m_jobLock);
         m_jobCopy.removeTempFolder(true);
     }
     if (!errorText.isEmpty() || result != 0) {
@@ -243,7 +244,7 @@ void ItemDownloader::endRun(int result)
     QString title;
     DownloadItem* original = nullptr;
     {
-        QMutexLocker l(&m_jobLock);
+        std::unique_lock l(m_jobLock);
         title = m_job ? m_job->title : QString();
         original = m_original;
         m_job = nullptr;
@@ -273,7 +274,7 @@ int ItemDownloader::decideResult(const QString& errorText, int exitCode)
     if (result != DownloadItem::DownloadSuccess)
         return result;
 
-    QMutexLocker l(&m_jobLock);
+    std::unique_lock l(m_jobLock);
     const QString tempName = m_job->tempFileNameSafe();
     const QString folder = m_job->tempFilePathSafe();
     if (!tempName.isEmpty() && QFileInfo(tempName).isFile())
@@ -332,7 +333,7 @@ ItemDownloader::RunEnd ItemDownloader::runDownloader(QString& errorText, int& ex
     DownloadItem snapshot;
     bool account = false;
     {
-        QMutexLocker l(&m_jobLock);
+        std::unique_lock l(m_jobLock);
         snapshot = *m_job;
         folder = m_job->tempFilePathSafe();
         account = !m_job->accountUser.isEmpty() && !m_job->accountPassword.isEmpty();
@@ -341,7 +342,7 @@ ItemDownloader::RunEnd ItemDownloader::runDownloader(QString& errorText, int& ex
     if (!chosen || DownloadCommand::formatArgument(*chosen).isEmpty()) {
         withJob([](DownloadItem& j) { j.finish(DownloadItem::DownloadFormatUnavailable); });
         {
-            QMutexLocker l(&m_jobLock);
+            std::unique_lock l(m_jobLock);
             m_jobCopy.removeTempFolder(true);
         }
         return RunEnd::FinishedItself;
@@ -402,7 +403,7 @@ void ItemDownloader::runFfmpeg(QString& errorText, int& exitCode)
 {
     QString folder, input, tarExt;
     {
-        QMutexLocker l(&m_jobLock);
+        std::unique_lock l(m_jobLock);
         folder = m_job->tempFilePathSafe();
         const DownloadMedia* m = m_job->chosenMedia();
         const DownloadMedia entry = m ? *m : DownloadMedia();

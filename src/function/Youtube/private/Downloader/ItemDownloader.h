@@ -1,15 +1,16 @@
 #pragma once
 
 #include "data_structure/DownloadItem/DownloadItem.h"
+#include "function/Youtube/private/FencedThread.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
-#include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 
 class GroupProcess;
 
@@ -23,7 +24,7 @@ class GroupProcess;
 // the graphical thread at any moment: every access to it from the worker
 // happens under the worker's job lock, and a detaching stop switches the
 // worker, under that lock, to a copy it owns.
-class ItemDownloader : public QThread
+class ItemDownloader : public FencedThread
 {
     Q_OBJECT
 public:
@@ -114,12 +115,12 @@ private:
     template <typename F>
     auto withJob(F f) -> decltype(f(*static_cast<DownloadItem*>(nullptr)))
     {
-        QMutexLocker l(&m_jobLock);
+        std::unique_lock l(m_jobLock);
         return f(*m_job);
     }
 
-    mutable QMutex m_jobLock;          // m_job, m_original, m_jobCopy
-    QWaitCondition m_wake;             // a stop or the start time
+    mutable std::mutex m_jobLock;          // m_job, m_original, m_jobCopy
+    std::condition_variable m_wake;             // a stop or the start time
     std::atomic<bool> m_stopRequested{false};
     std::atomic<bool> m_busy{false};
     DownloadItem* m_job = nullptr;

@@ -2,10 +2,10 @@
 
 #include "shell/SettingsStore.h"
 
-#include <QMutexLocker>
 #include <QUrl>
 #include <QUrlQuery>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 SubscribeListMgr::SubscribeListMgr(QObject* parent)
@@ -29,7 +29,7 @@ QString SubscribeListMgr::youtubePlaylistUrl(const QString& listId)
 
 QList<SubscribeRecord> SubscribeListMgr::subscribeLists()
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     if (m_changed) {
         m_cache = m_database.loadLists();
         m_changed = false;
@@ -41,7 +41,7 @@ void SubscribeListMgr::addSubscribeList(Youtube_Structure::List* list)
 {
     if (!list)
         return;
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     QString url = list->url;
     const QString extractor = list->extractor.toLower();
     if (extractor.contains(QLatin1String("youtube")) && !extractor.contains(QLatin1String("youtube:search_url"))
@@ -53,14 +53,14 @@ void SubscribeListMgr::addSubscribeList(Youtube_Structure::List* list)
 
 void SubscribeListMgr::updateSubscribeList(const SubscribeRecord& record)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     m_database.updateListTitle(record);
     m_changed = true;
 }
 
 void SubscribeListMgr::removeSubscribeList(const SubscribeRecord& record)
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     m_database.removeList(record.extractor, record.listId);
     m_changed = true;
 }
@@ -74,7 +74,7 @@ bool SubscribeListMgr::filterSubscribedList(Youtube_Structure::Lists* lists, boo
         return false;
     list.subscribable = true;
 
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     if (m_database.listRowId(list.extractor, list.id) < 0)
         return false;
     list.subscribed = true;
@@ -120,7 +120,7 @@ void SubscribeListMgr::onDownloadItemFinished(const DownloadItemSummary& summary
 {
     if (summary.result != 0)
         return;
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     m_database.addItem(summary.subscribeExtractor, summary.subscribeListId, summary.url, summary.finalFilePath,
                        summary.title, summary.thumbnail);
 }

@@ -5,8 +5,8 @@
 #include "function/Youtube/private/SubscribeListMgr/SubscribeDatabase.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
+#include <mutex>
 
 // The engine side of subscriptions: the subscription screens' operations,
 // the analysis thread's filter and the record of finished downloads. The
@@ -40,7 +40,7 @@ public:
     static QString youtubePlaylistUrl(const QString& listId);
 
 private:
-    QMutex m_lock;
+    std::mutex m_lock;
     SubscribeDatabase m_database;
     QList<SubscribeRecord> m_cache;
     bool m_changed = true;

@@ -3,10 +3,10 @@
 #include "function/Youtube/private/Subtitle/SubtitleAnalyser.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 #include <QTimer>
+#include <mutex>
 
-SubtitleThread::SubtitleThread(QObject* parent) : QThread(parent)
+SubtitleThread::SubtitleThread(QObject* parent) : FencedThread(parent)
 {
     qRegisterMetaType<Youtube_Structure::Item*>("Youtube_Structure::Item*");
 }
@@ -15,7 +15,7 @@ SubtitleThread::~SubtitleThread()
 {
     stop();
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_shuttingDown = true;
         if (m_context)
             QMetaObject::invokeMethod(m_context, [this] { quit(); }, Qt::QueuedConnection);
@@ -25,7 +25,7 @@ SubtitleThread::~SubtitleThread()
 
 QList<Youtube_Structure::Item*> SubtitleThread::queuedItems() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     QList<Youtube_Structure::Item*> items;
     for (const Entry& e : m_queue)
         items.append(e.item);
@@ -34,13 +34,13 @@ QList<Youtube_Structure::Item*> SubtitleThread::queuedItems() const
 
 int SubtitleThread::queuedCount() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return m_queue.size();
 }
 
 int SubtitleThread::runningCount() const
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     return m_running.size();
 }
 
@@ -50,7 +50,7 @@ void SubtitleThread::addItem(Youtube_Structure::Item* item)
         return;
     if (!item->subLangs.isEmpty()) {
         m_pendingKnown = item;
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_pendingGeneration = m_generation;
         l.unlock();
         QTimer::singleShot(kKnownAnswerDelayMs, this, &SubtitleThread::onTrickSubtitleReady);
@@ -59,7 +59,7 @@ void SubtitleThread::addItem(Youtube_Structure::Item* item)
 
     bool needStart = false;
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         int at = -1;
         for (int i = 0; i < m_queue.size(); ++i)
             if (m_queue.at(i).item == item) {
@@ -89,7 +89,7 @@ void SubtitleThread::addItem(Youtube_Structure::Item* item)
 
 void SubtitleThread::stop()
 {
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     for (const Entry& e : qAsConst(m_queue))
         e.item->searchingSubtitles = false;
     for (const Entry& e : qAsConst(m_running))
@@ -112,7 +112,7 @@ void SubtitleThread::onTrickSubtitleReady()
 {
     Youtube_Structure::Item* item = m_pendingKnown;
     m_pendingKnown = nullptr;
-    QMutexLocker l(&m_lock);
+    std::unique_lock l(m_lock);
     const bool current = m_pendingGeneration == m_generation;
     l.unlock();
     if (item && current)
@@ -123,7 +123,7 @@ void SubtitleThread::onSubtitleReady(Youtube_Structure::Item* item, bool sendOut
                                      quint64 generation)
 {
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         if (generation != m_generation)
             return;               // asked before a stop: the record may be gone
     }
@@ -165,7 +165,7 @@ bool SubtitleThread::isRunningLocked(Youtube_Structure::Item* item) const
 void SubtitleThread::listingEnded(Youtube_Structure::Item* item, quint64 generation)
 {
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         for (int i = 0; i < m_running.size(); ++i)
             if (m_running.at(i).item == item && m_running.at(i).generation == generation) {
                 m_running.removeAt(i);
@@ -178,7 +178,7 @@ void SubtitleThread::listingEnded(Youtube_Structure::Item* item, quint64 generat
 bool SubtitleThread::dispatch()
 {
     for (;;) {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         if (m_queue.isEmpty()) {
             bool busy = false;
             for (SubtitleAnalyser* a : qAsConst(m_analysers))
@@ -206,10 +206,11 @@ bool SubtitleThread::dispatch()
 
 void SubtitleThread::run()
 {
+    const RunFence fence(this);
     qDebug() << "Thread Test: SubtitleThread start";
     QObject context;
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_context = &context;
     }
     // A quit() before exec() would be lost: the loop runs only when this
@@ -217,14 +218,14 @@ void SubtitleThread::run()
     // destructor posts its quit to the context once it exists).
     bool run = !dispatch();
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         run = run && !m_shuttingDown;
     }
     if (run)
         exec();
     // Leaving: close whatever still runs (destruction), then forget the pool.
     {
-        QMutexLocker l(&m_lock);
+        std::unique_lock l(m_lock);
         m_context = nullptr;
         m_running.clear();
     }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
+#include "function/Youtube/private/FencedThread.h"
 
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
+#include <mutex>
 
 class SubtitleAnalyser;
 
@@ -16,7 +17,7 @@ class SubtitleAnalyser;
 // analysis model on the graphical thread: they are read (address) and
 // written (languages, the searching flag) only there, so a listing that
 // ends after a stop never touches a record that has been freed.
-class SubtitleThread : public QThread
+class SubtitleThread : public FencedThread
 {
     Q_OBJECT
 public:
@@ -68,7 +69,7 @@ private:
     QList<SubtitleAnalyser*> m_analysers;     // worker thread only
     QObject* m_context = nullptr;              // lives on the worker thread
 
-    mutable QMutex m_lock;                     // everything below
+    mutable std::mutex m_lock;                     // everything below
     QList<Entry> m_queue;
     QList<Entry> m_running;
     bool m_alive = false;                      // the worker's loop takes requests
