@@ -7,13 +7,14 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QImageReader>
-#include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 #include <QTimer>
 #include <QUrl>
+
+#include <mutex>
 
 namespace {
 
@@ -39,8 +40,8 @@ bool isWebScheme(const QUrl& u)
 
 ImageDownloader* ImageDownloader::instance()
 {
-    static QBasicMutex mutex;
-    QMutexLocker lock(&mutex);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
     if (!g_instance) {
         g_instance = new ImageDownloader;
         // Engine threads may be the first to ask; the facade still belongs to
@@ -101,12 +102,12 @@ SettingsStore* ImageDownloaderPrivate::settings() const
 void ImageDownloaderPrivate::stop()
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_stopRequested = true;
         if (m_loop)
             QMetaObject::invokeMethod(m_loop, "quit", Qt::QueuedConnection);
     }
-    QMutexLocker start(&m_startMutex);
+    std::lock_guard<std::mutex> start(m_startMutex);
     wait();
 }
 
@@ -114,7 +115,7 @@ void ImageDownloaderPrivate::ensureRunning()
 {
     // Called after m_workerActive was switched on by this caller: the previous
     // run may still be on its way out, so wait for it before starting again.
-    QMutexLocker start(&m_startMutex);
+    std::lock_guard<std::mutex> start(m_startMutex);
     wait();
     QThread::start(QThread::InheritPriority);
 }
@@ -123,7 +124,7 @@ void ImageDownloaderPrivate::addUrl(const QString& url)
 {
     bool needStart = false;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_stopRequested = false;
         m_queue.append(url);
         needStart = !m_workerActive;
@@ -137,7 +138,7 @@ QImage ImageDownloaderPrivate::getImage(const QString& url)
 {
     bool needStart = false;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_stopRequested = false;
         const auto it = m_cache.constFind(url);
         if (it != m_cache.constEnd())
@@ -157,7 +158,7 @@ void ImageDownloaderPrivate::run()
     for (;;) {
         QString url;
         {
-            QMutexLocker lock(&m_mutex);
+            std::lock_guard<std::mutex> lock(m_mutex);
             if (m_stopRequested || m_queue.isEmpty()) {
                 m_workerActive = false;
                 return;
@@ -204,7 +205,7 @@ QNetworkProxy ImageDownloaderPrivate::proxyFromSettings(SettingsStore* store)
 void ImageDownloaderPrivate::downloadImage(const QString& url)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopRequested)
             return;
     }
@@ -227,7 +228,7 @@ void ImageDownloaderPrivate::downloadImage(const QString& url)
 
     QEventLoop loop;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopRequested)
             return;
         m_loop = &loop;
@@ -264,7 +265,7 @@ void ImageDownloaderPrivate::downloadImage(const QString& url)
     if (!reply->isFinished())
         loop.exec();
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_loop = nullptr;
     }
     timer.stop();
@@ -302,7 +303,7 @@ void ImageDownloaderPrivate::downloadImage(const QString& url)
         image = image.scaled(ImageDownloader::kThumbWidth, ImageDownloader::kThumbHeight, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_cache.insert(url, image);
         if (m_priorityUrl == url)
             m_priorityUrl.clear();

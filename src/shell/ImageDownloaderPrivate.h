@@ -2,11 +2,12 @@
 
 #include <QHash>
 #include <QImage>
-#include <QMutex>
 #include <QNetworkProxy>
 #include <QPointer>
 #include <QStringList>
 #include <QThread>
+
+#include <mutex>
 
 class ImageDownloader;
 class QEventLoop;
@@ -51,9 +52,9 @@ private:
     QStringList m_queue;
     QString m_currentUrl;
     QString m_priorityUrl;
-    QMutex m_mutex;              // guards the members above and the two below
+    std::mutex m_mutex;              // guards the members above and the two below
     bool m_stopRequested = false;
     bool m_workerActive = false; // decided under m_mutex, so no request is left behind
     QEventLoop* m_loop = nullptr;
-    QMutex m_startMutex;         // serialises waiting for and starting the thread
+    std::mutex m_startMutex;         // serialises waiting for and starting the thread
 };

@@ -388,10 +388,10 @@ void YoutubePrivate::setItemChecked(int i, int j, int flags, int state)
 
 void YoutubePrivate::setFormatChecked(int k, int flags, int state)
 {
-    if (k == -1)
-        return;
     Item* item = itemAt(currentList, currentItem);
-    if (!item)
+    // A format the current item does not have changes nothing: ticking it
+    // would tick the item with a choice no download could use.
+    if (!item || k < 0 || k >= item->medias.size())
         return;
     if (flags == DownUp)
         setItemChecked(currentList, currentItem, Up, state);

@@ -338,12 +338,16 @@ private slots:
                                         {2, pick0, 0}, {2, other, 2}}));
         QCOMPARE(d->model()->at(0).items.at(0).chosenMediaIndex, other);
 
-        // Ticking what is already ticked, and a list that failed: nothing.
+        // Ticking what is already ticked, a list that failed, or a format
+        // the item does not have: nothing.
         spy.clear();
         yt()->setChecked(0, 0, true);
         yt()->setChecked(0, 2, true);
         yt()->setChecked(1, 2, true);
+        yt()->setChecked(2, a0.medias.size(), true);
+        yt()->setChecked(2, -2, true);
         QCOMPARE(spy.count(), 0);
+        QCOMPARE(d->model()->at(0).items.at(0).chosenMediaIndex, other);
 
         // Unticking every list: each list and its items, no summary row.
         yt()->setChecked(0, -1, false);
