@@ -1,47 +1,12 @@
 #include "gui/BaseWidget.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/UIBaseData/WidgetRescale.h"
 
 #include <QCloseEvent>
-#include <QFont>
 #include <QResizeEvent>
-#include <QVariant>
-
-#include <cmath>
 
 namespace {
-
-void rescaleOne(QWidget* w, double f)
-{
-    const QSize bs = w->baseSize();
-    if (bs.width() != 0)
-        w->setMinimumWidth(int(bs.width() * f));
-    if (bs.height() != 0)
-        w->setMinimumHeight(int(bs.height() * f));
-    w->resize(bs.width() != 0 ? int(bs.width() * f) : w->width(),
-              bs.height() != 0 ? int(bs.height() * f) : w->height());
-
-    const QVariant pos = w->property("basePos");
-    if (pos.isValid()) {
-        const QPoint p = pos.toPoint();
-        w->move(int(std::floor(p.x() * f + 0.5)), int(std::floor(p.y() * f + 0.5)));
-    }
-    const QVariant fontSize = w->property("baseFontSize");
-    if (fontSize.isValid()) {
-        QFont font = w->font();
-        font.setPixelSize(qMax(1, int(fontSize.toInt() * f)));
-        const QVariant weight = w->property("baseFontWeight");
-        if (weight.isValid())
-            font.setWeight(weight.toInt());
-        w->setFont(font);
-    }
-    const QVariant iconSize = w->property("baseIconSize");
-    if (iconSize.isValid()) {
-        const QSize s = iconSize.toSize();
-        w->setProperty("iconSize", QSize(int(std::floor(s.width() * f + 0.5)),
-                                         int(std::floor(s.height() * f + 0.5))));
-    }
-}
 
 void rescaleChildren(QObject* root, double f)
 {
@@ -50,7 +15,7 @@ void rescaleChildren(QObject* root, double f)
     const QObjectList children = root->children();
     for (QObject* child : children) {
         if (child->isWidgetType())
-            rescaleOne(static_cast<QWidget*>(child), f);
+            WidgetRescale::applyDesignProperties(static_cast<QWidget*>(child), f, true);
         rescaleChildren(child, f);
     }
 }

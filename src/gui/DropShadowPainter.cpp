@@ -15,6 +15,7 @@ DropShadowPainter::DropShadowPainter()
     m_canvas.resize(320, 240);
     m_canvas.setWindowFlags(m_canvas.windowFlags() | Qt::FramelessWindowHint);
     m_canvas.setAttribute(Qt::WA_TranslucentBackground);
+    m_canvas.setStyleSheet(QStringLiteral("background-color:white"));
     m_layout = new QVBoxLayout(&m_canvas);
     m_layout->setContentsMargins(10, 10, 10, 10);
     m_card = new QLabel(&m_canvas);
@@ -29,12 +30,12 @@ DropShadowPainter::~DropShadowPainter() = default;
 QPixmap DropShadowPainter::shadowPixmap(int radius, QSize size, QPointF offset, QColor colour)
 {
     const int m = radius + 3;
-    if (m == m_cachedMargin && size == m_cachedSize && !m_cachedPixmap.isNull())
+    if (m == m_cachedMargin && size == m_cachedSize && offset == m_cachedOffset
+        && colour == m_cachedColour && !m_cachedPixmap.isNull())
         return m_cachedPixmap;
 
     if (size != QSize(-1, -1))
         m_canvas.resize(size);
-    m_canvas.setStyleSheet(QStringLiteral("background-color:white"));
     m_effect->setOffset(offset);
     m_effect->setBlurRadius(radius + 6);
     m_effect->setColor(colour);
@@ -54,6 +55,8 @@ QPixmap DropShadowPainter::shadowPixmap(int radius, QSize size, QPointF offset, 
     m_cachedPixmap = QPixmap::fromImage(image);
     m_cachedMargin = m;
     m_cachedSize = size;
+    m_cachedOffset = offset;
+    m_cachedColour = colour;
     ++m_renderCount;
     return m_cachedPixmap;
 }

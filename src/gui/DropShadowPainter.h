@@ -11,8 +11,8 @@ class QLabel;
 class QVBoxLayout;
 
 // Renders the soft shadow ring of a frameless window off screen and keeps
-// the last one: painting only draws the cached pixmap until the size or the
-// radius changes.
+// the last one: painting only draws the cached pixmap until the size, the
+// radius, the offset or the colour changes.
 class DropShadowPainter
 {
 public:
@@ -34,6 +34,8 @@ private:
     QVBoxLayout* m_layout = nullptr;
     QSize m_cachedSize {0, 0};
     int m_cachedMargin = 0;
+    QPointF m_cachedOffset;
+    QColor m_cachedColour;
     QPixmap m_cachedPixmap;
     int m_renderCount = 0;
 };

@@ -35,9 +35,21 @@ void adoptMainPopup(PopupBase* popup)
         popup->setParent(main, popup->windowFlags());
 }
 
-bool rectContains(const QRect& r, const QPoint& p)
+// The first screen holding the point, or null.
+QScreen* screenContaining(const QPoint& p)
 {
-    return r.contains(p);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* s : screens) {
+        if (s->geometry().contains(p))
+            return s;
+    }
+    return nullptr;
+}
+
+QScreen* screenOrPrimary(const QPoint& p)
+{
+    QScreen* s = screenContaining(p);
+    return s ? s : QGuiApplication::primaryScreen();
 }
 }
 
@@ -65,26 +77,14 @@ PopupBase::~PopupBase()
 
 QScreen* PopupBase::widgetScreen(QWidget* w)
 {
-    if (w) {
-        const QPoint centre = w->mapToGlobal(QPoint(0, 0)) + QPoint(w->width() / 2, w->height() / 2);
-        const QList<QScreen*> screens = QGuiApplication::screens();
-        for (QScreen* s : screens) {
-            if (rectContains(s->geometry(), centre))
-                return s;
-        }
-    }
+    if (w)
+        return screenOrPrimary(w->mapToGlobal(QPoint(0, 0)) + QPoint(w->width() / 2, w->height() / 2));
     return QGuiApplication::primaryScreen();
 }
 
 QScreen* PopupBase::cursorScreen()
 {
-    const QPoint pos = QCursor::pos();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    for (QScreen* s : screens) {
-        if (rectContains(s->geometry(), pos))
-            return s;
-    }
-    return QGuiApplication::primaryScreen();
+    return screenOrPrimary(QCursor::pos());
 }
 
 QScreen* PopupBase::currentScreen()
@@ -494,14 +494,7 @@ bool PopupBase::eventFilter(QObject* watched, QEvent* event)
             QPoint newPos = pos() + (me->globalPos() - g_lastGlobalPos);
             // Keep the drag band reachable: the top edge stays inside the
             // available area of the screen the pointer is on.
-            QScreen* screen = nullptr;
-            const QList<QScreen*> screens = QGuiApplication::screens();
-            for (QScreen* sc : screens) {
-                if (sc->geometry().contains(me->globalPos())) {
-                    screen = sc;
-                    break;
-                }
-            }
+            QScreen* screen = screenContaining(me->globalPos());
             const QRect a = screenMetrics(screen ? screen : currentScreen()).available;
             if (newPos.y() + 10 >= a.y() + a.height())
                 newPos.setY(a.y() + a.height() - 10);

@@ -174,7 +174,6 @@ void ImageDownloaderPrivate::run()
             }
             if (m_cache.contains(url))
                 continue;
-            m_currentUrl = url;
         }
         downloadImage(url);
     }

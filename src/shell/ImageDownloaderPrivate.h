@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QImage>
 #include <QNetworkProxy>
-#include <QPointer>
 #include <QStringList>
 #include <QThread>
 
@@ -50,7 +49,6 @@ private:
     SettingsStore* m_settings;
     QHash<QString, QImage> m_cache;
     QStringList m_queue;
-    QString m_currentUrl;
     QString m_priorityUrl;
     std::mutex m_mutex;              // guards the members above and the two below
     bool m_stopRequested = false;

@@ -196,7 +196,10 @@ int SettingsStore::setValueLocked(const QString& fullKey, const QString& value)
     if (m_values.value(fullKey) == value)
         return 0;
     m_values.insert(fullKey, value);
-    save();
+    if (m_holdSaves)
+        m_unsaved = true;
+    else
+        save();
     return 0;
 }
 
@@ -403,6 +406,26 @@ qint64 SettingsStore::freeDiskSpace(const QString& path)
 
 void SettingsStore::initDefaults()
 {
+    // A first start sets some fifty keys: one write of the file, not one each.
+    struct SaveOnce
+    {
+        SettingsStore* store;
+        explicit SaveOnce(SettingsStore* s) : store(s)
+        {
+            QWriteLocker locker(&store->m_lock);
+            store->m_holdSaves = true;
+        }
+        ~SaveOnce()
+        {
+            QWriteLocker locker(&store->m_lock);
+            store->m_holdSaves = false;
+            if (store->m_unsaved) {
+                store->m_unsaved = false;
+                store->save();
+            }
+        }
+    } saveOnce(this);
+
     const QString folder = toStoredPath(m_folder);
     auto always = [this](const char* key, const QString& v) { setValue(QLatin1String(key), v); };
     // The raw stored text: value() would answer "en" for a missing language.

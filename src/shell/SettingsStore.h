@@ -84,4 +84,8 @@ private:
     QString m_criticalLogPath;
     std::vector<std::unique_ptr<QTemporaryDir>> m_tempDirs;
     bool m_valid = false;
+    // While the defaults pass runs, changes collect in memory and the file is
+    // written once at its end (both guarded by m_lock).
+    bool m_holdSaves = false;
+    bool m_unsaved = false;
 };

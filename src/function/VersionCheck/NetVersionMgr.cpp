@@ -15,9 +15,6 @@ namespace {
 
 const char kTag[] = "Version&Upgrade";
 
-} // namespace
-
-namespace {
 NetVersionMgr* g_manager = nullptr;
 void destroyManager()
 {
@@ -42,7 +39,6 @@ NetVersionMgr::NetVersionMgr(const Environment& env, QObject* parent)
       m_icons(nullptr, env.settings),
       m_current(nullptr, env.images, env.settings),
       m_downloader(new Downloader(this)),
-      m_lastIcons(nullptr, env.settings),
       m_last(nullptr, env.images, env.settings)
 {
     if (env.transferTimeoutMs > 0)
@@ -54,8 +50,9 @@ NetVersionMgr::NetVersionMgr(const Environment& env, QObject* parent)
     }
     connect(m_downloader, &Downloader::doFinished, this, &NetVersionMgr::onDownloadFinished);
 
-    QFile local(localCopyPath());
-    if (!localCopyPath().isEmpty() && local.open(QIODevice::ReadOnly))
+    const QString localPath = localCopyPath();
+    QFile local(localPath);
+    if (!localPath.isEmpty() && local.open(QIODevice::ReadOnly))
         m_last.analyseUpgrade(local.readAll());
 
     connect(&m_icons, &JsonAnalyser::doAttachedAdsFinished, this, &NetVersionMgr::doAttachedAdsFinished);

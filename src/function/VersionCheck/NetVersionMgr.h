@@ -87,6 +87,5 @@ private:
     bool m_checking = false;
     bool m_dataValid = false;
     bool m_cancelled = false;
-    JsonAnalyser m_lastIcons;
     JsonAnalyser_Downloader m_last;
 };

@@ -1,4 +1,5 @@
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/UIBaseData/WidgetRescale.h"
 
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
@@ -54,12 +55,10 @@ void UIBaseData::rescaleWidget(QWidget* w)
     rescaleWidgetTree(w, m_scale);
 }
 
-namespace {
-
-// One widget of the tree walk. Everything it needs lives on this call's
-// stack, so a walk started from inside another (a resize handler that
-// rescales its own children) cannot disturb the outer one.
-void rescaleOne(QWidget* w, double f)
+// Everything a step needs lives on its call's stack, so a walk started from
+// inside another (a resize handler that rescales its own children) cannot
+// disturb the outer one.
+void WidgetRescale::applyDesignProperties(QWidget* w, double f, bool applyFontWeight)
 {
     const QSize bs = w->baseSize();
     if (bs.width() != 0)
@@ -78,6 +77,11 @@ void rescaleOne(QWidget* w, double f)
     if (fontSize.isValid()) {
         QFont font = w->font();
         font.setPixelSize(qMax(1, int(std::trunc(fontSize.toInt() * f))));
+        if (applyFontWeight) {
+            const QVariant weight = w->property("baseFontWeight");
+            if (weight.isValid())
+                font.setWeight(weight.toInt());
+        }
         w->setFont(font);
     }
     const QVariant iconSize = w->property("baseIconSize");
@@ -86,6 +90,13 @@ void rescaleOne(QWidget* w, double f)
         w->setProperty("iconSize", QSize(int(std::floor(s.width() * f + 0.5)),
                                          int(std::floor(s.height() * f + 0.5))));
     }
+}
+
+namespace {
+
+void rescaleOne(QWidget* w, double f)
+{
+    WidgetRescale::applyDesignProperties(w, f, false);
     if (w->inherits("QPushButton"))
         w->setFocusPolicy(Qt::NoFocus);
 }

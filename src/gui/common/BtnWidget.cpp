@@ -356,6 +356,5 @@ void placeRightOfWidget(QWidget* w, QWidget* anchor, int gap)
         return;
     QPoint p = anchor->property("basePos").toPoint();
     p.rx() += anchor->baseSize().width() + gap;
-    w->setProperty("basePos", p);
-    w->move(UIBaseData::scaledPoint(p));
+    setBasePos(w, p);
 }

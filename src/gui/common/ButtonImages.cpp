@@ -29,9 +29,16 @@ QPixmap scaledBy(const QString& path, double factor)
     const QPixmap image = load(path);
     if (image.isNull() || factor == 1.0)
         return image;
+    // Painting asks for the same few sizes over and over.
+    const QString key = QStringLiteral("tw-btn@%1:").arg(factor, 0, 'g', 17) + path;
+    QPixmap scaled;
+    if (QPixmapCache::find(key, &scaled))
+        return scaled;
     const int w = qMax(1, roundAway(image.width() * factor));
     const int h = qMax(1, roundAway(image.height() * factor));
-    return image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled = image.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmapCache::insert(key, scaled);
+    return scaled;
 }
 
 QPixmap scaledKeepAspect(const QPixmap& image, double factor)

@@ -14,6 +14,15 @@ inline int sc(float v)
 {
     return UIBaseData::scaled(v);
 }
+
+// The slices decide the button's size; it changes only when they need it.
+void fitTo(QWidget* w, const QSize& size)
+{
+    if (w->minimumSize() != size)
+        w->setMinimumSize(size);
+    if (w->size() != size)
+        w->resize(size);
+}
 } // namespace
 
 CUxTpTextIllus::CUxTpTextIllus(QWidget* parent)
@@ -198,11 +207,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
             const int total = drawSlices(painter, left, middle, middleWidth, right);
             painter.drawText(QRect(left.width(), 0, middleWidth, right.height()), Qt::AlignCenter,
                              text);
-            const QSize size(total, left.height());
-            if (minimumSize() != size)
-                setMinimumSize(size);
-            if (this->size() != size)
-                resize(size);
+            fitTo(this, QSize(total, left.height()));
             drewImages = true;
         }
     } else if (!m_images[s][LeftSlice].isEmpty() && !m_images[s][MiddleSlice].isEmpty()
@@ -221,11 +226,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
             painter.drawText(QRect(left.width() - marginLeft, 0,
                                    middleWidth + marginLeft + marginRight, right.height()),
                              Qt::AlignCenter, text);
-            const QSize size(total, left.height());
-            if (minimumSize() != size)
-                setMinimumSize(size);
-            if (this->size() != size)
-                resize(size);
+            fitTo(this, QSize(total, left.height()));
         }
         drewImages = true;
     }

@@ -59,32 +59,28 @@ void FormatBtn::setState(int state)
     // has nowhere to put them.
     const bool canStrip = parentWidget() != nullptr;
     const QPoint stripPos = pos() - QPoint(int(scale * 7), 0);
+    // Lights a strip under the button (made on first use), the button on top.
+    const auto showStrip = [&](QPointer<QWidget>& strip, const QString& image) {
+        if (!canStrip)
+            return;
+        if (!strip)
+            strip = makeStrip(image);
+        strip->resize(s);
+        strip->move(stripPos);
+        strip->show();
+        strip->raise();
+        raise();
+    };
     switch (state) {
     case 0:
         setStyleSheet(QStringLiteral("border:none; color:#494c59;"));
         break;
     case 1:
-        if (canStrip) {
-            if (!m_hoverStrip)
-                m_hoverStrip = makeStrip(QStringLiteral(":/res/recently_tiao_hover.png"));
-            m_hoverStrip->resize(s);
-            m_hoverStrip->move(stripPos);
-            m_hoverStrip->show();
-            m_hoverStrip->raise();
-            raise();
-        }
+        showStrip(m_hoverStrip, QStringLiteral(":/res/recently_tiao_hover.png"));
         setStyleSheet(QStringLiteral("border:none; color:#494c59;"));
         break;
     case 2:
-        if (canStrip) {
-            if (!m_downStrip)
-                m_downStrip = makeStrip(QStringLiteral(":/res/recently_tiao_down.png"));
-            m_downStrip->resize(s);
-            m_downStrip->move(stripPos);
-            m_downStrip->show();
-            m_downStrip->raise();
-            raise();
-        }
+        showStrip(m_downStrip, QStringLiteral(":/res/recently_tiao_down.png"));
         setStyleSheet(QStringLiteral("border:none; color:white;"));
         break;
     case 3:

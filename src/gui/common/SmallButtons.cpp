@@ -1,6 +1,7 @@
 #include "gui/common/SmallButtons.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/ButtonImages.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -11,8 +12,6 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <QVariant>
-
-#include <cmath>
 
 namespace {
 QFont uiFont(int pixelSize)
@@ -226,15 +225,12 @@ QPixmap CUxTextBesideBtn::stateImage() const
     const bool greyOut = s == 3 && path.isEmpty();
     if (path.isEmpty())
         path = m_stateImages[0];
-    if (path.isEmpty())
-        return QPixmap();
-    QPixmap pm(path);
+    const float f = UIBaseData::instance()->scale() * m_imageScale;
+    QPixmap pm = ButtonImages::scaledKeepAspect(ButtonImages::load(path), double(f));
     if (pm.isNull())
         return pm;
-    const float f = UIBaseData::instance()->scale() * m_imageScale;
-    pm = pm.scaled(QSize(qMax(1, int(std::lround(pm.width() * f))), qMax(1, int(std::lround(pm.height() * f)))),
-                   Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (greyOut) {
+        // Painting detaches pm from the cached image.
         QPainter p(&pm);
         p.setCompositionMode(QPainter::CompositionMode_SourceIn);
         p.fillRect(pm.rect(), m_disabledOverlay);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QThread>
 #include <atomic>
 #include <climits>
@@ -42,6 +43,18 @@ public:
         const bool running = QThread::isRunning();
         acquire();
         return running;
+    }
+
+    // Runs the thread and returns once it has ended, waiting in a local
+    // event loop so that a graphical caller stays responsive meanwhile.
+    void startAndWait()
+    {
+        QEventLoop loop;
+        // Queued: a thread that ends before the loop runs still quits it.
+        connect(this, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        start();
+        loop.exec();
+        wait();
     }
 
 protected:

@@ -1,6 +1,7 @@
 #include "gui/common/MediaListWidget/QUxItemBase.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/BtnWidget.h"
 #include "gui/common/MediaListWidget/QUxDrag.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 
@@ -116,10 +117,8 @@ void QUxItemBase::updateVisibility(int py)
 
     if (shown) {
         if (isHidden()) {
-            if (m_posStale) {
-                move(m_layoutPos);
-                m_posStale = false;
-            }
+            if (m_posStale)
+                applyLayoutPos();
             show();
         }
     } else if (!isHidden()) {
@@ -141,8 +140,7 @@ void QUxItemBase::moveTo(const QPoint& p)
         // Moved when it comes into view again.
         m_posStale = true;
     } else {
-        move(m_layoutPos);
-        m_posStale = false;
+        applyLayoutPos();
     }
 }
 
@@ -196,10 +194,7 @@ void QUxItemBase::slideIn(const QPoint& from, const QPoint& to)
 
 void QUxItemBase::setBasePos(QWidget* w, const QPoint& p)
 {
-    if (!w)
-        return;
-    w->setProperty("basePos", p);
-    w->move(UIBaseData::scaledPoint(p));
+    ::setBasePos(w, p);
 }
 
 void QUxItemBase::setDoleaveEvent(bool bDo)

@@ -45,6 +45,14 @@ inline int sc(float v)
     return UIBaseData::scaled(v);
 }
 
+// The rows follow the bar through its valueChanged handlers; moves the list
+// makes itself set the bar without them.
+void setValueSilently(QScrollBar* bar, int value)
+{
+    const QSignalBlocker blocker(bar);
+    bar->setValue(value);
+}
+
 } // namespace
 
 QUxListWidget::QUxListWidget(QWidget* parent)
@@ -179,12 +187,6 @@ void QUxListWidget::refit()
     else if (m_previousMaximum >= 1 && current < 1)
         layoutWithoutScrollBar();
     m_previousMaximum = current;
-}
-
-void QUxListWidget::setScrollRange(int maximum)
-{
-    const QSignalBlocker blocker(m_scrollBar);
-    m_scrollBar->setRange(0, qMax(maximum, 0));
 }
 
 void QUxListWidget::relayoutItems()
@@ -532,11 +534,8 @@ void QUxListWidget::removeItem(int index, bool closeSelection, int ms, bool noEv
     if (!overflow)
         refit();
 
-    if (m_rows.isEmpty() && !isRowDragging()) {
-        removeAll();
-        emit curItemClosed();
-        emit emptied();
-    }
+    if (m_rows.isEmpty() && !isRowDragging())
+        clear();
 }
 
 void QUxListWidget::removeAll()
@@ -625,8 +624,7 @@ void QUxListWidget::setCurrentItem(QUxItemBase* row, bool scrollToIt)
     m_selection.append(row);
     row->setSelected(true);
     if (scrollToIt) {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(m_scrollBar->value() + row->layoutPos().y());
+        setValueSilently(m_scrollBar, m_scrollBar->value() + row->layoutPos().y());
         scrollRowsTo(m_scrollBar->value(), true);
     }
     emit curSelectedItemChanged(row->index());
@@ -697,11 +695,8 @@ void QUxListWidget::onItemErase()
         m_selection.removeOne(row);
         row->hide();
         row->deleteLater();
-        if (m_rows.isEmpty()) {
-            removeAll();
-            emit curItemClosed();
-            emit emptied();
-        }
+        if (m_rows.isEmpty())
+            clear();
     }
 }
 
@@ -814,10 +809,7 @@ int QUxListWidget::scrollBy(int delta, bool bounceAtEnd)
     static QElapsedTimer s_lastCall;
 
     const int target = m_scrollBar->value() + delta;
-    {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(target);
-    }
+    setValueSilently(m_scrollBar, target);
     if (m_smoothScroll)
         animateRowsTo(target, true, -1, -1);
     else
@@ -885,19 +877,13 @@ void QUxListWidget::scrollToItem(int index)
     } else {
         return;
     }
-    {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(value);
-    }
+    setValueSilently(m_scrollBar, value);
     QTimer::singleShot(delay, this, [this, value] { scrollRowsTo(value, true); });
 }
 
 void QUxListWidget::scrollToTop()
 {
-    {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(0);
-    }
+    setValueSilently(m_scrollBar, 0);
     scrollRowsTo(0, true);
 }
 
@@ -924,10 +910,7 @@ void QUxListWidget::onHover(int value)
 
 void QUxListWidget::onSilerValueChanged(int value)
 {
-    {
-        const QSignalBlocker blocker(m_scrollBar);
-        m_scrollBar->setValue(value);
-    }
+    setValueSilently(m_scrollBar, value);
     animateRowsTo(value, true, -1, -1);
 }
 

@@ -133,7 +133,6 @@ private:
     void layoutWithoutScrollBar();
     void refit();
     void applyScrollBarStyle();
-    void setScrollRange(int maximum);
     // Moves one row by dy: animated into group when it is in or entering
     // the view, else only its layout position is updated.
     void shiftRow(QUxItemBase* row, int dy, QAnimationGroup* group, int ms);

@@ -31,15 +31,7 @@ AnalyseThread::AnalyseThread(QObject* parent) : FencedThread(parent)
 
 AnalyseThread::~AnalyseThread()
 {
-    m_stop.store(1);
-    {
-        std::unique_lock l(m_poolLock);
-        for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
-            p->stop();
-        for (PlayItemAnalyser* p : qAsConst(m_itemPool))
-            p->stop();
-        m_memberFreed.notify_all();
-    }
+    stopMembers();
     // The thread first: it may be about to hand a job to a member.
     wait();
     for (PlaylistAnalyser* p : qAsConst(m_playlistPool)) {
@@ -107,6 +99,11 @@ void AnalyseThread::stop()
 {
     if (!isRunning())
         return;
+    stopMembers();
+}
+
+void AnalyseThread::stopMembers()
+{
     m_stop.store(1);
     std::unique_lock l(m_poolLock);
     for (PlaylistAnalyser* p : qAsConst(m_playlistPool))
@@ -276,23 +273,25 @@ void AnalyseThread::releaseMember(QThread* member)
     m_memberFreed.notify_all();
 }
 
-PlaylistAnalyser* AnalyseThread::freePlaylistAnalyser()
+// Both pools work alike: a member is made while the pool has room, else the
+// first idle one is taken, else the hand-out waits until one is released.
+template <class Member>
+Member* AnalyseThread::freeMember(QList<Member*>& pool)
 {
     std::unique_lock l(m_poolLock);
     for (;;) {
         if (m_stop.load())
             return nullptr;
-        if (m_playlistPool.size() < kPoolSize) {
-            auto* p = new PlaylistAnalyser;
+        if (pool.size() < kPoolSize) {
+            auto* p = new Member;
             p->moveToThread(thread());
-            connect(p, &PlaylistAnalyser::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady,
-                    Qt::DirectConnection);
+            connect(p, &Member::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady, Qt::DirectConnection);
             connect(p, &QThread::finished, this, [this, p] { releaseMember(p); }, Qt::DirectConnection);
-            m_playlistPool.append(p);
+            pool.append(p);
             m_busy.insert(p);
             return p;
         }
-        for (PlaylistAnalyser* p : qAsConst(m_playlistPool)) {
+        for (Member* p : qAsConst(pool)) {
             if (!m_busy.contains(p)) {
                 m_busy.insert(p);
                 l.unlock();
@@ -304,53 +303,15 @@ PlaylistAnalyser* AnalyseThread::freePlaylistAnalyser()
     }
 }
 
-PlayItemAnalyser* AnalyseThread::freeItemAnalyser()
+template <class Member>
+void AnalyseThread::waitPool(const QList<Member*>& pool)
 {
-    std::unique_lock l(m_poolLock);
-    for (;;) {
-        if (m_stop.load())
-            return nullptr;
-        if (m_itemPool.size() < kPoolSize) {
-            auto* p = new PlayItemAnalyser;
-            p->moveToThread(thread());
-            connect(p, &PlayItemAnalyser::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady,
-                    Qt::DirectConnection);
-            connect(p, &QThread::finished, this, [this, p] { releaseMember(p); }, Qt::DirectConnection);
-            m_itemPool.append(p);
-            m_busy.insert(p);
-            return p;
-        }
-        for (PlayItemAnalyser* p : qAsConst(m_itemPool)) {
-            if (!m_busy.contains(p)) {
-                m_busy.insert(p);
-                l.unlock();
-                p->wait();
-                return p;
-            }
-        }
-        m_memberFreed.wait(l);
-    }
-}
-
-void AnalyseThread::waitPlaylistPool()
-{
-    QList<PlaylistAnalyser*> pool;
+    QList<Member*> members;
     {
         std::unique_lock l(m_poolLock);
-        pool = m_playlistPool;
+        members = pool;
     }
-    for (PlaylistAnalyser* p : qAsConst(pool))
-        p->wait();
-}
-
-void AnalyseThread::waitItemPool()
-{
-    QList<PlayItemAnalyser*> pool;
-    {
-        std::unique_lock l(m_poolLock);
-        pool = m_itemPool;
-    }
-    for (PlayItemAnalyser* p : qAsConst(pool))
+    for (Member* p : qAsConst(members))
         p->wait();
 }
 
@@ -409,12 +370,12 @@ void AnalyseThread::run()
     PlaylistAnalyser::resetAnalysedItemCount();
     if (several) {
         for (int i = 0; i < result->size(); ++i) {
-            PlaylistAnalyser* member = freePlaylistAnalyser();
+            PlaylistAnalyser* member = freeMember(m_playlistPool);
             const bool stopping = m_stop.load() != 0;
             if (stopping || !member || PlaylistAnalyser::analysedItemCount() >= kListEntryLimit) {
                 if (member)
                     releaseMember(member);
-                waitPlaylistPool();
+                waitPool(m_playlistPool);
                 for (int j = i; j < result->size(); ++j) {
                     {
                         std::unique_lock l(modelLock());
@@ -427,7 +388,7 @@ void AnalyseThread::run()
             member->analyse(result->ptr(i), i, m_user, m_password);
         }
     } else {
-        PlaylistAnalyser* member = freePlaylistAnalyser();
+        PlaylistAnalyser* member = freeMember(m_playlistPool);
         if (member) {
             const bool complete = member->parsePlayList(json, result->ptr(0));
             releaseMember(member);
@@ -436,7 +397,7 @@ void AnalyseThread::run()
         }
     }
 
-    waitPlaylistPool();
+    waitPool(m_playlistPool);
     emit doPlaylistItemReady(-1, -1, result);
 
     if (!m_ready.load()) {
@@ -502,11 +463,11 @@ void AnalyseThread::run()
                     continue;
                 item->analysing = true;
             }
-            PlayItemAnalyser* member = freeItemAnalyser();
+            PlayItemAnalyser* member = freeMember(m_itemPool);
             if (m_stop.load()) {
                 if (member)
                     releaseMember(member);
-                waitItemPool();
+                waitPool(m_itemPool);
                 {
                     std::unique_lock lock(modelLock());
                     item->analysing = false;
@@ -529,7 +490,7 @@ void AnalyseThread::run()
             handToItemAnalyser(member, item, l, k, k == 0 ? &list.thumbnail : nullptr, manyItems);
         }
 
-        waitItemPool();
+        waitPool(m_itemPool);
         {
             std::unique_lock lock(modelLock());
             int n = list.items.size();
@@ -563,7 +524,7 @@ void AnalyseThread::run()
         itemNotification(l, -1);
     }
 
-    waitItemPool();
+    waitPool(m_itemPool);
     emit doPlaylistItemReady(-1, -1, result);
 
     if (!m_ready.load()) {
@@ -598,7 +559,7 @@ void AnalyseThread::getAdditionalItems()
             std::unique_lock l(m_queueLock);
             if (m_queue.isEmpty()) {
                 l.unlock();
-                waitItemPool();
+                waitPool(m_itemPool);
                 l.lock();
                 if (m_queue.isEmpty()) {
                     // From here a new request starts the thread anew.
@@ -617,13 +578,13 @@ void AnalyseThread::getAdditionalItems()
             std::unique_lock l(modelLock());
             item->analysing = true;
         }
-        PlayItemAnalyser* member = freeItemAnalyser();
+        PlayItemAnalyser* member = freeMember(m_itemPool);
         Lists* result = lists();
         List& first = result->first();
         if (m_stop.load()) {
             if (member)
                 releaseMember(member);
-            waitItemPool();
+            waitPool(m_itemPool);
             setItemCancelled(item);
             int k = -1;
             {

@@ -86,11 +86,13 @@ private:
     void setReady();
     void endAnalysis();
 
-    PlaylistAnalyser* freePlaylistAnalyser();
-    PlayItemAnalyser* freeItemAnalyser();
+    // Sets the stop flag and passes it on to every pool member.
+    void stopMembers();
+    template <class Member>
+    Member* freeMember(QList<Member*>& pool);
+    template <class Member>
+    void waitPool(const QList<Member*>& pool);
     void releaseMember(QThread* member);
-    void waitPlaylistPool();
-    void waitItemPool();
     void handToItemAnalyser(PlayItemAnalyser* member, Youtube_Structure::Item* item, int listIndex, int itemIndex,
                             QString* listThumbnail, bool several);
     void setItemCancelled(Youtube_Structure::Item* item);

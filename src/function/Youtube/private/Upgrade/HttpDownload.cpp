@@ -19,7 +19,7 @@ constexpr int kMaxRedirects = 10;
 
 } // namespace
 
-HttpDownload::HttpDownload(QObject* parent) : QThread(parent)
+HttpDownload::HttpDownload(QObject* parent) : FencedThread(parent)
 {
 }
 
@@ -63,15 +63,7 @@ bool HttpDownload::getUrl(const QString& address, QByteArray& out)
     url = address_;
     target = &out;
     success = false;
-    m_done.store(false, std::memory_order_relaxed);
-
-    QEventLoop loop;
-    // Queued: a thread that ends before the loop runs still quits it.
-    connect(this, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    start();
-    loop.exec();
-    wait();
-    m_done.load(std::memory_order_acquire);
+    startAndWait();
     target = nullptr;
     return success;
 }
@@ -85,6 +77,7 @@ void HttpDownload::stop()
 
 void HttpDownload::run()
 {
+    const RunFence fence(this);
     qDebug() << "Thread Test: HttpDownload start";
     bool ok = false;
     QByteArray body;
@@ -157,5 +150,4 @@ void HttpDownload::run()
     success = ok;
     stopRequested = false;
     qDebug() << "Thread Test: HttpDownload end";
-    m_done.store(true, std::memory_order_release);
 }

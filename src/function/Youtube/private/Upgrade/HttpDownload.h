@@ -1,5 +1,7 @@
 #pragma once
 
+#include "function/Youtube/private/FencedThread.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QThread>
@@ -9,7 +11,7 @@
 // One HTTP GET on a thread of its own; the caller waits in a local event
 // loop, so a graphical caller stays responsive. Only https addresses (and
 // plain http to this computer) are fetched, redirects included.
-class HttpDownload : public QThread
+class HttpDownload : public FencedThread
 {
     Q_OBJECT
 public:
@@ -43,8 +45,4 @@ private:
     bool success = true;
     QByteArray* target = nullptr;
     int m_stallTimeoutMs = kStallTimeoutMs;
-    // Published by the thread as its last act and read after wait(), so
-    // the hand-over of the result is visible to race checkers too (Qt's
-    // own wait is not, when the thread has already ended).
-    std::atomic<bool> m_done{false};
 };

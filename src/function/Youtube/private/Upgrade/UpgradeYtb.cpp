@@ -9,7 +9,6 @@
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -119,7 +118,7 @@ PackContents readPack(const QString& pack)
 
 } // namespace
 
-UpgradeYtb::UpgradeYtb(QObject* parent) : QThread(parent), m_stallTimeoutMs(HttpDownload::kStallTimeoutMs)
+UpgradeYtb::UpgradeYtb(QObject* parent) : FencedThread(parent), m_stallTimeoutMs(HttpDownload::kStallTimeoutMs)
 {
 }
 
@@ -154,14 +153,7 @@ bool UpgradeYtb::isProtectedName(const QString& topLevelName)
 void UpgradeYtb::runAndWait(int newMode)
 {
     mode = newMode;
-    m_done.store(false, std::memory_order_relaxed);
-    QEventLoop loop;
-    // Queued: a thread that ends before the loop runs still quits it.
-    connect(this, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    start();
-    loop.exec();
-    wait();
-    m_done.load(std::memory_order_acquire);
+    startAndWait();
 }
 
 bool UpgradeYtb::checkUpgrade(bool& force)
@@ -318,13 +310,13 @@ void UpgradeYtb::stopDownload()
 
 void UpgradeYtb::run()
 {
+    const RunFence fence(this);
     qDebug() << "Thread Test: UpgradeYtb start";
     if (mode == 0)
         analyse();
     else if (mode == 1 && write())
         extract();
     qDebug() << "Thread Test: UpgradeYtb end";
-    m_done.store(true, std::memory_order_release);
 }
 
 bool UpgradeYtb::write()

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "function/Youtube/private/FencedThread.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QThread>
-#include <atomic>
 
 class HttpDownload;
 
@@ -21,7 +22,7 @@ class HttpDownload;
 // description's address for later checks), "upgradeUrl_2" (object whose
 // values are the pack addresses), "version" (above 4: forced), and
 // optionally "sha256" (hex digest of the pack).
-class UpgradeYtb : public QThread
+class UpgradeYtb : public FencedThread
 {
     Q_OBJECT
 public:
@@ -78,7 +79,4 @@ private:
     QByteArray m_packSha256;
     int m_stallTimeoutMs;
     bool m_busy = false;
-    // Published by the thread as its last act and read after wait(), so
-    // the hand-over of its results is visible to race checkers too.
-    std::atomic<bool> m_done{false};
 };

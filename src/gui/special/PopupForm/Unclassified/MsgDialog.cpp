@@ -1,6 +1,7 @@
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/BtnWidget.h"
 #include "ui_MsgDialog.h"
 
 #include <QMetaObject>
@@ -48,8 +49,7 @@ MsgDialog::MsgDialog(const QString& heading, const QString& text, const QString&
     if (btn1.isEmpty() && btn2.isEmpty()) {
         ui->horizontalLayout_row->removeWidget(ui->btn_0);
         ui->btn_0->setParent(ui->widget_15);
-        ui->btn_0->setProperty("basePos", QPoint(381, 0));
-        ui->btn_0->move(UIBaseData::scaledPoint(QPoint(381, 0)));
+        setBasePos(ui->btn_0, QPoint(381, 0));
         ui->btn_0->setBaseSize(124, 33);
         ui->btn_0->resize(UIBaseData::scaledSize(QSize(124, 33)));
         if (btn0.isEmpty())
@@ -57,11 +57,6 @@ MsgDialog::MsgDialog(const QString& heading, const QString& text, const QString&
         ui->btn_0->show();
     }
 
-    if (!parent) {
-        PopupBase* main = UIBaseData::instance()->mainPopup();
-        if (main && main != this && parentWidget() != main)
-            setParent(main, windowFlags());
-    }
     if (type == 0)
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
 }
