@@ -1,0 +1,8 @@
+#include "function/CMediaInfoMgr/private/FFMpegThread.h"
+
+void FFMpegThread::onFinished()
+{
+    if (m_loop.isRunning())
+        m_loop.quit();
+    deleteLater();
+}
