@@ -8,63 +8,154 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iconv.h>
 
 namespace {
 
-// Converts the whole input, growing the output in steps: a text can grow by
-// more than four times (single-byte Thai, say, to three-byte UTF-8), and a
-// buffer sized once would call a full buffer a failure.
-bool convertToUtf8(const QByteArray& input, const QByteArray& encoding, QByteArray* out)
+constexpr qint64 kChunk = 1 << 20;
+
+// Streams the converted text into `out` chunk by chunk, so a large file costs
+// neither four times its size in memory nor the cache misses of one huge
+// call. Every line end ("\r\n" or a lone "\r") becomes "\n"; a CR at the
+// end of a chunk waits for the next one to see whether an LF follows.
+class Utf8Writer
+{
+public:
+    explicit Utf8Writer(QIODevice* out) : m_out(out) {}
+
+    bool write(const char* data, size_t size)
+    {
+        QByteArray& buf = m_buffer;
+        buf.resize(0);
+        const char* p = data;
+        const char* end = data + size;
+        if (m_first && size >= 3 && memcmp(p, "\xEF\xBB\xBF", 3) == 0)
+            p += 3;   // the input's own mark; ours is written once
+        if (size > 0)
+            m_first = false;
+        while (p < end) {
+            if (m_pendingCr) {
+                m_pendingCr = false;
+                buf.append('\n');
+                if (*p == '\n') {
+                    ++p;
+                    continue;
+                }
+            }
+            const char* cr = static_cast<const char*>(memchr(p, '\r', size_t(end - p)));
+            if (!cr) {
+                buf.append(p, int(end - p));
+                break;
+            }
+            buf.append(p, int(cr - p));
+            m_pendingCr = true;
+            p = cr + 1;
+        }
+        return m_out->write(buf) == buf.size();
+    }
+
+    bool finish()
+    {
+        if (m_pendingCr) {
+            m_pendingCr = false;
+            return m_out->write("\n", 1) == 1;
+        }
+        return true;
+    }
+
+private:
+    QIODevice* m_out;
+    QByteArray m_buffer;
+    bool m_pendingCr = false;
+    bool m_first = true;
+};
+
+// Converts the whole of `in` (read from its start) into `writer`. An
+// incomplete sequence at the end of a chunk is carried over to the next one.
+bool convertStream(QIODevice* in, const QByteArray& encoding, Utf8Writer* writer)
 {
     iconv_t cd = iconv_open("UTF-8", encoding.constData());
     if (cd == reinterpret_cast<iconv_t>(-1))
         return false;
-    out->clear();
-    out->resize(qMax<qsizetype>(input.size() * 2, 64));
-    char* in = const_cast<char*>(input.constData());
-    size_t inLeft = size_t(input.size());
-    size_t used = 0;
-    size_t ret = 0;
+    QByteArray input;
+    QByteArray output(int(kChunk * 4), Qt::Uninitialized);
+    qint64 carried = 0;
     bool ok = true;
+    size_t ret = 0;
     for (;;) {
-        char* outPtr = out->data() + used;
-        size_t outLeft = size_t(out->size()) - used;
-        ret = iconv(cd, inLeft ? &in : nullptr, &inLeft, &outPtr, &outLeft);
-        used = size_t(out->size()) - outLeft;
-        if (ret != size_t(-1))
-            break;
-        if (errno != E2BIG) {
+        input.resize(int(carried + kChunk));
+        const qint64 got = in->read(input.data() + carried, kChunk);
+        if (got < 0) {
             ok = false;
             break;
         }
-        out->resize(out->size() * 2);
+        const bool last = got == 0;
+        size_t inLeft = size_t(carried + got);
+        char* inPtr = input.data();
+        while (inLeft > 0) {
+            char* outPtr = output.data();
+            size_t outLeft = size_t(output.size());
+            ret = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            const int err = errno;
+            if (!writer->write(output.constData(), size_t(output.size()) - outLeft)) {
+                ok = false;
+                break;
+            }
+            if (ret != size_t(-1))
+                continue;
+            if (err == E2BIG)
+                continue;
+            if (err == EINVAL && !last)
+                break;   // an incomplete sequence: wait for more bytes
+            ok = false;
+            break;
+        }
+        if (!ok)
+            break;
+        if (last) {
+            ok = inLeft == 0;
+            break;
+        }
+        carried = qint64(inLeft);
+        memmove(input.data(), inPtr, size_t(carried));
     }
-    qDebug() << "libconv convert outsize: ret: " << qint64(ret) << ", tempSize: " << out->size()
-             << ", outSize: " << qint64(out->size()) - qint64(used);
+    qDebug() << "libconv convert outsize: ret: " << qint64(ret) << ", tempSize: " << output.size();
     iconv_close(cd);
-    out->resize(int(used));
-    return ok;
+    return ok && writer->finish();
 }
 
-// Every line end ("\r\n" or a lone "\r") becomes "\n". Safe on UTF-8: no
-// multi-byte sequence holds a 0x0D byte.
-QByteArray unifyLineEnds(const QByteArray& text)
+// Names the encoding of a whole file by streaming it through the detector.
+int detectFile(QIODevice* in, QString* coding)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    const char* p = text.constData();
-    const char* end = p + text.size();
-    for (; p < end; ++p) {
-        if (*p == '\r') {
-            out.append('\n');
-            if (p + 1 < end && p[1] == '\n')
-                ++p;
-        } else {
-            out.append(*p);
+    uchardet_t detector = uchardet_new();
+    if (!detector) {
+        fputs("Memory Allocation failed\n", stderr);
+        return -127;
+    }
+    QByteArray chunk(int(kChunk), Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const qint64 got = in->read(chunk.data(), kChunk);
+        if (got < 0) {
+            uchardet_delete(detector);
+            return -128;
+        }
+        if (got == 0)
+            break;
+        total += got;
+        if (uchardet_handle_data(detector, chunk.constData(), size_t(got)) != 0) {
+            fputs("On handle processing, occured out of memory\n", stderr);
+            uchardet_delete(detector);
+            return -128;
         }
     }
-    return out;
+    uchardet_data_end(detector);
+    const char* name = uchardet_get_charset(detector);
+    *coding = total == 0 ? QStringLiteral("ASCII") : QString::fromLatin1(name ? name : "");
+    qDebug() << QStringLiteral("encoding: %1, confidence: %2\n").arg(*coding, QStringLiteral("unknown (uchardet gives none)"));
+    uchardet_delete(detector);
+    return 0;
 }
 
 } // namespace
@@ -101,14 +192,9 @@ bool FileCodecTrans::transFileToUTF8(QString filePath, QString newPath)
         return false;
     }
     qDebug() << "file: " << filePath;
-    const QByteArray input = inFile.readAll();
-    const bool readOk = inFile.error() == QFileDevice::NoError;
-    inFile.close();
-    if (!readOk)
-        return false;
 
     QString coding;
-    if (transStrCodec(input.constData(), input.size(), coding) != 0)
+    if (detectFile(&inFile, &coding) != 0)
         return false;
     if (coding.isEmpty()) {
         // iconv reads an empty name as the locale's encoding: never guess.
@@ -118,19 +204,18 @@ bool FileCodecTrans::transFileToUTF8(QString filePath, QString newPath)
     if (coding.compare(QLatin1String("ASCII"), Qt::CaseInsensitive) == 0)
         coding = QStringLiteral("UTF-8");
 
-    QByteArray converted;
-    if (!convertToUtf8(input, coding.toLatin1(), &converted)) {
-        qDebug() << "libconv convert failed!";
-        return false;
-    }
-    // A mark in the input comes through as U+FEFF; ours is written below.
-    if (converted.startsWith("\xEF\xBB\xBF"))
-        converted.remove(0, 3);
-
+    // The input is read to its end before the target is replaced: QSaveFile
+    // writes beside it and renames only on success, so converting a file
+    // onto itself, or failing half-way, never loses what was there.
     QSaveFile out(newPath);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly) || !inFile.seek(0))
         return false;
     out.write("\xEF\xBB\xBF", 3);
-    out.write(unifyLineEnds(converted));
+    Utf8Writer writer(&out);
+    if (!convertStream(&inFile, coding.toLatin1(), &writer)) {
+        qDebug() << "libconv convert failed!";
+        out.cancelWriting();
+        return false;
+    }
     return out.commit();
 }
