@@ -5,7 +5,7 @@
 #
 # address: AddressSanitizer with UndefinedBehaviorSanitizer, in build-asan/;
 # thread: ThreadSanitizer, in build-tsan/ ($TW_SANITIZE_BUILD_DIR overrides
-# the folder). Without test names every test under tests/function/Youtube
+# the folder; CC/CXX choose the compiler, e.g. CC=clang CXX=clang++). Without test names every test under tests/function/Youtube
 # is built and run. Any report ends its test at once with a failure, so the
 # script's exit status says whether the run was clean.
 set -euo pipefail
@@ -18,6 +18,14 @@ case "$kind" in
   *) echo "usage: $0 address|thread [test name...]" >&2; exit 2 ;;
 esac
 shift
+# The compiler comes from CC and CXX (gcc when unset); each compiler builds
+# in a folder of its own, as a build folder keeps the compiler it began with.
+cc="${CC:-gcc}"
+cxx="${CXX:-g++}"
+case "$(basename "$cxx")" in
+  g++*|c++) ;;
+  *) folder="$folder-$(basename "$cxx")" ;;
+esac
 build="${TW_SANITIZE_BUILD_DIR:-$here/$folder}"
 
 if [ $# -gt 0 ]; then
@@ -27,7 +35,8 @@ else
                          "$here/tests/function/Youtube" | sed 's/^tw_add_test(//' | sort -u)
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_SANITIZE="$kind" >/dev/null
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_SANITIZE="$kind" \
+  -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "${tests[@]}"
 
 # Debian's Qt is not instrumented: ignore_noninstrumented_modules keeps the

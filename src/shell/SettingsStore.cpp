@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -186,6 +187,15 @@ int SettingsStore::setValue(const QString& key, const QString& value)
     const QString trimmed = key.trimmed();
     if (trimmed.isEmpty())
         return 3;
+    // The file is line-based: a line break inside a key or value would turn
+    // the rest of it into sections and keys of their own on the next start.
+    const auto breaksLine = [](const QString& t) {
+        return t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n'));
+    };
+    if (breaksLine(trimmed) || breaksLine(value)) {
+        qWarning() << "setting refused, it holds a line break:" << trimmed.left(64);
+        return 3;
+    }
     QWriteLocker locker(&m_lock);
     return setValueLocked(fullKey(trimmed), value);
 }

@@ -1,5 +1,9 @@
 #include "shell/Utils.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
 
@@ -129,4 +133,25 @@ QImage TransImageAlpha::applyAlpha(const QImage& source, int alpha)
     painter.drawImage(0, 0, source);
     painter.end();
     return image;
+}
+
+int removeSaveLeftovers(const QString& filePath)
+{
+    const QFileInfo target(filePath);
+    const QDir folder = target.absoluteDir();
+    if (target.fileName().isEmpty() || !folder.exists())
+        return 0;
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QString prefix = target.fileName();
+    int removed = 0;
+    const QStringList names = folder.entryList({prefix + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        if (!name.startsWith(prefix) || !suffix.match(name.mid(prefix.size())).hasMatch())
+            continue;
+        if (QFile::remove(folder.filePath(name))) {
+            qInfo() << "removed the leftover of an interrupted save:" << name;
+            ++removed;
+        }
+    }
+    return removed;
 }

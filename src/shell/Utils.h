@@ -18,6 +18,11 @@ constexpr int kMaxFileNameBytes = 200;
 // fraction off; a factor within 0.000001 of 1 returns the text unchanged.
 QString scaleStyleSheetPx(const QString& styleSheet, float factor);
 
+// Removes what killed atomic saves of filePath left beside it: files named
+// "<name>.XXXXXX" (six letters or digits), and nothing else. Returns how many
+// were removed. Only safe while no other instance can be saving.
+int removeSaveLeftovers(const QString& filePath);
+
 class TransImageAlpha
 {
 public:

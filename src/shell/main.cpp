@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "shell/MessageHook.h"
 #include "shell/SettingsStore.h"
+#include "shell/Utils.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -62,6 +63,19 @@ void installMessageHook()
     MessageHook::flushPending();
 }
 
+// Saves write a temporary file beside the target and rename it over; a kill
+// in between leaves the temporary file. Only this instance (it holds the
+// lock) can be saving now, so whatever is left is garbage.
+void removeKilledSaveLeftovers(SettingsStore* store)
+{
+    const QString engine = SettingsStore::fromStoredPath(store->value(QStringLiteral("youtube/path")));
+    removeSaveLeftovers(SettingsStore::fromStoredPath(store->configFilePath()));
+    if (!engine.isEmpty()) {
+        removeSaveLeftovers(engine + QStringLiteral("/downloading.json"));
+        removeSaveLeftovers(engine + QStringLiteral("/AP"));
+    }
+}
+
 int runCrashReport(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -102,6 +116,7 @@ int runNormal(int argc, char** argv)
     installMessageHook();
     if (!store->isValid())
         return 1;   // the store has told the user that there is no space
+    removeKilledSaveLeftovers(store);
 
     QTranslator translator;
     installTranslator(translator);

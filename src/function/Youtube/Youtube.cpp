@@ -220,13 +220,30 @@ void Youtube::clearAccountInfo()
     std::unique_lock l(m_accountLock);
     user.clear();
     password.clear();
+    accountSite.clear();
 }
 
-void Youtube::setAccountInfo(const QString& newUser, const QString& newPassword)
+void Youtube::setAccountInfo(const QString& newUser, const QString& newPassword, const QString& site)
 {
     std::unique_lock l(m_accountLock);
     user = newUser;
     password = newPassword;
+    accountSite = site;
+}
+
+bool Youtube::accountFits(const QString& url, const QString& site) const
+{
+    return !site.isEmpty() && loginSite(url) == site;
+}
+
+bool Youtube::accountInfoFor(const QString& url, QString& outUser, QString& outPassword)
+{
+    std::unique_lock l(m_accountLock);
+    if (user.isEmpty() || password.isEmpty() || !accountFits(url, accountSite))
+        return false;
+    outUser = user;
+    outPassword = password;
+    return true;
 }
 
 void Youtube::setLastError(const QString& text)

@@ -79,9 +79,16 @@ public:
     // alone) when either is empty.
     bool accountInfo(QString& user, QString& password);
     void clearAccountInfo();
-    // Sets the credentials the analysis runs with; the analysis start
-    // calls it before the first worker reads them.
-    void setAccountInfo(const QString& user, const QString& password);
+    // Sets the credentials the analysis runs with and the site they belong
+    // to (a loginSite value); the analysis start calls it before the first
+    // worker reads them.
+    void setAccountInfo(const QString& user, const QString& password, const QString& site = QString());
+    // The credentials for one address: only when the address's loginSite is
+    // the site they belong to, so that a list's entry on another host never
+    // receives them.
+    bool accountInfoFor(const QString& url, QString& user, QString& password);
+    // True when site is non-empty and the address's loginSite is that site.
+    bool accountFits(const QString& url, const QString& site) const;
 
     void setLastError(const QString& text);
     QString lastErrorText() const;
@@ -136,5 +143,6 @@ private:
     mutable std::mutex m_accountLock;
     QString user;
     QString password;
+    QString accountSite;
     QString lastError;
 };

@@ -411,25 +411,25 @@ private slots:
     {
         const QJsonObject login = answer("", "ERROR: This video is private", 1);
         setScript(QJsonObject{{"routes", QJsonObject{
-            {"v1", QJsonArray{login, answer("{\"id\":\"v1\"}")}},
-            {"v2", QJsonArray{login, login}},
+            {"https://www.youtube.com/watch?v=v1", QJsonArray{login, answer("{\"id\":\"v1\"}")}},
+            {"https://www.youtube.com/watch?v=v2", QJsonArray{login, login}},
             {"cookie", answer("", "check_cookie_url", 1)},
             {"removed", answer("", "ERROR: This video has been removed by the user", 1)},
             {"empty", answer("", "", 1)}}}});
 
         // No account: status 3 after one run, and no account will help later.
-        QCOMPARE(videoRunWithoutAccount("v2", {}, {}), 3);
+        QCOMPARE(videoRunWithoutAccount("https://www.youtube.com/watch?v=v2", {}, {}), 3);
         QCOMPARE(accountRetryCount().loadAcquire(), -1);
         QCOMPARE(fakeLog().size(), 1);
 
         // With the running analysis's account: one more run with it.
-        setScript(QJsonObject{{"routes", QJsonObject{{"v1", QJsonArray{login, answer("{\"id\":\"v1\"}")}},
-                                                     {"v2", QJsonArray{login, login}}}}});
+        setScript(QJsonObject{{"routes", QJsonObject{{"https://www.youtube.com/watch?v=v1", QJsonArray{login, answer("{\"id\":\"v1\"}")}},
+                                                     {"https://www.youtube.com/watch?v=v2", QJsonArray{login, login}}}}});
         resetAccountRetryCount();
-        Youtube::instance()->setAccountInfo("bob", "pw");
+        Youtube::instance()->setAccountInfo("bob", "pw", Youtube::instance()->loginSite("https://www.youtube.com/"));
         QByteArray parsed;
         QString user, password, userAtParse;
-        QCOMPARE(DownloaderRun::videoRun("v1", user, password, {}, [&](const QByteArray& o) {
+        QCOMPARE(DownloaderRun::videoRun("https://www.youtube.com/watch?v=v1", user, password, {}, [&](const QByteArray& o) {
                      parsed = o;
                      userAtParse = user;
                  }),
@@ -446,18 +446,36 @@ private slots:
         QCOMPARE(accountRetryCount().loadAcquire(), 1);
 
         // A second login text after the repeat gives 3.
-        QCOMPARE(videoRunWithoutAccount("v2", {}, {}), 3);
+        QCOMPARE(videoRunWithoutAccount("https://www.youtube.com/watch?v=v2", {}, {}), 3);
         QCOMPARE(fakeLog().size(), 4);
 
         // After five login-needing videos every run starts with the account.
         accountRetryCount().storeRelease(5);
-        setScript(QJsonObject{{"default", answer("{}")}});
+        setScript(QJsonObject{{"default", answer("{\"id\":\"v3\"}")}});
         user.clear();
         password.clear();
-        QCOMPARE(DownloaderRun::videoRun("v3", user, password, {}, {}), 0);
+        QCOMPARE(DownloaderRun::videoRun("https://www.youtube.com/watch?v=v3", user, password, {}, {}), 0);
         QVERIFY(fakeLog().first()["config"].toString().contains("'bob'"));
         QCOMPARE(user, QStringLiteral("bob"));
         QCOMPARE(password, QStringLiteral("pw"));
+
+        // An address on another host never gets the account, however like
+        // the site's its name looks.
+        setScript(QJsonObject{{"default", login}});
+        for (const QString& other : {QStringLiteral("https://youtube.com.evil.example/watch?v=x"),
+                                     QStringLiteral("https://www.youtube.com@evil.example/watch?v=x")}) {
+            const int runsBefore = fakeLog().size();
+            const int countBefore = accountRetryCount().loadAcquire();
+            QCOMPARE(videoRunWithoutAccount(other, {}, {}), 3);
+            QCOMPARE(fakeLog().size(), runsBefore + 1);
+            QVERIFY(fakeLog().last()["config"].isNull());
+            accountRetryCount().storeRelease(countBefore);
+        }
+        accountRetryCount().storeRelease(5);
+        QString otherUser, otherPassword;
+        QCOMPARE(DownloaderRun::videoRun("https://youtube.com.evil.example/watch?v=y", otherUser, otherPassword, {}, {}), 3);
+        QVERIFY(fakeLog().last()["config"].isNull());
+        QVERIFY(otherUser.isEmpty());
 
         // Cookie check: 1, and the count is given up.
         setScript(QJsonObject{{"default", answer("", "check_cookie_url", 1)}});

@@ -72,6 +72,32 @@ private slots:
         QCOMPARE(FormatChoice::pick(it), 1);
     }
 
+    void heightsBeyondInt_data()
+    {
+        QTest::addColumn<QString>("odd");
+        QTest::addColumn<QString>("expected");
+        // Far too high reads as the highest there is; not a number as none.
+        QTest::newRow("3e9") << "3e9" << "3e9";
+        QTest::newRow("1e300") << "1e300" << "1e300";
+        QTest::newRow("nan") << "nan" << "720";
+        QTest::newRow("inf") << "inf" << "720";
+        QTest::newRow("-1e300") << "-1e300" << "720";
+    }
+
+    void heightsBeyondInt()
+    {
+        QFETCH(QString, odd);
+        QFETCH(QString, expected);
+        QVector<Media> ms{media("a", "mp4", 720), media("b", "mp4", 480)};
+        ms[1].height = odd;
+        ms[1].fps = odd;
+        ms[1].abr = odd;
+        const Item it = itemOf(ms);
+        const int k = FormatChoice::pick(it);
+        QVERIFY(k >= 0);
+        QCOMPARE(it.medias.at(k).height, expected);
+    }
+
     void preferredHeight_data()
     {
         QTest::addColumn<QList<int>>("heights");

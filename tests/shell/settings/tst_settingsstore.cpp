@@ -48,6 +48,8 @@ private slots:
     void roundTrip();
     void unchangedValueLeavesFileAlone();
     void blankKeyRefused();
+    void lineBreakRefused_data();
+    void lineBreakRefused();
     void languageFallback_data();
     void languageFallback();
     void cipherMatchesOpenssl_data();
@@ -175,7 +177,6 @@ void TstSettingsStore::roundTrip_data()
     QTest::newRow("non-ascii") << "g/k" << QString::fromUtf8("Größe ビデオ 視頻") << QString::fromUtf8("Größe ビデオ 視頻");
     QTest::newRow("outer blanks trimmed") << "g/k" << "  v  " << "v";
     QTest::newRow("no group") << "plain" << "1" << "1";
-    QTest::newRow("crlf splits") << "g/k" << "one\r\ntwo=2" << "one";
     QTest::newRow("padded key") << "  g/k  " << "v" << "v";
 }
 
@@ -215,6 +216,33 @@ void TstSettingsStore::blankKeyRefused()
     QCOMPARE(store.setValue("", "v"), 3);
     QCOMPARE(store.setValue("   ", "v"), 3);
     QVERIFY(!QFile::exists(dir.filePath("config.ini")));
+}
+
+void TstSettingsStore::lineBreakRefused_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("CR LF in the value") << "youtube/upcheckUrl" << "https://a.example/x\r\n[proxy]\r\nenabled=true";
+    QTest::newRow("LF in the value") << "g/k" << "one\ntwo=2";
+    QTest::newRow("CR in the value") << "g/k" << "one\rtwo";
+    QTest::newRow("LF in the key") << "g/k\n[proxy]\nhostName" << "evil";
+}
+
+void TstSettingsStore::lineBreakRefused()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), false);
+    QCOMPARE(store.setValue("g/keep", "1"), 0);
+    const QByteArray before = readAll(dir.filePath("config.ini"));
+    QCOMPARE(store.setValue(key, value), 3);
+    QCOMPARE(readAll(dir.filePath("config.ini")), before);
+    SettingsStore reread(dir.path(), false);
+    QCOMPARE(reread.value("g/keep"), QString("1"));
+    QCOMPARE(reread.value("proxy/enabled"), QString());
+    QCOMPARE(reread.value("proxy/hostName"), QString());
+    QCOMPARE(reread.value("g/k"), QString());
 }
 
 void TstSettingsStore::languageFallback_data()

@@ -1,5 +1,8 @@
 #include "shell/Utils.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestUtils : public QObject
@@ -7,6 +10,28 @@ class TestUtils : public QObject
     Q_OBJECT
 
 private slots:
+    void saveLeftoversRemoved()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList leftovers{"config.ini.aB3xYz", "config.ini.000000", "AP.Qw12Er"};
+        const QStringList kept{"config.ini", "config.ini.bak", "config.ini.abc", "config.ini.aB3xYz7", "xconfig.ini.aB3xYz",
+                               "config.ini.aB-xYz", "downloading.json.aB3xYz", "AP", "other.aB3xYz"};
+        for (const QString& name : leftovers + kept) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(dir.path()).mkdir("config.ini.zzzzzz"));    // a folder is not ours
+        QCOMPARE(removeSaveLeftovers(dir.filePath("config.ini")), 2);
+        QCOMPARE(removeSaveLeftovers(dir.filePath("AP")), 1);
+        QCOMPARE(removeSaveLeftovers(dir.filePath("missing/AP")), 0);
+        for (const QString& name : leftovers)
+            QVERIFY2(!QFile::exists(dir.filePath(name)), qPrintable(name));
+        for (const QString& name : kept)
+            QVERIFY2(QFile::exists(dir.filePath(name)), qPrintable(name));
+        QVERIFY(QDir(dir.filePath("config.ini.zzzzzz")).exists());
+    }
+
     void validFileName_data();
     void validFileName();
     void validFileNameCutsOnCharacterBoundary_data();

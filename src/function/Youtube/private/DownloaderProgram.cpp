@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -178,6 +179,22 @@ bool outputUsable(const QByteArray& out)
     QByteArray text = out;
     text.replace('\r', QByteArray()).replace('\n', QByteArray());
     return !text.isEmpty() && !text.startsWith("null");
+}
+
+bool describesMedia(const QJsonObject& top)
+{
+    for (const char* key : {"id", "url", "formats", "entries"})
+        if (top.contains(QLatin1String(key)))
+            return true;
+    return false;
+}
+
+bool analysisOutputUsable(const QByteArray& out)
+{
+    if (!outputUsable(out))
+        return false;
+    const QJsonDocument doc = QJsonDocument::fromJson(out);
+    return doc.isObject() && describesMedia(doc.object());
 }
 
 bool hasLoginText(const QByteArray& err)
@@ -402,7 +419,7 @@ int DownloaderRun::playlistRun(const QString& url, const QString& user, const QS
     ensureLauncher();
     const Result r = run(args, stop);
     const bool stopped = r.stopped || (stop && stop());
-    const bool usable = outputUsable(r.out);
+    const bool usable = analysisOutputUsable(r.out);
     if (!stopped && !usable && r.err.contains("removed by the user"))
         qDebug() << "ytb analyse error:" << r.err;
     const int status = playlistOutcome(stopped, usable, r.err);
@@ -417,7 +434,7 @@ int DownloaderRun::videoRun(const QString& url, QString& user, QString& password
     using namespace DownloaderProgram;
     QAtomicInt& retry = accountRetryCount();
     if (retry.loadAcquire() > 4)
-        Youtube::instance()->accountInfo(user, password);
+        Youtube::instance()->accountInfoFor(url, user, password);
     ensureLauncher();
 
     int attempts = 1;
@@ -439,7 +456,7 @@ int DownloaderRun::videoRun(const QString& url, QString& user, QString& password
         }
         if (r.stopped || (stop && stop()))
             return YtbCancelled;
-        if (outputUsable(r.out)) {
+        if (analysisOutputUsable(r.out)) {
             if (parse)
                 parse(r.out);
             qDebug() << "ytb item analyse success";
@@ -461,13 +478,16 @@ int DownloaderRun::videoRun(const QString& url, QString& user, QString& password
                     c = retry.loadAcquire();
                 if (c != -1) {
                     QString u, p;
-                    if (Youtube::instance()->accountInfo(u, p)) {
+                    if (Youtube::instance()->accountInfoFor(url, u, p)) {
                         user = u;
                         password = p;
                         ++attempts;
                         continue;
                     }
-                    retry.storeRelease(-1);
+                    // An account of another site says nothing about whether
+                    // one helps the entries of its own.
+                    if (!Youtube::instance()->accountInfo(u, p))
+                        retry.storeRelease(-1);
                 }
             }
             return YtbPrivateVideo;

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QByteArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -71,6 +72,11 @@ QStringList analysisArguments(RunKind kind, const QString& address, const QStrin
 
 // Output test: without CR and LF, non-empty and not starting with "null".
 bool outputUsable(const QByteArray& out);
+// Whether the output of a list or video run describes anything: usable, a
+// JSON object, and holding at least one of "id", "url", "formats" and
+// "entries". Garbage, a cut-off document or an array is nothing to parse.
+bool analysisOutputUsable(const QByteArray& out);
+bool describesMedia(const QJsonObject& top);
 
 // The three outcome tables, as pure functions of what the run left.
 // Page run: usable output that built the lists gives 0; then the login

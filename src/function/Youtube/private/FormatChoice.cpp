@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 
 using Youtube_Structure::Item;
@@ -45,7 +47,10 @@ int textInt(const QString& text)
     if (ok)
         return v;
     const double d = text.toDouble(&ok);
-    return ok ? int(d) : 0;
+    if (!ok || !std::isfinite(d))
+        return 0;
+    // A number from outside may be anything; the cast is defined only in range.
+    return int(qBound(double(std::numeric_limits<int>::min()), d, double(std::numeric_limits<int>::max())));
 }
 
 double textDouble(const QString& text)

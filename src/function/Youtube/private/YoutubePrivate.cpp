@@ -112,7 +112,7 @@ int YoutubePrivate::initAnalyser(const QString& url, const QString& user, const 
         m_lists = nullptr;
     }
     // The item analysers read these through the facade while it runs.
-    q->setAccountInfo(user, password);
+    q->setAccountInfo(user, password, q->loginSite(url));
 
     int error = attempt(url, forceLogin ? user : QString(), forceLogin ? password : QString());
     qInfo() << "ytb analyse first error" << error;

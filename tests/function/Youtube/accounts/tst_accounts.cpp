@@ -1,6 +1,7 @@
 #include "function/Youtube/private/Accounts/AccountTrusteeship.h"
 #include "function/Youtube/private/Accounts/Extractor.h"
 #include "shell/SettingsStore.h"
+#include "../KillSteps.h"
 
 #include <QtTest>
 
@@ -45,6 +46,7 @@ class TestAccounts : public QObject
 {
     Q_OBJECT
 private slots:
+    void replacedAccountSurvivesAKill();
     void extractorMatch_data();
     void extractorMatch();
     void createExtractorKeys();
@@ -346,5 +348,49 @@ void TestAccounts::defaultPathFollowsEngineFolder()
     QFile::remove(engine + "/AP");
 }
 
-QTEST_GUILESS_MAIN(TestAccounts)
+void TestAccounts::replacedAccountSurvivesAKill()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("AP");
+    int saves = 0;
+    const int kills = KillSteps::runUntilComplete(
+        {"replace-account", path},
+        [&] {
+            QFile::remove(path);
+            AccountTrusteeship store(path);
+            store.sites()->at(0)->addAccount("bob", "old");
+            store.sites()->at(0)->addAccount("alice", "a");
+        },
+        [&](bool killed) {
+            AccountTrusteeship back(path);
+            const QStringList names = back.sites()->at(0)->accountNames();
+            QVERIFY2(names.contains("bob") && names.contains("alice"), qPrintable(names.join(',')));
+            QString name = "bob";
+            const QString password = back.sites()->at(0)->password(name);
+            QVERIFY(password == "old" || password == "new");
+            if (!killed) {
+                QCOMPARE(password, QStringLiteral("new"));
+                QCOMPARE(names.first(), QStringLiteral("bob"));
+            }
+            ++saves;
+        });
+    QVERIFY(kills >= 1);
+    QCOMPARE(kills, 1);        // one write for the whole replacement
+    QCOMPARE(saves, kills + 1);
+}
+
+// The test binary doubles as the process the kill test ends.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "--kill-step") == 0 && qstrcmp(argv[3], "replace-account") == 0) {
+        KillSteps::killAt() = atoi(argv[2]);
+        AccountTrusteeship::s_afterSave = &KillSteps::childStep;
+        AccountTrusteeship store(QString::fromLocal8Bit(argv[4]));
+        store.sites()->at(0)->addAccount("bob", "new");
+        return 0;
+    }
+    TestAccounts tc;
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_accounts.moc"

@@ -110,6 +110,10 @@ private slots:
     void oneVideo();
     void oneVideoFailed();
     void privateVideoKeepsTheAccountItTook();
+    void accountStaysOnItsSite_data();
+    void accountStaysOnItsSite();
+    void outputThatDescribesNothing_data();
+    void outputThatDescribesNothing();
     void stopCutsThePauseShort();
     void pageErrors_data();
     void pageErrors();
@@ -223,11 +227,11 @@ void TstAnalyseThread::privateVideoKeepsTheAccountItTook()
 {
     // The video run needs a login, takes the stored account and succeeds:
     // the item must carry that account, or its download lacks the login.
-    const QString url = QStringLiteral("https://example.org/video/private");
+    const QString url = QStringLiteral("https://www.youtube.com/watch?v=private");
     const QJsonObject login{{"stderr", "ERROR: This video is private"}, {"exit", 1}};
     writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(video("p")), login, answer(video("p", "Private"))}}}}});
     DownloaderProgram::resetAccountRetryCount();
-    Youtube::instance()->setAccountInfo(QStringLiteral("bob"), QStringLiteral("pw"));
+    Youtube::instance()->setAccountInfo(QStringLiteral("bob"), QStringLiteral("pw"), Youtube::instance()->loginSite(url));
     AnalyseThread t;
     Recorder rec(&t);
     int error = -1;
@@ -244,6 +248,121 @@ void TstAnalyseThread::privateVideoKeepsTheAccountItTook()
     QCOMPARE(item.title, QStringLiteral("Private"));
     QCOMPARE(item.accountUser, QStringLiteral("bob"));
     QCOMPARE(item.accountPassword, QStringLiteral("pw"));
+}
+
+void TstAnalyseThread::accountStaysOnItsSite_data()
+{
+    QTest::addColumn<bool>("fromStart");
+    // The list itself needed the account: the attempt runs with it.
+    QTest::newRow("from the start") << true;
+    // The entries ask for a login and the run retries with the stored one.
+    QTest::newRow("on the retry") << false;
+}
+
+void TstAnalyseThread::accountStaysOnItsSite()
+{
+    QFETCH(bool, fromStart);
+    const QString url = QStringLiteral("https://www.youtube.com/playlist?list=PLA");
+    const QString own = QStringLiteral("https://www.youtube.com/watch?v=own");
+    const QStringList foreign{QStringLiteral("https://youtube.com.evil.example/watch?v=x"),
+                              QStringLiteral("https://www.youtube.com.evil.example/watch?v=y"),
+                              QStringLiteral("https://evil.example/www.youtube.com/watch?v=z")};
+    QJsonArray entries{QJsonObject{{"id", "own"}, {"url", own}, {"title", "Own"}}};
+    for (const QString& f : foreign)
+        entries.append(QJsonObject{{"id", f.right(1)}, {"url", f}, {"title", f}});
+    const QJsonObject list{{"_type", "playlist"}, {"extractor", "youtube:tab"}, {"id", "PLA"}, {"title", "A"},
+                           {"entries", entries}};
+    const QJsonObject login{{"stderr", "ERROR: This video is private"}, {"exit", 1}};
+    QJsonObject routes{{url, answer(list)}};
+    for (const QString& entry : QStringList{own} + foreign)
+        routes.insert(entry, fromStart ? QJsonValue(answer(video("e"))) : QJsonValue(QJsonArray{login, answer(video("e"))}));
+    writeScript({{"routes", routes}});
+
+    DownloaderProgram::resetAccountRetryCount();
+    const QString site = Youtube::instance()->loginSite(url);
+    QVERIFY(!site.isEmpty());
+    Youtube::instance()->setAccountInfo(QStringLiteral("bob"), QStringLiteral("pw"), site);
+    AnalyseThread t;
+    Recorder rec(&t);
+    int error = -1;
+    std::unique_ptr<Lists> lists(t.init(url, fromStart ? QStringLiteral("bob") : QString(),
+                                        fromStart ? QStringLiteral("pw") : QString(), &error));
+    QTRY_VERIFY_WITH_TIMEOUT(rec.log.contains("finished"), kWaitMs);
+    QVERIFY(!t.isRunning() || t.wait(5000));
+    Youtube::instance()->clearAccountInfo();
+    QCOMPARE(error, 0);
+    QVERIFY(lists);
+
+    for (const QJsonObject& run : logLines()) {
+        const QString address = run["address"].toString();
+        const bool withAccount = run["config"].toString().contains("'bob'");
+        if (foreign.contains(address))
+            QVERIFY2(!withAccount && run["config"].isNull(), qPrintable(address));
+    }
+    const auto runsOf = [this](const QString& address) {
+        QList<QJsonObject> runs;
+        for (const QJsonObject& run : logLines())
+            if (run["address"].toString() == address)
+                runs.append(run);
+        return runs;
+    };
+    const QList<QJsonObject> ownRuns = runsOf(own);
+    QVERIFY(!ownRuns.isEmpty());
+    QVERIFY(ownRuns.last()["config"].toString().contains("'bob'"));
+    for (const QString& f : foreign)
+        QCOMPARE(runsOf(f).size(), 1);     // no retry with the account either
+
+    std::shared_lock l(AnalyseThread::modelLock());
+    for (const Item& item : lists->first().items) {
+        if (item.url == own) {
+            QCOMPARE(item.status, 0);
+            QCOMPARE(item.accountUser, QStringLiteral("bob"));
+            QCOMPARE(item.accountPassword, QStringLiteral("pw"));
+        } else {
+            QVERIFY2(item.accountUser.isEmpty() && item.accountPassword.isEmpty(), qPrintable(item.url));
+        }
+    }
+}
+
+void TstAnalyseThread::outputThatDescribesNothing_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("garbage") << QStringLiteral("this is not JSON at all");
+    QTest::newRow("truncated") << QStringLiteral("{\"id\": \"abc\", \"formats\": [{\"format_id\": \"18\"");
+    QTest::newRow("array") << QStringLiteral("[{\"id\": \"abc\"}]");
+    QTest::newRow("empty object") << QStringLiteral("{}");
+}
+
+void TstAnalyseThread::outputThatDescribesNothing()
+{
+    QFETCH(QString, output);
+    // The same output for the page run and the video run.
+    writeScript({{"default", QJsonObject{{"stdout", output}}}});
+    AnalyseThread t;
+    Recorder rec(&t);
+    int error = -1;
+    Lists* lists = t.init(QStringLiteral("https://example.org/video/odd"), QString(), QString(), &error);
+    QCOMPARE(error, int(YtbAnalyseFailed));
+    QVERIFY(!lists);
+    QVERIFY(t.wait(kWaitMs));
+    QCOMPARE(rec.log, (QStringList{"start", "ready"}));
+    QCOMPARE(logLines().size(), 1);
+
+    // A video run alone gets nothing out of it either: no item, no format.
+    const QString video = QStringLiteral("https://example.org/video/odd2");
+    writeScript({{"routes", QJsonObject{{video, QJsonArray{answer(::video("ok")), QJsonObject{{"stdout", output}}}}}}});
+    AnalyseThread t2;
+    Recorder rec2(&t2);
+    lists = t2.init(video, QString(), QString(), &error);
+    QCOMPARE(error, int(YtbAnalyseFailed));
+    QVERIFY(!lists);
+    QVERIFY(t2.wait(kWaitMs));
+    QVERIFY(rec2.announced);
+    const Item& item = rec2.announced->first().items.first();
+    QCOMPARE(item.status, int(YtbAnalyseFailed));
+    QVERIFY(item.medias.isEmpty());
+    QCOMPARE(item.checkState, 0);
+    delete rec2.announced;
 }
 
 void TstAnalyseThread::stopCutsThePauseShort()

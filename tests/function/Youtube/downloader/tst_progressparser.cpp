@@ -73,6 +73,16 @@ private slots:
             << QStringList{"[generic] x: Downloading webpage", "[youtube] x: Extracting video information",
                            "[info] Logging in"}
             << QList<int>{0, 1, 2} << false;
+        // Numbers the downloader never meant: nothing undefined, nothing beyond
+        // a percentage.
+        QTest::newRow("nan and inf read as nothing")
+            << 1 << false << QStringList{"[download]  nan% of 1MiB", "[download]  inf% of 1MiB", "[download] -inf% of 1MiB"}
+            << QList<int>{0, 0, 0} << false;
+        QTest::newRow("beyond a percentage")
+            << 1 << false << QStringList{"[download]  -5% of 1MiB", "[download]  1e300% of 1MiB"} << QList<int>{0, 99}
+            << true;
+        QTest::newRow("3e9 in a merged download")
+            << 1 << true << QStringList{"[download]  3e9% of 1MiB"} << QList<int>{67} << false;
         QTest::newRow("no number") << 1 << false << QStringList{"[download]", "[download] Resuming download at byte 5"}
                                    << QList<int>{0, 0} << false;
         QTest::newRow("subtitle before media")
@@ -185,6 +195,12 @@ private slots:
         QTest::newRow("live end") << true << 0 << stat.arg(QStringLiteral("00:05:00.00")) << true << 99 << true;
         QTest::newRow("unknown length") << false << 0 << stat.arg(QStringLiteral("00:00:10.00")) << true << -1 << false;
         QTest::newRow("known length") << false << 200 << stat.arg(QStringLiteral("00:01:40.00")) << true << 50 << false;
+        const QString huge = stat.arg(QStringLiteral("2562047788015216:00:00.00"));
+        QTest::newRow("hours beyond 64 bits, known length") << false << 200 << huge << true << 99 << false;
+        QTest::newRow("hours beyond 64 bits, live") << true << 0 << huge << true << 99 << true;
+        QTest::newRow("hours beyond any number") << false << 200
+                                                 << stat.arg(QStringLiteral("99999999999999999999999999:00:00.00")) << true
+                                                 << 99 << false;
         QTest::newRow("time in a text") << true << 0 << QStringLiteral("[info] the runtime=00:01:00 of the clip") << false
                                         << 0 << false;
         QTest::newRow("not a clock") << true << 0 << QStringLiteral("size=1kB time=N/A bitrate=N/A") << false << 0 << false;

@@ -4,6 +4,7 @@
 #include "function/Youtube/private/SubscribeListMgr/SubscribeListMgr.h"
 #include "shell/ImageDownloader.h"
 #include "shell/SettingsStore.h"
+#include "../KillSteps.h"
 
 #include "LocalHttpServer.h"
 
@@ -110,6 +111,7 @@ private slots:
     void removeListDropsItsVideos();
     void addItemRecordsAndReplaces();
     void addItemStoresThumbnail();
+    void readdedRecordSurvivesAKill();
     void refreshMarksAndPrunes();
     void refreshKeepsHistoryWhenIncomplete();
     void markingFromWorkerThread();
@@ -554,5 +556,44 @@ void TstSubscribe::downloadFinished()
     QCOMPARE(column(dbPath(), QStringLiteral("SELECT title FROM subscribeList")), QVariantList{QStringLiteral("O'Brien")});
 }
 
-QTEST_GUILESS_MAIN(TstSubscribe)
+void TstSubscribe::readdedRecordSurvivesAKill()
+{
+    const QString url = QStringLiteral("https://www.youtube.com/watch?v=r");
+    const int kills = KillSteps::runUntilComplete(
+        {"readd-record", m_dir->path(), url},
+        [&] {
+            QFile::remove(dbPath());
+            SubscribeDatabase db;
+            QVERIFY(db.openDataBase());
+            QVERIFY(db.addList(QStringLiteral("a"), QStringLiteral("1"), QStringLiteral("u1"), QStringLiteral("one")));
+            QVERIFY(db.addItem(QStringLiteral("a"), QStringLiteral("1"), url, QStringLiteral("/p/old.mp4"), QStringLiteral("old"), QString()));
+        },
+        [&](bool killed) {
+            const QVariantList paths = column(dbPath(), QStringLiteral("SELECT path FROM subscribeList"));
+            QCOMPARE(paths.size(), 1);
+            if (!killed)
+                QCOMPARE(paths.first().toString(), QStringLiteral("/p/new.mp4"));
+        });
+    QVERIFY(kills >= 1);
+}
+
+// The test binary doubles as the process the kill test ends.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 6 && qstrcmp(argv[1], "--kill-step") == 0 && qstrcmp(argv[3], "readd-record") == 0) {
+        KillSteps::killAt() = atoi(argv[2]);
+        SettingsStore::instance()->setValue(QStringLiteral("youtube/path"),
+                                            SettingsStore::toStoredPath(QString::fromLocal8Bit(argv[4])));
+        SubscribeDatabase db;
+        if (!db.openDataBase())
+            return 2;
+        SubscribeDatabase::s_afterStatement = &KillSteps::childStep;
+        const bool ok = db.addItem(QStringLiteral("a"), QStringLiteral("1"), QString::fromLocal8Bit(argv[5]),
+                                   QStringLiteral("/p/new.mp4"), QStringLiteral("new"), QString());
+        return ok ? 0 : 3;
+    }
+    TstSubscribe tc;
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_subscribe.moc"

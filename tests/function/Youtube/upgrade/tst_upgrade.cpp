@@ -12,6 +12,25 @@ namespace {
 
 SettingsStore* settings() { return SettingsStore::instance(); }
 
+// The "group/key" names of config.ini as a fresh reader would see them.
+QStringList configKeys()
+{
+    QFile f(SettingsStore::fromStoredPath(settings()->configFilePath()));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList keys;
+    QString group;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith('[') && line.endsWith(']'))
+            group = line.mid(1, line.size() - 2);
+        else if (line.indexOf('=') > 0)
+            keys << group + '/' + line.left(line.indexOf('=')).trimmed();
+    }
+    keys.sort();
+    return keys;
+}
+
 using Files = QMap<QString, QByteArray>;
 
 // Bytes that do not compress, so damage lands inside an entry's data.
@@ -268,6 +287,26 @@ private slots:
                                                   QString(), stored));
         QVERIFY(check(up, f));
         QCOMPARE(settings()->value("youtube/upcheckUrl"), stored);
+
+        // An address that would break the settings file into lines, or one
+        // with blanks or control characters, is not kept.
+        for (const QString& bad : {stored + "\r\n[proxy]\r\nenabled=true\r\nhostName=evil.example",
+                                   stored + "?a\nb", stored + "?a\tb", QString(stored).replace("moved", "mo ved"),
+                                   QString(stored).replace("moved", QString("mo") + QChar(0x7f) + "ved")}) {
+            m_server->addFile(descPath(), description("2024-04-01", {m_server->url("/p.zip").toString()}, QJsonValue(),
+                                                      QString(), bad));
+            settings()->setValue("youtube/upcheckUrl", QString());
+            const QStringList keysBefore = configKeys();
+            UpgradeYtb other;
+            QVERIFY(check(other, f));
+            QCOMPARE(settings()->value("youtube/upcheckUrl"), QString());
+            QCOMPARE(settings()->value("proxy/hostName"), QString());
+            // The file read back holds exactly the keys it held.
+            QCOMPARE(configKeys(), keysBefore);
+        }
+        settings()->setValue("youtube/upcheckUrl", stored);
+        m_server->addFile(descPath(), description("2024-04-01", {m_server->url("/p.zip").toString()}, QJsonValue(),
+                                                  QString(), stored));
 
         // The stored address is asked first.
         m_server->clearRequests();

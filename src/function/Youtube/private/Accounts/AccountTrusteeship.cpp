@@ -19,6 +19,8 @@ QAtomicInt g_nextSiteId(0);
 
 } // namespace
 
+void (*AccountTrusteeship::s_afterSave)() = nullptr;
+
 SiteAccount::SiteAccount(const QString& website, const QString& name, AccountTrusteeship* owner)
     : m_id(g_nextSiteId.fetchAndAddOrdered(1)),
       m_website(website),
@@ -57,11 +59,11 @@ QString SiteAccount::password(QString& name) const
 
 void SiteAccount::addAccount(const QString& name, const QString& password)
 {
+    // One write for the whole change: a kill in between must not leave the
+    // file without the account being replaced.
     const int i = indexOf(name);
-    if (i >= 0) {
+    if (i >= 0)
         delete m_accounts.takeAt(i);
-        save();
-    }
     m_accounts.prepend(new AccountInfo{name, password});
     save();
 }
@@ -238,5 +240,7 @@ bool AccountTrusteeship::save()
         qWarning() << "cannot write the account file" << path << file.errorString();
         return false;
     }
+    if (s_afterSave)
+        s_afterSave();
     return true;
 }

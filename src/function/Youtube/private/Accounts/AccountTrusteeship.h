@@ -88,6 +88,10 @@ public:
     // The document save() writes (tests).
     QByteArray serialized() const;
 
+    // Called after every completed write of the file (tests that end the
+    // process between writes).
+    static void (*s_afterSave)();
+
 private:
     void load();
     void validate();

@@ -69,6 +69,7 @@ Lists* AnalyseThread::init(const QString& url, const QString& user, const QStrin
     m_url = url;
     m_user = user;
     m_password = password;
+    m_accountSite = Youtube::instance()->loginSite(url);
     m_error = YtbNoError;
     {
         std::unique_lock l(m_queueLock);
@@ -205,7 +206,12 @@ bool AnalyseThread::getListsJsonArray(const QJsonObject& object, QJsonArray* arr
 
 bool AnalyseThread::parseLists(const QByteArray& json, Lists* lists, const QString& url)
 {
-    const QJsonObject top = QJsonDocument::fromJson(json).object();
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    // Output that describes nothing builds no list (a failed analysis, not
+    // a list of one unknown item).
+    if (!doc.isObject() || !DownloaderProgram::describesMedia(doc.object()))
+        return false;
+    const QJsonObject top = doc.object();
     QJsonArray entries;
     if (getListsJsonArray(top, &entries, json)) {
         Lists built;
@@ -318,11 +324,28 @@ void AnalyseThread::waitPool(const QList<Member*>& pool)
 void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int listIndex, int itemIndex,
                                        QString* listThumbnail, bool several)
 {
-    member->analyse(item, listIndex, itemIndex, listThumbnail, m_user, m_password, several);
+    QString url;
+    {
+        std::shared_lock l(modelLock());
+        url = item->url;
+    }
+    QString user, password;
+    accountFor(url, &user, &password);
+    member->analyse(item, listIndex, itemIndex, listThumbnail, user, password, several);
     // An item that came with its formats is finished without a thread;
     // one that ran has been released by its finished signal already.
     if (!member->isRunning())
         releaseMember(member);
+}
+
+void AnalyseThread::accountFor(const QString& url, QString* user, QString* password) const
+{
+    // The account belongs to the site of the analysed address; an entry on
+    // any other host (a look-alike one included) runs without it.
+    if (Youtube::instance()->accountFits(url, m_accountSite)) {
+        *user = m_user;
+        *password = m_password;
+    }
 }
 
 void AnalyseThread::setItemCancelled(Item* item)
@@ -385,7 +408,13 @@ void AnalyseThread::run()
                 }
                 break;
             }
-            member->analyse(result->ptr(i), i, m_user, m_password);
+            QString listUrl, user, password;
+            {
+                std::shared_lock l(modelLock());
+                listUrl = result->at(i).url;
+            }
+            accountFor(listUrl, &user, &password);
+            member->analyse(result->ptr(i), i, user, password);
         }
     } else {
         PlaylistAnalyser* member = freeMember(m_playlistPool);

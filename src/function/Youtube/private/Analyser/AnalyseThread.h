@@ -96,6 +96,9 @@ private:
     void handToItemAnalyser(PlayItemAnalyser* member, Youtube_Structure::Item* item, int listIndex, int itemIndex,
                             QString* listThumbnail, bool several);
     void setItemCancelled(Youtube_Structure::Item* item);
+    // The analysis's account when the address belongs to its site, else
+    // nothing.
+    void accountFor(const QString& url, QString* user, QString* password) const;
     Youtube_Structure::Lists* lists() const { return m_lists.load(); }
 
     std::atomic<int> m_stop{0};
@@ -103,6 +106,7 @@ private:
     QString m_url;
     QString m_user;
     QString m_password;
+    QString m_accountSite;      // the loginSite of the analysed address
     std::atomic<Youtube_Structure::Lists*> m_lists{nullptr};
 
     // The pools; a member is busy from being handed a job until its thread

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTime>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -586,9 +588,10 @@ void ItemDownloader::analyseOutputLine(const QString& line)
         if (parts.size() >= 2) {
             const QString piece = parts.at(1);
             bool ok = false;
-            const float f = piece.left(piece.size() - 1).toFloat(&ok);
-            if (ok && piece.endsWith(QLatin1Char('%')))
-                p = int(f);
+            const double f = piece.left(piece.size() - 1).toDouble(&ok);
+            // "nan%" and "inf%" read as numbers too; a percentage is 0 to 100.
+            if (ok && piece.endsWith(QLatin1Char('%')) && std::isfinite(f))
+                p = int(qBound(0.0, f, 100.0));
         }
         if (p > 0) {
             m_started = true;
@@ -618,7 +621,14 @@ bool ItemDownloader::parseFfmpegTime(QString& text)
     m_started = true;
     m_completed = true;
     withJob([](DownloadItem& j) { j.setStarted(); });
-    const qint64 s = m.captured(1).toLongLong() * 3600 + m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong();
+    // Hours beyond what any recording reaches (or beyond 64 bits) are cut,
+    // so the seconds and the percentage below stay within their types.
+    constexpr qint64 kMaxSeconds = std::numeric_limits<int>::max();
+    bool hoursOk = false;
+    qint64 hours = m.captured(1).toLongLong(&hoursOk);
+    if (!hoursOk || hours > kMaxSeconds / 3600)
+        hours = kMaxSeconds / 3600;
+    const qint64 s = qMin(kMaxSeconds, hours * 3600 + m.captured(2).toLongLong() * 60 + m.captured(3).toLongLong());
     if (total == 0) {
         withJob([](DownloadItem& j) { j.setProgress(-1); });
     } else if (total < 0) {

@@ -87,6 +87,14 @@ private:
     QString m_name;
 };
 
+void (*SubscribeDatabase::s_afterStatement)() = nullptr;
+
+void SubscribeDatabase::afterStatement()
+{
+    if (s_afterStatement)
+        s_afterStatement();
+}
+
 SubscribeDatabase::SubscribeDatabase(QObject* parent)
     : QObject(parent)
     , m_path(databaseFilePath())
@@ -314,13 +322,12 @@ bool SubscribeDatabase::addItem(const QString& extractor, const QString& listId,
     }
 
     Connection c(this);
-    {
-        QSqlQuery del(c.db);
-        del.prepare(QStringLiteral("DELETE FROM subscribeList where url = :url"));
-        del.bindValue(QStringLiteral(":url"), url);
-        execLogged(del, "subscribe video delete failed");
+    // The old record goes and the new one comes in one transaction: a kill
+    // in between must not lose the download record.
+    if (!c.db.transaction()) {
+        qWarning() << "subscribe video: no transaction" << c.db.lastError().text();
+        return false;
     }
-
     int rowId = -1;
     {
         QSqlQuery q(c.db);
@@ -329,8 +336,24 @@ bool SubscribeDatabase::addItem(const QString& extractor, const QString& listId,
         if (q.exec() && q.next())
             rowId = q.value(0).toInt();
     }
-    if (rowId < 0)
+    {
+        QSqlQuery del(c.db);
+        del.prepare(QStringLiteral("DELETE FROM subscribeList where url = :url"));
+        del.bindValue(QStringLiteral(":url"), url);
+        if (!execLogged(del, "subscribe video delete failed")) {
+            c.db.rollback();
+            return false;
+        }
+        afterStatement();
+    }
+    if (rowId < 0) {
+        // No such list: the old record still goes, as it always did.
+        if (!c.db.commit()) {
+            c.db.rollback();
+            return false;
+        }
         return false;
+    }
 
     QSqlQuery ins(c.db);
     ins.prepare(QStringLiteral("INSERT INTO subscribeList(list_rowid,url,path,title,img)VALUES "
@@ -342,8 +365,18 @@ bool SubscribeDatabase::addItem(const QString& extractor, const QString& listId,
     ins.bindValue(QStringLiteral(":img"), png);
     if (!ins.exec()) {
         qWarning() << ins.lastError().text();
+        ins.finish();
+        c.db.rollback();
         return false;
     }
+    ins.finish();
+    afterStatement();
+    if (!c.db.commit()) {
+        qWarning() << "subscribe video: commit failed" << c.db.lastError().text();
+        c.db.rollback();
+        return false;
+    }
+    afterStatement();
     return true;
 }
 

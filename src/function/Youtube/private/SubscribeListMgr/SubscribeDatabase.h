@@ -49,8 +49,13 @@ public:
 
     QString filePath() const { return m_path; }
 
+    // Called after each statement and commit of a record change (tests that
+    // end the process between the steps).
+    static void (*s_afterStatement)();
+
 private:
     class Connection;
+    static void afterStatement();
     bool openOwnerConnection();
     static bool ensureSchema(QSqlDatabase& db, bool* created);
 

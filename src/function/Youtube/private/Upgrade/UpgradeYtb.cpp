@@ -116,6 +116,19 @@ PackContents readPack(const QString& pack)
     return c;
 }
 
+// An address to keep in the settings: http(s) and nothing in it that a
+// line-based file or a request line could take for more than an address.
+bool isCleanAddress(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return false;
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+           && !url.host().isEmpty();
+}
+
 } // namespace
 
 UpgradeYtb::UpgradeYtb(QObject* parent) : FencedThread(parent), m_stallTimeoutMs(HttpDownload::kStallTimeoutMs)
@@ -211,7 +224,7 @@ void UpgradeYtb::analyse()
     const QString lastModif = o.value(QStringLiteral("lastModif")).toString();
     const QString upcheck = o.value(QStringLiteral("upcheckUrl")).toString().trimmed();
     if (!upcheck.isEmpty()) {
-        if (HttpDownload::isAllowedUrl(QUrl::fromUserInput(upcheck)))
+        if (isCleanAddress(upcheck) && HttpDownload::isAllowedUrl(QUrl::fromUserInput(upcheck)))
             settings()->setValue(QStringLiteral("youtube/upcheckUrl"), upcheck);
         else
             qWarning() << "description address not stored, it is neither https nor local:" << upcheck;
@@ -272,7 +285,7 @@ bool UpgradeYtb::startDownload()
     download->setStallTimeout(m_stallTimeoutMs);
     connect(download, &HttpDownload::doProgress, this, &UpgradeYtb::doProgress, Qt::DirectConnection);
 
-    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator random{quint32(QDateTime::currentMSecsSinceEpoch())};
     const QString chosen = upgradeUrls.at(int(random.bounded(quint32(upgradeUrls.size()))));
     bool fetched = download->getUrl(chosen, data);
     delete download;
