@@ -63,9 +63,10 @@ void AVPlayer::teardown()
 {
     ++d->generation;
     d->positionTimer->stop();
+    // The clock must stop asking the session before the session goes.
+    d->clock->setAudioSource(nullptr);
     // Joins every thread; the interrupt callback cuts a blocked read short.
     d->session.reset();
-    d->clock->setAudioSource(nullptr);
     d->clock->setHeld(false);
     d->clock->pause(false);
     d->open = false;

@@ -185,7 +185,8 @@ private slots:
         scale.setOptions("scale=w=160:h=-2");
         player.installFilter(&scale);
         QSize seen;
-        connect(&probe.renderer, &VideoRenderer::frameReceived, this, [&](const VideoFrame& f) { seen = f.size(); },
+        QObject context;   // ends the queued calls with this function
+        connect(&probe.renderer, &VideoRenderer::frameReceived, &context, [&](const VideoFrame& f) { seen = f.size(); },
                 Qt::QueuedConnection);
         player.play(AvTestMedia::h264Aac());
         QTRY_COMPARE_WITH_TIMEOUT(seen, QSize(160, 120), 20000);
