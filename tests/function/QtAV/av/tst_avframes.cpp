@@ -248,8 +248,10 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QStringList, events);
+        const QString tool = qEnvironmentVariable("TW_BINARY_DIR") + "/bin/twplay";
+        QVERIFY2(QFile::exists(tool), qPrintable(tool));
         QProcess p;
-        p.start(qEnvironmentVariable("TW_BINARY_DIR") + "/bin/twplay", args);
+        p.start(tool, args);
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), exitCode);
         QStringList seen;
