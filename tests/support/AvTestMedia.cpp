@@ -49,7 +49,22 @@ QString h264Aac()
 {
     return make(QStringLiteral("clip.mp4"), kVideo + tone(440) + QStringList{
         "-t", "3", "-c:v", "libx264", "-preset", "veryfast", "-g", "25", "-pix_fmt", "yuv420p",
-        "-c:a", "aac", "-ac", "2", "-f", "mp4"});
+        "-c:a", "aac", "-ac", "2", "-movflags", "+faststart", "-f", "mp4"});
+}
+
+QString hlsPlaylist()
+{
+    const QString dir = QDir(folder()).filePath(QStringLiteral("hls"));
+    const QString index = QDir(dir).filePath(QStringLiteral("index.m3u8"));
+    if (QFile::exists(index))
+        return index;
+    QDir().mkpath(dir);
+    if (!runFfmpeg(kVideo + tone(440) + QStringList{
+            "-t", "3", "-c:v", "libx264", "-preset", "veryfast", "-g", "25", "-pix_fmt", "yuv420p",
+            "-c:a", "aac", "-ac", "2", "-f", "hls", "-hls_time", "1", "-hls_playlist_type", "vod",
+            "-hls_segment_filename", QDir(dir).filePath(QStringLiteral("seg%d.ts")), index}))
+        return QString();
+    return index;
 }
 
 QString vp9Opus()

@@ -16,6 +16,8 @@ QString folder();
 bool runFfmpeg(const QStringList& args);
 // 3 s, 320x240 at 25 fps, key frame every second, 440 Hz stereo AAC.
 QString h264Aac();
+// The same as an HLS VOD playlist of 1 s segments ("hls/index.m3u8").
+QString hlsPlaylist();
 // 2 s VP9 320x240 at 25 fps with a 440 Hz Opus track.
 QString vp9Opus();
 // 3 s H.264 with two audio tracks (440 Hz "eng", 1000 Hz "fre") and an

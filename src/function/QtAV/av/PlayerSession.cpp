@@ -260,13 +260,7 @@ void PlayerSession::updateBuffering(bool eof)
         return;
     }
     if (!m_buffering) {
-        if (!m_underrun || eof) {
-            m_underrun = false;
-            return;
-        }
-        m_buffering = true;
-        m_clock->setHeld(true);
-        m_lastBufferReport = -1.0;
+        return;
     }
     double progress = 1.0;
     if (!eof) {
@@ -279,14 +273,13 @@ void PlayerSession::updateBuffering(bool eof)
             progress = qMin(progress, fill(m_aq));
     }
     progress = qBound(0.0, progress, 1.0);
-    if (progress >= 1.0 || progress - m_lastBufferReport >= 0.05) {
+    if (progress >= 1.0 || progress - m_lastBufferReport.load() >= 0.05) {
         m_lastBufferReport = progress;
         auto cb = m_hooks.buffer;
         m_hooks.post([cb, progress] { cb(progress); });
     }
     if (progress >= 1.0) {
         m_buffering = false;
-        m_underrun = false;
         if (!m_readyPosted) {
             m_readyPosted = true;
             m_clock->reset(m_startMs / 1000.0);
@@ -298,12 +291,24 @@ void PlayerSession::updateBuffering(bool eof)
     }
 }
 
+void PlayerSession::enterUnderrun()
+{
+    // The demux thread may sit in a stalled read, so the hold and its first
+    // report start here.
+    if (!m_network || !m_readyPosted || m_buffering.exchange(true))
+        return;
+    m_clock->setHeld(true);
+    m_lastBufferReport = 0.0;
+    auto cb = m_hooks.buffer;
+    m_hooks.post([cb] { cb(0.0); });
+}
+
 bool PlayerSession::waitWhileHeld()
 {
     bool pausedSink = false;
     const int serial = m_serial;
     while (!m_abort && (m_paused || m_buffering) && serial == m_serial) {
-        if (m_paused && !pausedSink) {
+        if (!pausedSink) {
             m_audio->sinkPause(true);
             pausedSink = true;
         }
@@ -711,7 +716,7 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
         PacketQueue::Item it;
         if (!m_vq.pop(&it, 20)) {
             if (!m_videoDone && m_network && !m_buffering && !m_paused)
-                m_underrun = true;
+                enterUnderrun();
             continue;
         }
         if (it.kind == PacketQueue::Item::Flush) {
@@ -843,11 +848,17 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
         }
     };
 
+    bool sinkHeld = false;
     while (!m_abort) {
+        // While the read-ahead refills the sink stops too, so the clock holds.
+        if (sinkHeld != bool(m_buffering)) {
+            sinkHeld = m_buffering;
+            m_audio->sinkPause(sinkHeld);
+        }
         PacketQueue::Item it;
         if (!m_aq.pop(&it, 20)) {
             if (!m_audioDone && m_network && !m_buffering && !m_paused)
-                m_underrun = true;
+                enterUnderrun();
             continue;
         }
         if (it.kind == PacketQueue::Item::Flush) {

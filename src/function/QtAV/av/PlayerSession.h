@@ -114,6 +114,8 @@ private:
     void audioMain(AVCodecParameters* params, int tbNum, int tbDen);
     bool queuesFull() const;
     void updateBuffering(bool eof);
+    // A decode thread found its queue dry while reading goes on.
+    void enterUnderrun();
     void handleSubtitle(AVPacket* pkt);
     void openSubtitleDecoder();
     void pushFlush(double target, int changedKind);
@@ -134,7 +136,6 @@ private:
     std::atomic_bool m_abort{false};
     std::atomic_bool m_paused{false};
     std::atomic_bool m_buffering{false};
-    std::atomic_bool m_underrun{false};
     std::atomic_bool m_videoDone{true};
     std::atomic_bool m_audioDone{true};
     std::atomic_bool m_audioReady{false};
@@ -161,8 +162,8 @@ private:
     QThread* m_demuxThread = nullptr;
     QThread* m_videoThread = nullptr;
     QThread* m_audioThread = nullptr;
-    double m_lastBufferReport = -1.0;
-    bool m_readyPosted = false;
+    std::atomic<double> m_lastBufferReport{-1.0};
+    std::atomic_bool m_readyPosted{false};
 };
 
 } // namespace TwAV
