@@ -30,6 +30,16 @@ using namespace TwAV;
 
 namespace {
 
+// A figure from a run that never got there would mean nothing.
+template <typename F>
+void waitOrDie(F condition, int ms)
+{
+    if (!QTest::qWaitFor(condition, ms)) {
+        std::fprintf(stderr, "bench_av: the player did not get there in time\n");
+        std::exit(1);
+    }
+}
+
 // CPU seconds (user + system) of a child program.
 double childCpu(const QStringList& args)
 {
@@ -124,7 +134,7 @@ double playerFirstFrameMs(const QString& source)
     r.since = &t;
     t.start();
     player.play(source);
-    QTest::qWaitFor([&] { return frameCount(r) > 0; }, 30000);
+    waitOrDie([&] { return frameCount(r) > 0; }, 30000);
     player.stop();
     return r.firstMs;
 }
@@ -181,7 +191,7 @@ int main(int argc, char** argv)
         FirstFrame r;
         player.setRenderer(&r);
         player.play(full);
-        QTest::qWaitFor([&] { return frameCount(r) > 0; }, 30000);
+        waitOrDie([&] { return frameCount(r) > 0; }, 30000);
         player.pause(true);
         QVector<double> ours, bareV;
         for (qint64 ms : {2960, 5480, 8920}) {
@@ -194,7 +204,7 @@ int main(int argc, char** argv)
             }
             t.start();
             player.setPosition(ms);
-            QTest::qWaitFor([&] { return frameCount(r) > 0; }, 30000);
+            waitOrDie([&] { return frameCount(r) > 0; }, 30000);
             Q_UNUSED(before)
             ours << r.firstMs;
             bareV << bareDecodeMs(full, ms, false);
@@ -213,7 +223,7 @@ int main(int argc, char** argv)
         QObject::connect(&ex, &VideoFrameExtractor::frameExtracted, [&] { ++answered; });
         ex.setPosition(100);
         ex.extract();   // the first opens the source; it stays open
-        QTest::qWaitFor([&] { return answered == 1; }, 30000);
+        waitOrDie([&] { return answered == 1; }, 30000);
         double a = 0, b = 0;
         for (qint64 ms : {2960, 5480, 8920}) {
             QElapsedTimer t;
@@ -221,7 +231,7 @@ int main(int argc, char** argv)
             const int want = answered + 1;
             ex.setPosition(ms);
             ex.extract();
-            QTest::qWaitFor([&] { return answered == want; }, 30000);
+            waitOrDie([&] { return answered == want; }, 30000);
             a += t.nsecsElapsed() / 1e6;
             b += bareDecodeMs(full, ms, false);
         }
@@ -237,7 +247,7 @@ int main(int argc, char** argv)
         bool ended = false;
         QObject::connect(&player, &AVPlayer::stopped, [&] { ended = true; });
         player.play(small);
-        QTest::qWaitFor([&] { return ended; }, 30000);
+        waitOrDie([&] { return ended; }, 30000);
         QVector<double> e;
         {
             QMutexLocker l(&r.m);
@@ -256,7 +266,7 @@ int main(int argc, char** argv)
             FirstFrame r;
             player.setRenderer(&r);
             player.play(small);
-            QTest::qWaitFor([&] { return frameCount(r) > 2; }, 30000);
+            waitOrDie([&] { return frameCount(r) > 2; }, 30000);
             player.stop();
             if (i == 5)
                 after5 = rssKb();

@@ -263,7 +263,8 @@ void PlayerSession::updateBuffering(bool eof)
         return;
     }
     double progress = 1.0;
-    if (!eof) {
+    // With the queues full nothing more can be read ahead: play on.
+    if (!eof && !queuesFull()) {
         auto fill = [](const PacketQueue& q) {
             return q.seconds() > 0.0 ? q.seconds() / kBufferTarget : q.count() / (25.0 * kBufferTarget);
         };
@@ -305,17 +306,14 @@ void PlayerSession::enterUnderrun()
 
 bool PlayerSession::waitWhileHeld()
 {
-    bool pausedSink = false;
     const int serial = m_serial;
     while (!m_abort && (m_paused || m_buffering) && serial == m_serial) {
-        if (!pausedSink) {
-            m_audio->sinkPause(true);
-            pausedSink = true;
-        }
+        m_audio->sinkPause(true);
         sleepMs(5);
     }
-    if (pausedSink)
-        m_audio->sinkPause(false);
+    // Whatever paused the sink before, a block is about to be written: a
+    // paused sink would never take it.
+    m_audio->sinkPause(false);
     return !m_abort;
 }
 
@@ -593,8 +591,8 @@ void PlayerSession::demuxMain()
             continue;
         }
         if (eof || queuesFull()) {
-            if (!eof)
-                updateBuffering(false);
+            // A hold that began as the end was read must still end.
+            updateBuffering(eof);
             std::unique_lock<std::mutex> lock(m_ctl);
             m_ctlCv.wait_for(lock, std::chrono::milliseconds(10));
             continue;
@@ -848,13 +846,9 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
         }
     };
 
-    bool sinkHeld = false;
     while (!m_abort) {
         // While the read-ahead refills the sink stops too, so the clock holds.
-        if (sinkHeld != bool(m_buffering)) {
-            sinkHeld = m_buffering;
-            m_audio->sinkPause(sinkHeld);
-        }
+        m_audio->sinkPause(m_buffering || m_paused);
         PacketQueue::Item it;
         if (!m_aq.pop(&it, 20)) {
             if (!m_audioDone && m_network && !m_buffering && !m_paused)
@@ -910,9 +904,15 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
                 emitBlock(last);
                 fifo.clear();
             }
-            // A device may keep a little queued for good; do not wait on it forever.
-            for (int i = 0; i < 400 && !m_abort && serial == m_serial && m_audio->sinkBuffered() > 0.0; ++i)
+            // A device may keep a little queued for good; do not wait on it
+            // forever, but a pause or a refill stops the count.
+            for (int waited = 0; waited < 400 && !m_abort && serial == m_serial && m_audio->sinkBuffered() > 0.0;) {
+                const bool hold = m_paused || m_buffering;
+                m_audio->sinkPause(hold);
+                if (!hold)
+                    ++waited;
                 sleepMs(5);
+            }
             if (serial == m_serial && !m_abort) {
                 m_clock->reset(qMax(0.0, m_audio->sinkClock()));
                 m_audioDone = true;
