@@ -351,6 +351,10 @@ void AVPlayer::setOptionsForVideoCodec(const QVariantHash& options) { Q_UNUSED(o
 void AVPlayer::setOptionsForSubtitleCodec(const QVariantHash& options) { d->subtitleOptions = options; }
 QVariantHash AVPlayer::optionsForSubtitleCodec() const { return d->subtitleOptions; }
 
+void AVPlayer::setVolume(qreal volume) { d->audio->setVolume(volume); }
+qreal AVPlayer::volume() const { return d->audio->volume(); }
+void AVPlayer::setMute(bool mute) { d->audio->setMute(mute); }
+bool AVPlayer::isMute() const { return d->audio->isMute(); }
 AudioOutput* AVPlayer::audio() const { return d->audio; }
 VideoCapture* AVPlayer::videoCapture() const { return d->capture; }
 AVClock* AVPlayer::masterClock() const { return d->clock; }

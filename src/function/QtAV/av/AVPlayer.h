@@ -112,6 +112,12 @@ public:
     void setOptionsForSubtitleCodec(const QVariantHash& options);
     QVariantHash optionsForSubtitleCodec() const;
 
+    // The sound output's volume (a factor, clamped to 0..1) and mute.
+    void setVolume(qreal volume);
+    qreal volume() const;
+    void setMute(bool mute);
+    bool isMute() const;
+
     AudioOutput* audio() const;
     VideoCapture* videoCapture() const;
     AVClock* masterClock() const;

@@ -352,7 +352,8 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             AVPlayer player;
             PlayerProbe probe(&player);
-            player.audio()->setVolume(round == 0 ? 1.0 : volume);
+            player.setVolume(round == 0 ? 1.0 : volume);
+            QVERIFY(player.volume() >= 0.0 && player.volume() <= 1.0);
             player.audio()->setRecording(true);
             player.play(AvTestMedia::h264Aac());
             QTRY_VERIFY_WITH_TIMEOUT(player.audio()->recorded().size() > 48000 * 4, 20000);
