@@ -31,14 +31,15 @@ private:
         PlayerProbe probe(player);
         player->play(AvTestMedia::twoAudioWithSubtitle());
         if (midway) {
-            QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000);
+            if (!QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000))
+                return QByteArray();
             midway();
         }
-        QTest::qWaitFor([&] { return player->position() >= untilMs || probe.ended(); }, 20000);
+        const bool reached = QTest::qWaitFor([&] { return player->position() >= untilMs || probe.ended(); }, 20000);
         player->stop();
         parec.terminate();
         parec.waitForFinished(5000);
-        return parec.readAllStandardOutput();
+        return reached ? parec.readAllStandardOutput() : QByteArray();
     }
 
     static QByteArray loudPart(const QByteArray& pcm)
