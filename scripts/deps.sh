@@ -7,7 +7,14 @@ PACKAGES=(
   libssl-dev openssl libjson-c-dev libminizip-dev zlib1g-dev
   libmediainfo-dev libuchardet-dev
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
+  libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
+  qtmultimedia5-dev libqt5multimedia5-plugins
 )
+# Only the test run needs these (a private sound server for the sound
+# tests); ./test.sh passes --with-tests so run.sh never installs them.
+if [ "${1:-}" = "--with-tests" ]; then
+  PACKAGES+=(pulseaudio pulseaudio-utils)
+fi
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,0 +1,277 @@
+// Measures the media layer against bare FFmpeg on media made here by the
+// ffmpeg program, and prints each figure with its target. One run gives
+// every ratio; run it three times to report min-max.
+
+#include "AvTestMedia.h"
+#include "LocalHttpServer.h"
+#include "function/QtAV/av/AVPlayer.h"
+#include "function/QtAV/av/VideoFrameExtractor.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+extern char** environ;
+using namespace TwAV;
+
+namespace {
+
+// A figure from a run that never got there would mean nothing.
+template <typename F>
+void waitOrDie(F condition, int ms)
+{
+    if (!QTest::qWaitFor(condition, ms)) {
+        std::fprintf(stderr, "bench_av: the player did not get there in time\n");
+        std::exit(1);
+    }
+}
+
+// CPU seconds (user + system) of a child program.
+double childCpu(const QStringList& args)
+{
+    QList<QByteArray> store;
+    std::vector<char*> argv;
+    for (const QString& a : args)
+        store << a.toLocal8Bit();
+    for (QByteArray& b : store)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    if (posix_spawnp(&pid, argv[0], &fa, nullptr, argv.data(), environ) != 0)
+        return -1;
+    posix_spawn_file_actions_destroy(&fa);
+    int status = 0;
+    rusage ru{};
+    wait4(pid, &status, 0, &ru);
+    return ru.ru_utime.tv_sec + ru.ru_utime.tv_usec / 1e6 + ru.ru_stime.tv_sec + ru.ru_stime.tv_usec / 1e6;
+}
+
+// Bare FFmpeg: open, and decode up to the first frame at or after `ms`
+// (from the key frame before it).
+double bareDecodeMs(const QString& source, qint64 ms, bool open)
+{
+    QElapsedTimer t;
+    AVFormatContext* fmt = nullptr;
+    AVDictionary* opts = nullptr;
+    t.start();
+    if (avformat_open_input(&fmt, source.toUtf8().constData(), nullptr, &opts) < 0)
+        return -1;
+    avformat_find_stream_info(fmt, nullptr);
+    const int vs = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVCodec* dec = avcodec_find_decoder(fmt->streams[vs]->codecpar->codec_id);
+    AVCodecContext* ctx = avcodec_alloc_context3(dec);
+    avcodec_parameters_to_context(ctx, fmt->streams[vs]->codecpar);
+    ctx->thread_count = 0;
+    avcodec_open2(ctx, dec, nullptr);
+    if (!open)
+        t.restart();
+    if (ms > 0)
+        avformat_seek_file(fmt, -1, INT64_MIN, ms * 1000, ms * 1000, 0);
+    AVPacket* pkt = av_packet_alloc();
+    AVFrame* f = av_frame_alloc();
+    const double tb = av_q2d(fmt->streams[vs]->time_base);
+    bool done = false;
+    while (!done && av_read_frame(fmt, pkt) >= 0) {
+        if (pkt->stream_index == vs && avcodec_send_packet(ctx, pkt) >= 0)
+            while (!done && avcodec_receive_frame(ctx, f) >= 0)
+                done = f->best_effort_timestamp * tb >= ms / 1000.0 - 0.001;
+        av_packet_unref(pkt);
+    }
+    const double elapsed = t.nsecsElapsed() / 1e6;
+    av_frame_free(&f);
+    av_packet_free(&pkt);
+    avcodec_free_context(&ctx);
+    avformat_close_input(&fmt);
+    return elapsed;
+}
+
+class FirstFrame : public VideoRenderer
+{
+public:
+    AVClock* clock = nullptr;
+    QMutex m;
+    int frames = 0;
+    const QElapsedTimer* since = nullptr;
+    double firstMs = -1;   // when the first frame arrived, by `since`
+    QVector<double> errors;
+protected:
+    void receiveFrame(const VideoFrame& f) override
+    {
+        QMutexLocker l(&m);
+        if (++frames == 1 && since)
+            firstMs = since->nsecsElapsed() / 1e6;
+        if (clock)
+            errors << qAbs(f.timestamp() - clock->value());
+    }
+};
+
+int frameCount(FirstFrame& r) { QMutexLocker l(&r.m); return r.frames; }
+
+double playerFirstFrameMs(const QString& source)
+{
+    AVPlayer player;
+    FirstFrame r;
+    player.setRenderer(&r);
+    QElapsedTimer t;
+    r.since = &t;
+    t.start();
+    player.play(source);
+    waitOrDie([&] { return frameCount(r) > 0; }, 30000);
+    player.stop();
+    return r.firstMs;
+}
+
+long rssKb()
+{
+    QFile f("/proc/self/statm");
+    f.open(QIODevice::ReadOnly);
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.value(1).toLong() * 4;
+}
+
+void report(const char* name, double value, double target, bool atMost = true)
+{
+    std::printf("%-44s %8.3f  (target %s %.3f) %s\n", name, value, atMost ? "<=" : ">=", target,
+                (atMost ? value <= target : value >= target) ? "met" : "NOT MET");
+    std::fflush(stdout);
+}
+
+double median3(double a, double b, double c) { double v[3] = {a, b, c}; std::sort(v, v + 3); return v[1]; }
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    setLogLevel(LogOff);
+    AudioOutput::setDefaultBackend(AudioOutput::NullBackend);
+    const QString full = AvTestMedia::h264Full(10);
+    const QString small = AvTestMedia::h264Aac();
+    if (full.isEmpty() || small.isEmpty())
+        return 1;
+    LocalHttpServer server;
+    server.start(true);
+    server.serveFolder("/media", AvTestMedia::folder());
+    const QString httpSmall = server.url("/media/" + QFileInfo(small).fileName()).toString();
+
+    // CPU of real-time playback against ffmpeg's decode of the same file.
+    const double ours = childCpu({TW_TWPLAY, "--audio", "null", full});
+    const double bare = childCpu({"ffmpeg", "-nostdin", "-v", "error", "-i", full, "-f", "null", "-"});
+    report("CPU 10 s 1080p playback / ffmpeg -f null", ours / bare, 1.3);
+
+    // Time to the first frame; the medians of three tries damp scheduling noise.
+    for (const QString& src : {small, httpSmall}) {
+        const double p = median3(playerFirstFrameMs(src), playerFirstFrameMs(src), playerFirstFrameMs(src));
+        const double b = median3(bareDecodeMs(src, 0, true), bareDecodeMs(src, 0, true), bareDecodeMs(src, 0, true));
+        report(src.startsWith("http") ? "first frame http / bare open+decode" : "first frame local / bare open+decode",
+               p / b, 1.5);
+    }
+
+    // Seek latency of a paused player against a bare decode from the key frame before.
+    {
+        AVPlayer player;
+        FirstFrame r;
+        player.setRenderer(&r);
+        player.play(full);
+        waitOrDie([&] { return frameCount(r) > 0; }, 30000);
+        player.pause(true);
+        QVector<double> ours, bareV;
+        for (qint64 ms : {2960, 5480, 8920}) {
+            const int before = frameCount(r);
+            QElapsedTimer t;
+            {
+                QMutexLocker l(&r.m);
+                r.frames = 0;
+                r.since = &t;
+            }
+            t.start();
+            player.setPosition(ms);
+            waitOrDie([&] { return frameCount(r) > 0; }, 30000);
+            Q_UNUSED(before)
+            ours << r.firstMs;
+            bareV << bareDecodeMs(full, ms, false);
+        }
+        player.stop();
+        double a = 0, b = 0;
+        for (int i = 0; i < ours.size(); ++i) { a += ours[i]; b += bareV[i]; }
+        report("seek latency / bare decode from key frame", a / b, 1.5);
+    }
+
+    // Extraction against the same bare decode.
+    {
+        VideoFrameExtractor ex;
+        ex.setSource(full);
+        int answered = 0;
+        QObject::connect(&ex, &VideoFrameExtractor::frameExtracted, [&] { ++answered; });
+        ex.setPosition(100);
+        ex.extract();   // the first opens the source; it stays open
+        waitOrDie([&] { return answered == 1; }, 30000);
+        double a = 0, b = 0;
+        for (qint64 ms : {2960, 5480, 8920}) {
+            QElapsedTimer t;
+            t.start();
+            const int want = answered + 1;
+            ex.setPosition(ms);
+            ex.extract();
+            waitOrDie([&] { return answered == want; }, 30000);
+            a += t.nsecsElapsed() / 1e6;
+            b += bareDecodeMs(full, ms, false);
+        }
+        report("extraction / bare decode from key frame", a / b, 1.3);
+    }
+
+    // Clock error when frames are handed over.
+    {
+        AVPlayer player;
+        FirstFrame r;
+        r.clock = player.masterClock();
+        player.setRenderer(&r);
+        bool ended = false;
+        QObject::connect(&player, &AVPlayer::stopped, [&] { ended = true; });
+        player.play(small);
+        waitOrDie([&] { return ended; }, 30000);
+        QVector<double> e;
+        {
+            QMutexLocker l(&r.m);
+            e = r.errors;
+        }
+        std::sort(e.begin(), e.end());
+        const double p95 = e.isEmpty() ? 1.0 : e.at(int(e.size() * 0.95));
+        report("p95 |frame time - clock| in frame intervals", p95 / 0.04, 1.0);
+    }
+
+    // Memory over play/stop cycles.
+    {
+        long after5 = 0;
+        for (int i = 1; i <= 50; ++i) {
+            AVPlayer player;
+            FirstFrame r;
+            player.setRenderer(&r);
+            player.play(small);
+            waitOrDie([&] { return frameCount(r) > 2; }, 30000);
+            player.stop();
+            if (i == 5)
+                after5 = rssKb();
+        }
+        report("RSS after 50 play/stop / after 5", double(rssKb()) / after5, 1.1);
+    }
+    return 0;
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+// One open of one source: the demux thread, the decode threads and their
+// queues. Internal to AVPlayer; results reach the player through callbacks
+// that are queued onto the player's thread.
+
+#include "AVGlobal.h"
+#include "Filter.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantHash>
+#include <QVariantList>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+
+class QThread;
+struct AVPacket;
+struct AVCodecParameters;
+struct AVFormatContext;
+struct AVCodecContext;
+
+namespace TwAV {
+
+class AVClock;
+class AudioOutput;
+class VideoCapture;
+class VideoRenderer;
+
+// Bounded by the demux thread's own checks; the queue itself only counts.
+class PacketQueue
+{
+public:
+    struct Item
+    {
+        enum Kind { Packet, Eof, Flush } kind = Packet;
+        AVPacket* packet = nullptr;
+        int serial = 0;
+        double target = 0.0;                 // Flush: where the seek lands
+        AVCodecParameters* params = nullptr; // Flush: a new stream's codec (owned)
+        int tbNum = 0, tbDen = 1;
+        bool stillPicture = false;
+    };
+    ~PacketQueue();
+    void push(Item item);
+    // Waits up to `ms`; false when nothing came.
+    bool pop(Item* item, int ms);
+    void clear();
+    int count() const;
+    qint64 bytes() const;
+    double seconds() const;
+    void wake();
+    static void release(Item& item);
+
+private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<Item> m_items;
+    qint64 m_bytes = 0;
+    double m_seconds = 0.0;
+};
+
+struct SessionInfo
+{
+    qint64 duration = 0;
+    bool seekable = false;
+    QList<int> videoStreams, audioStreams, subtitleStreams;   // stream indices by kind
+    int video = -1, audio = -1, subtitle = -1;                // chosen, within kind
+    QVariantList subtitleTracks, audioTracks;
+    bool videoIsStill = false;
+    QString videoCodec, audioCodec;
+    int width = 0, height = 0, sampleRate = 0, channels = 0;
+    double frameRate = 0.0;
+};
+
+struct SessionHooks
+{
+    std::function<void(std::function<void()>)> post;   // runs on the player's thread
+    std::function<QList<VideoRenderer*>()> renderers;
+    std::function<QList<VideoFilter*>()> videoFilters;
+    std::function<QList<AudioFilter*>()> audioFilters;
+    std::function<void(const SessionInfo&)> opened;
+    std::function<void()> ready;
+    std::function<void(double)> buffer;
+    std::function<void(const AVError&)> failed;
+    std::function<void()> finished;
+    std::function<void(qint64)> seekDone;
+};
+
+class PlayerSession
+{
+public:
+    PlayerSession(const QString& source, const QVariantHash& options, qint64 startMs,
+                  int video, int audio, int subtitle,
+                  AVClock* clock, AudioOutput* audio_, VideoCapture* capture, SessionHooks hooks);
+    ~PlayerSession();   // stops and joins every thread
+
+    void start();
+    void setPaused(bool paused);
+    void seek(qint64 ms);
+    // Kind: 0 video, 1 audio, 2 subtitle. Called only after the open.
+    void selectStream(int kind, int n, qint64 positionMs);
+    double seekTarget() const;
+    // The sink's media time, or negative when sound does not drive the clock.
+    double audioClockValue() const { return audioClock(); }
+    bool seeking() const;
+
+private:
+    void demuxMain();
+    void videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still);
+    void audioMain(AVCodecParameters* params, int tbNum, int tbDen);
+    bool queuesFull() const;
+    void updateBuffering(bool eof);
+    // A decode thread found its queue dry while reading goes on.
+    void enterUnderrun();
+    void handleSubtitle(AVPacket* pkt);
+    void openSubtitleDecoder();
+    void pushFlush(double target, int changedKind);
+    void checkFinished();
+    double audioClock() const;
+    bool waitWhileHeld();
+
+    QString m_source;
+    QVariantHash m_options;
+    qint64 m_startMs;
+    int m_wantVideo, m_wantAudio, m_wantSubtitle;
+    AVClock* m_clock;
+    AudioOutput* m_audio;
+    VideoCapture* m_capture;
+    SessionHooks m_hooks;
+    bool m_network = false;
+
+    std::atomic_bool m_abort{false};
+    std::atomic_bool m_paused{false};
+    std::atomic_bool m_buffering{false};
+    std::atomic_bool m_videoDone{true};
+    std::atomic_bool m_audioDone{true};
+    std::atomic_bool m_audioReady{false};
+    std::atomic_bool m_finishedPosted{false};
+    std::atomic_int m_serial{0};
+    std::atomic_int m_audioSerial{0};
+    std::atomic<double> m_seekTarget{0.0};
+    std::atomic_bool m_seekPending{false};
+    std::atomic<double> m_lastAudioClock{0.0};
+
+    std::mutex m_ctl;   // guards the requests below and thread creation
+    std::condition_variable m_ctlCv;
+    bool m_seekRequested = false;
+    double m_seekRequestTarget = 0.0;
+    int m_streamChangeKind = -1;
+
+    AVFormatContext* m_fmt = nullptr;   // demux thread only
+    double m_startTime = 0.0;
+    SessionInfo m_info;
+    std::atomic_int m_videoIndex{-1}, m_audioIndex{-1};
+    int m_subtitleIndex = -1;
+    AVCodecContext* m_subDecoder = nullptr;
+    PacketQueue m_vq, m_aq;
+    QThread* m_demuxThread = nullptr;
+    QThread* m_videoThread = nullptr;
+    QThread* m_audioThread = nullptr;
+    std::atomic<double> m_lastBufferReport{-1.0};
+    std::atomic_bool m_readyPosted{false};
+};
+
+} // namespace TwAV

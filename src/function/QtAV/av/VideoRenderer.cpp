@@ -1,0 +1,159 @@
+#include "VideoRenderer.h"
+
+namespace TwAV {
+
+VideoRenderer::VideoRenderer(QObject* parent)
+    : QObject(parent), m_filter(new LibAVFilterVideo(this))
+{
+    qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
+}
+
+VideoRenderer::~VideoRenderer() = default;
+
+bool VideoRenderer::receive(const VideoFrame& in)
+{
+    VideoFrame frame = in;
+    bool filter;
+    {
+        QMutexLocker lock(&m_mutex);
+        filter = m_filterEnabled;
+    }
+    if (filter)
+        m_filter->process(&frame);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_frame = frame;
+    }
+    receiveFrame(frame);
+    emit frameReceived(frame);
+    return frame.isValid();
+}
+
+VideoFrame VideoRenderer::currentFrame() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_frame;
+}
+
+void VideoRenderer::setFilterOptions(const QString& options)
+{
+    m_filter->setOptions(options);
+}
+
+QString VideoRenderer::filterOptions() const
+{
+    return m_filter->options();
+}
+
+void VideoRenderer::setFilterEnabled(bool enabled)
+{
+    QMutexLocker lock(&m_mutex);
+    m_filterEnabled = enabled;
+}
+
+bool VideoRenderer::isFilterEnabled() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_filterEnabled;
+}
+
+void VideoRenderer::initAVFilter()
+{
+    const QString text = m_filter->options();
+    m_filter->setOptions(QString());
+    m_filter->setOptions(text);
+}
+
+void VideoRenderer::setOrientation(int degrees)
+{
+    QMutexLocker lock(&m_mutex);
+    m_orientation = degrees;
+}
+
+int VideoRenderer::orientation() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_orientation;
+}
+
+void VideoRenderer::setOutAspectRatioMode(OutAspectRatioMode mode)
+{
+    QMutexLocker lock(&m_mutex);
+    m_aspectMode = mode;
+}
+
+VideoRenderer::OutAspectRatioMode VideoRenderer::outAspectRatioMode() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_aspectMode;
+}
+
+void VideoRenderer::setOutAspectRatio(double ratio)
+{
+    QMutexLocker lock(&m_mutex);
+    m_aspect = ratio;
+    m_aspectMode = CustomAspectRation;
+}
+
+double VideoRenderer::outAspectRatio() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_aspect;
+}
+
+void VideoRenderer::setRegionOfInterest(const QRectF& roi)
+{
+    QMutexLocker lock(&m_mutex);
+    m_roi = roi;
+}
+
+QRectF VideoRenderer::regionOfInterest() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_roi;
+}
+
+void VideoRenderer::setBackgroundColor(const QColor& color)
+{
+    QMutexLocker lock(&m_mutex);
+    m_background = color;
+}
+
+QColor VideoRenderer::backgroundColor() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_background;
+}
+
+void VideoRenderer::setMatrix(const QMatrix4x4& matrix)
+{
+    bool identity;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_matrix = matrix;
+        identity = matrix.isIdentity();
+    }
+    if (identity)
+        emit matrixIdentitied();
+}
+
+QMatrix4x4 VideoRenderer::matrix() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_matrix;
+}
+
+namespace {
+bool inRange(double v) { return v >= -1.0 && v <= 1.0; }
+} // namespace
+
+bool VideoRenderer::setBrightness(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_brightness = v; return true; }
+bool VideoRenderer::setContrast(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_contrast = v; return true; }
+bool VideoRenderer::setHue(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_hue = v; return true; }
+bool VideoRenderer::setSaturation(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_saturation = v; return true; }
+double VideoRenderer::brightness() const { QMutexLocker l(&m_mutex); return m_brightness; }
+double VideoRenderer::contrast() const { QMutexLocker l(&m_mutex); return m_contrast; }
+double VideoRenderer::hue() const { QMutexLocker l(&m_mutex); return m_hue; }
+double VideoRenderer::saturation() const { QMutexLocker l(&m_mutex); return m_saturation; }
+
+} // namespace TwAV

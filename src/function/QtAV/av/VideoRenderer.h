@@ -1,0 +1,89 @@
+#pragma once
+
+// Where decoded pictures go. The player hands every due frame to each of its
+// renderers on its video decode thread (`receive`), so a renderer that paints
+// must take the frame over to its own thread. A renderer may run a
+// libavfilter graph of its own over the frames it gets.
+
+#include "Filter.h"
+#include "Frame.h"
+
+#include <QColor>
+#include <QMatrix4x4>
+#include <QMutex>
+#include <QObject>
+#include <QRectF>
+
+class QWidget;
+
+namespace TwAV {
+
+class VideoRenderer : public QObject
+{
+    Q_OBJECT
+public:
+    enum OutAspectRatioMode { RendererAspectRatio, VideoAspectRatio, CustomAspectRation };
+    Q_ENUM(OutAspectRatioMode)
+
+    explicit VideoRenderer(QObject* parent = nullptr);
+    ~VideoRenderer() override;
+
+    // Decode thread. Runs the renderer's own filter, keeps the frame and
+    // passes it to receiveFrame.
+    bool receive(const VideoFrame& frame);
+    VideoFrame currentFrame() const;
+    virtual QWidget* widget() { return nullptr; }
+
+    void setFilterOptions(const QString& options);
+    QString filterOptions() const;
+    void setFilterEnabled(bool enabled);
+    bool isFilterEnabled() const;
+    // Drops the built graph; the next frame builds it from the current text.
+    void initAVFilter();
+
+    void setOrientation(int degrees);
+    int orientation() const;
+    void setOutAspectRatioMode(OutAspectRatioMode mode);
+    OutAspectRatioMode outAspectRatioMode() const;
+    void setOutAspectRatio(double ratio);
+    double outAspectRatio() const;
+    void setRegionOfInterest(const QRectF& roi);
+    QRectF regionOfInterest() const;
+    void setBackgroundColor(const QColor& color);
+    QColor backgroundColor() const;
+    // Emits matrixIdentitied() when the matrix becomes the identity.
+    void setMatrix(const QMatrix4x4& matrix);
+    QMatrix4x4 matrix() const;
+    bool setBrightness(double value);
+    bool setContrast(double value);
+    bool setHue(double value);
+    bool setSaturation(double value);
+    double brightness() const;
+    double contrast() const;
+    double hue() const;
+    double saturation() const;
+
+signals:
+    void matrixIdentitied();
+    // Emitted (on the decode thread) for every frame received.
+    void frameReceived(const TwAV::VideoFrame& frame);
+
+protected:
+    // Decode thread: the frame after the renderer's own filter.
+    virtual void receiveFrame(const VideoFrame& frame) { Q_UNUSED(frame) }
+
+private:
+    mutable QMutex m_mutex;
+    VideoFrame m_frame;
+    LibAVFilterVideo* m_filter = nullptr;
+    bool m_filterEnabled = false;
+    int m_orientation = 0;
+    OutAspectRatioMode m_aspectMode = VideoAspectRatio;
+    double m_aspect = 0.0;
+    QRectF m_roi;
+    QColor m_background = Qt::black;
+    QMatrix4x4 m_matrix;
+    double m_brightness = 0, m_contrast = 0, m_hue = 0, m_saturation = 0;
+};
+
+} // namespace TwAV
