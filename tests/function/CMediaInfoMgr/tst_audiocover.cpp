@@ -170,7 +170,9 @@ void TestAudioCover::nothingIsWritten_data()
 void TestAudioCover::nothingIsWritten()
 {
     QFETCH(QString, address);
-    m_server.addRoute("/missing.png", Route{404});
+    Route missing;
+    missing.status = 404;
+    m_server.addRoute("/missing.png", missing);
     Route stall;
     stall.stallBeforeHead = true;
     m_server.addRoute("/stall.png", stall);
