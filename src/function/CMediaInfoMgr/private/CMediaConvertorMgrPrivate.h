@@ -18,11 +18,12 @@ signals:
     void doProcess(int curFileCount, int totalFileCount, transcoder_state_t transState);
     void doFinished(QStringList allFiles, QStringList failedFiles);
 
-public:
+public slots:
     // One report: a new file name (while not held) counts and lists the file;
     // a report of a complete, error-free conversion confirms the file it names.
     void onProcess(const transcoder_state_t& state, int errorCode, bool completed);
 
+public:
     int curFileCount = 0;
     int totalFileCount = 0;
     QString curFile;
