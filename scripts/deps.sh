@@ -5,7 +5,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev qttools5-dev qttools5-dev-tools
   libssl-dev openssl libjson-c-dev libminizip-dev zlib1g-dev
-  libmediainfo-dev libuchardet-dev
+  libmediainfo-dev libuchardet-dev iso-codes
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   qtmultimedia5-dev libqt5multimedia5-plugins
