@@ -168,8 +168,10 @@ void SpawnedProcess::readAvailable(int timeoutMs)
         if (fd >= 0)
             fds[n++] = pollfd{fd, POLLIN, 0};
     if (n == 0) {
+        // Both pipes are closed: the child is about to end, so the caller
+        // looks for its end again soon rather than sleeping the whole step.
         if (timeoutMs > 0)
-            QThread::msleep(ulong(timeoutMs));
+            QThread::usleep(500);
         return;
     }
     if (::poll(fds, nfds_t(n), timeoutMs) <= 0)
