@@ -530,27 +530,37 @@ void PopupBase::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+// The window without six pixels at each corner (the corner pixel, the next
+// two along each edge and the diagonal neighbour), which rounds it.
+QRegion PopupBase::cornerMask(const QSize& size)
+{
+    QRegion region(0, 0, size.width(), size.height());
+    const int w1 = size.width() - 1;
+    const int h1 = size.height() - 1;
+    auto cut = [&](int x, int y, int dx, int dy) {
+        // Rows of 3, 2 and 1 pixels, growing inwards from the corner.
+        for (int row = 0; row < 3; ++row) {
+            const int len = 3 - row;
+            const int yy = y + row * dy;
+            const int x0 = dx > 0 ? x : x - len + 1;
+            region -= QRegion(x0, yy, len, 1);
+        }
+    };
+    cut(0, 0, 1, 1);
+    cut(w1, 0, -1, 1);
+    cut(0, h1, 1, -1);
+    cut(w1, h1, -1, -1);
+    return region;
+}
+
 void PopupBase::resizeEvent(QResizeEvent* event)
 {
     const QSize s = event->size();
-    if (s.width() > 0 && s.height() > 0) {
-        QImage image(s, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        const int w1 = s.width() - 1;
-        const int h1 = s.height() - 1;
-        const QRgb white = qRgba(255, 255, 255, 255);
-        auto corner = [&](int x, int y, int dx, int dy) {
-            const QPoint pts[] = {{x, y}, {x + dx, y}, {x + 2 * dx, y}, {x, y + dy}, {x, y + 2 * dy}, {x + dx, y + dy}};
-            for (const QPoint& p : pts) {
-                if (image.rect().contains(p))
-                    image.setPixel(p, white);
-            }
-        };
-        corner(0, 0, 1, 1);
-        corner(w1, 0, -1, 1);
-        corner(0, h1, 1, -1);
-        corner(w1, h1, -1, -1);
-        setMask(QBitmap::fromImage(image));
+    // The mask depends on the size alone; setting the same one again would
+    // make the window system redo its shape for nothing.
+    if (s.width() > 0 && s.height() > 0 && s != m_maskSize) {
+        m_maskSize = s;
+        setMask(cornerMask(s));
     }
     QDialog::resizeEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <functional>
 
@@ -99,6 +100,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    static QRegion cornerMask(const QSize& size);
+    QSize m_maskSize;
     void hideShadowFrame();
     void moveShadowTo(const QPoint& popupPos);
     QSize scaledBaseSize() const;

@@ -5,10 +5,17 @@
 #include <QFile>
 #include <QThread>
 
+#include <cstring>
+
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 GroupProcess::GroupProcess(QObject* parent) : QProcess(parent)
 {
@@ -64,6 +71,194 @@ bool GroupProcess::interruptTree()
     if (m_groupId <= 0)
         return false;
     return ProcessTree::signalGroup(m_groupId, SIGINT);
+}
+
+SpawnedProcess::~SpawnedProcess()
+{
+    if (running())
+        terminateTree(500);
+    closePipes();
+}
+
+void SpawnedProcess::closePipes()
+{
+    for (int* fd : {&m_outFd, &m_errFd}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+}
+
+bool SpawnedProcess::start(const QString& program, const QStringList& arguments, const QStringList& environment,
+                           const QString& workingDirectory)
+{
+    int outPipe[2] = {-1, -1};
+    int errPipe[2] = {-1, -1};
+    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) {
+        m_error = QStringLiteral("cannot make pipes: %1").arg(QString::fromLocal8Bit(strerror(errno)));
+        for (int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
+            if (fd >= 0)
+                ::close(fd);
+        return false;
+    }
+
+    // Every text the child needs, made before the spawn.
+    const QByteArray path = QFile::encodeName(program);
+    std::vector<QByteArray> argStore{path};
+    for (const QString& a : arguments)
+        argStore.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : argStore)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::vector<QByteArray> envStore;
+    for (const QString& e : environment)
+        envStore.push_back(e.toLocal8Bit());
+    std::vector<char*> envp;
+    for (QByteArray& e : envStore)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    const QByteArray folder = QFile::encodeName(workingDirectory);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+    if (!folder.isEmpty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder.constData());
+
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    // Its own group, default signal handling and nothing blocked, whatever
+    // this process has set for itself.
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setpgroup(&attr, 0);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+    pid_t pid = 0;
+    const int rc = ::posix_spawn(&pid, path.constData(), &actions, &attr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    if (rc != 0) {
+        ::close(outPipe[0]);
+        ::close(errPipe[0]);
+        m_error = QStringLiteral("cannot start %1: %2").arg(program, QString::fromLocal8Bit(strerror(rc)));
+        return false;
+    }
+    m_pid = pid;
+    m_outFd = outPipe[0];
+    m_errFd = errPipe[0];
+    m_ended = false;
+    return true;
+}
+
+void SpawnedProcess::readAvailable(int timeoutMs)
+{
+    pollfd fds[2];
+    int n = 0;
+    for (int fd : {m_outFd, m_errFd})
+        if (fd >= 0)
+            fds[n++] = pollfd{fd, POLLIN, 0};
+    if (n == 0) {
+        // Both pipes are closed: the child is about to end, so the caller
+        // looks for its end again soon rather than sleeping the whole step.
+        if (timeoutMs > 0)
+            QThread::usleep(500);
+        return;
+    }
+    if (::poll(fds, nfds_t(n), timeoutMs) <= 0)
+        return;
+    char buffer[65536];
+    for (int i = 0; i < n; ++i) {
+        if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
+            continue;
+        const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
+        int* fd = fds[i].fd == m_outFd ? &m_outFd : &m_errFd;
+        if (got > 0) {
+            (fds[i].fd == m_outFd ? m_out : m_err).append(buffer, int(got));
+        } else if (got == 0 || (errno != EINTR && errno != EAGAIN)) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    }
+}
+
+bool SpawnedProcess::reap(bool block)
+{
+    if (m_pid <= 0 || m_ended)
+        return true;
+    int status = 0;
+    pid_t r;
+    do
+        r = ::waitpid(pid_t(m_pid), &status, block ? 0 : WNOHANG);
+    while (r < 0 && errno == EINTR);
+    if (r == 0)
+        return false;
+    m_ended = true;
+    if (r > 0 && WIFEXITED(status)) {
+        m_exitCode = WEXITSTATUS(status);
+    } else {
+        m_crashed = true;
+        m_exitCode = r > 0 && WIFSIGNALED(status) ? WTERMSIG(status) : -1;
+    }
+    return true;
+}
+
+bool SpawnedProcess::waitStep(int ms)
+{
+    if (m_pid <= 0)
+        return true;
+    if (m_ended)
+        return true;
+    QElapsedTimer t;
+    t.start();
+    do {
+        // Both pipes closed: the child (and all it started) let go of them.
+        readAvailable(int(qMax<qint64>(0, qMin<qint64>(ms - t.elapsed(), 20))));
+        if (reap(false)) {
+            // What it printed before it ended is still in the pipes; a
+            // grandchild that keeps them open must not hold us up.
+            for (int i = 0; i < 64 && (m_outFd >= 0 || m_errFd >= 0); ++i) {
+                const int before = m_out.size() + m_err.size();
+                readAvailable(0);
+                if (m_out.size() + m_err.size() == before)
+                    break;
+            }
+            closePipes();
+            return true;
+        }
+    } while (t.elapsed() < ms);
+    return false;
+}
+
+void SpawnedProcess::terminateTree(int graceMs)
+{
+    if (m_pid <= 0)
+        return;
+    ProcessTree::signalGroup(m_pid, SIGTERM);
+    QElapsedTimer t;
+    t.start();
+    while (!reap(false) && t.elapsed() < graceMs)
+        readAvailable(10);
+    while (ProcessTree::groupAlive(m_pid) && t.elapsed() < graceMs)
+        QThread::msleep(10);
+    if (!m_ended || ProcessTree::groupAlive(m_pid)) {
+        ProcessTree::signalGroup(m_pid, SIGKILL);
+        reap(true);
+        QElapsedTimer k;
+        k.start();
+        while (ProcessTree::groupAlive(m_pid) && k.elapsed() < 1000)
+            QThread::msleep(5);
+    }
+    closePipes();
 }
 
 namespace ProcessTree {

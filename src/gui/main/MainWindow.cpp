@@ -41,6 +41,12 @@ MainWindow::MainWindow(QWidget* parent)
     setShadowOn();
     data->setTopLevelWindow(shadow() ? static_cast<QWidget*>(shadow()) : this);
     ui->label->setText(QCoreApplication::applicationName());
+    // A taskbar or window switcher names the window by the top-level one,
+    // the shadow when there is one.
+    const QString title = QStringLiteral("Tarnwick");
+    setWindowTitle(title);
+    if (shadow())
+        shadow()->setWindowTitle(title);
 }
 
 MainWindow::~MainWindow()

@@ -5,6 +5,7 @@
 #include "function/Youtube/private/Analyser/AnalyseThread.h"
 #include "function/Youtube/private/Analyser/PlaylistAnalyser.h"
 #include "function/Youtube/private/DownloaderProgram.h"
+#include "function/Youtube/private/SelectionToTasks.h"
 #include "function/Youtube/private/SubscribeListMgr/SubscribeListMgr.h"
 #include "platform/ProcessTree.h"
 #include "shell/SettingsStore.h"
@@ -38,6 +39,14 @@ QJsonObject video(const QString& id, const QString& title = QString())
         QJsonObject{{"format_id", "22"}, {"vcodec", "avc1"}, {"acodec", "mp4a"}, {"ext", "mp4"}, {"height", 720}, {"url", "http://127.0.0.1:9/22"}}};
     return QJsonObject{{"id", id}, {"title", title.isEmpty() ? QStringLiteral("Title ") + id : title},
                        {"extractor", "youtube"}, {"formats", formats}, {"duration", 10}};
+}
+
+// A video as a page run that did not print it whole shows it: without its
+// formats, so that its own video run follows.
+QJsonObject pageOnly(QJsonObject v)
+{
+    v.remove("formats");
+    return v;
 }
 
 QString text(const QJsonObject& o)
@@ -110,6 +119,9 @@ private slots:
     void oneVideo();
     void oneVideoFailed();
     void privateVideoKeepsTheAccountItTook();
+    void singleVideoRuns_data();
+    void singleVideoRuns();
+    void liveStreamPageInOneRun();
     void accountStaysOnItsSite_data();
     void accountStaysOnItsSite();
     void outputThatDescribesNothing_data();
@@ -197,7 +209,7 @@ void TstAnalyseThread::oneVideo()
     QCOMPARE(item.medias.first().height, QStringLiteral("720"));   // ordered by the format choice
     QCOMPARE(item.medias.first().index, 0);
     QVERIFY(list.analysed);
-    QCOMPARE(logLines().size(), 2);                   // the page run and the video run
+    QCOMPARE(logLines().size(), 1);                   // the page run printed the video whole
     QVERIFY(!t.isRunning() || t.wait(5000));
 }
 
@@ -205,7 +217,7 @@ void TstAnalyseThread::oneVideoFailed()
 {
     const QString url = QStringLiteral("https://example.org/video/gone");
     const QJsonObject removed{{"stderr", "ERROR: This video has been removed by the user"}, {"exit", 1}};
-    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(video("g")), removed}}}}});
+    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(pageOnly(video("g"))), removed}}}}});
     AnalyseThread t;
     Recorder rec(&t);
     int error = -1;
@@ -229,7 +241,7 @@ void TstAnalyseThread::privateVideoKeepsTheAccountItTook()
     // the item must carry that account, or its download lacks the login.
     const QString url = QStringLiteral("https://www.youtube.com/watch?v=private");
     const QJsonObject login{{"stderr", "ERROR: This video is private"}, {"exit", 1}};
-    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(video("p")), login, answer(video("p", "Private"))}}}}});
+    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(pageOnly(video("p"))), login, answer(video("p", "Private"))}}}}});
     DownloaderProgram::resetAccountRetryCount();
     Youtube::instance()->setAccountInfo(QStringLiteral("bob"), QStringLiteral("pw"), Youtube::instance()->loginSite(url));
     AnalyseThread t;
@@ -248,6 +260,75 @@ void TstAnalyseThread::privateVideoKeepsTheAccountItTook()
     QCOMPARE(item.title, QStringLiteral("Private"));
     QCOMPARE(item.accountUser, QStringLiteral("bob"));
     QCOMPARE(item.accountPassword, QStringLiteral("pw"));
+}
+
+void TstAnalyseThread::singleVideoRuns_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("itemUser");
+    QTest::newRow("no account: one run") << "https://example.org/video/1" << "" << 1 << "";
+    QTest::newRow("the site's account: one run, the item keeps it")
+        << "https://www.youtube.com/watch?v=one" << "bob" << 1 << "bob";
+    // The page run logged in; the video run of an address of no site would not.
+    QTest::newRow("an account the video run would not use: two runs") << "https://example.org/video/2" << "bob" << 2 << "";
+}
+
+void TstAnalyseThread::singleVideoRuns()
+{
+    QFETCH(QString, url);
+    QFETCH(QString, user);
+    QFETCH(int, runs);
+    QFETCH(QString, itemUser);
+    writeScript({{"routes", QJsonObject{{url, answer(video("v1", "One video"))}}}});
+    DownloaderProgram::resetAccountRetryCount();
+    AnalyseThread t;
+    Recorder rec(&t);
+    int error = -1;
+    std::unique_ptr<Lists> lists(t.init(url, user, user.isEmpty() ? QString() : QStringLiteral("pw"), &error));
+    QCOMPARE(error, 0);
+    QVERIFY(lists);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.log.contains("finished"), kWaitMs);
+    QCOMPARE(rec.log, (QStringList{"start", "item -1 -1 L", "item -1 -1 L", "ready", "item -1 -1 L", "finished"}));
+    QCOMPARE(logLines().size(), runs);
+    std::shared_lock l(AnalyseThread::modelLock());
+    const Item& item = lists->first().items.first();
+    QCOMPARE(item.title, QStringLiteral("One video"));
+    QCOMPARE(item.status, 0);
+    QVERIFY(item.analysed);
+    QCOMPARE(item.checkState, 2);
+    QCOMPARE(item.medias.size(), 3);
+    QCOMPARE(item.medias.first().height, QStringLiteral("720"));
+    QCOMPARE(item.accountUser, itemUser);
+    QCOMPARE(item.accountPassword, itemUser.isEmpty() ? QString() : QStringLiteral("pw"));
+    DownloadItem task;
+    SelectionToTasks::fillTask(item, task);
+    QCOMPARE(task.accountUser, itemUser);
+}
+
+void TstAnalyseThread::liveStreamPageInOneRun()
+{
+    const QString url = QStringLiteral("https://example.org/live/1");
+    QJsonObject live = video("stream", QStringLiteral(" "));
+    live.remove("duration");
+    live.insert("title", QJsonValue::Null);
+    live.insert("protocol", "m3u8");
+    writeScript({{"routes", QJsonObject{{url, answer(live)}}}});
+    AnalyseThread t;
+    Recorder rec(&t);
+    int error = -1;
+    std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
+    QCOMPARE(error, 0);
+    QVERIFY(lists);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.log.contains("finished"), kWaitMs);
+    QCOMPARE(logLines().size(), 1);
+    std::shared_lock l(AnalyseThread::modelLock());
+    const Item& item = lists->first().items.first();
+    QVERIFY(item.isLive);
+    QCOMPARE(item.duration, -1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{6}-\\d{6}$")).match(item.id).hasMatch(), qPrintable(item.id));
+    QCOMPARE(item.title, item.id);
 }
 
 void TstAnalyseThread::accountStaysOnItsSite_data()
@@ -350,7 +431,7 @@ void TstAnalyseThread::outputThatDescribesNothing()
 
     // A video run alone gets nothing out of it either: no item, no format.
     const QString video = QStringLiteral("https://example.org/video/odd2");
-    writeScript({{"routes", QJsonObject{{video, QJsonArray{answer(::video("ok")), QJsonObject{{"stdout", output}}}}}}});
+    writeScript({{"routes", QJsonObject{{video, QJsonArray{answer(pageOnly(::video("ok"))), QJsonObject{{"stdout", output}}}}}}});
     AnalyseThread t2;
     Recorder rec2(&t2);
     lists = t2.init(video, QString(), QString(), &error);
@@ -369,7 +450,7 @@ void TstAnalyseThread::stopCutsThePauseShort()
 {
     const QString url = QStringLiteral("https://example.org/video/private");
     const QJsonObject denied{{"stderr", "ERROR: This video is private"}, {"exit", 1}};
-    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(video("p")), denied}}}}});
+    writeScript({{"routes", QJsonObject{{url, QJsonArray{answer(pageOnly(video("p"))), denied}}}}});
     AnalyseThread t;
     Recorder rec(&t);
     QElapsedTimer timer;

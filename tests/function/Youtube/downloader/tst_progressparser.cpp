@@ -83,6 +83,11 @@ private slots:
             << true;
         QTest::newRow("3e9 in a merged download")
             << 1 << true << QStringList{"[download]  3e9% of 1MiB"} << QList<int>{67} << false;
+        QTest::newRow("more parts end than announced")
+            << 2 << false
+            << QStringList{"[download] 100% of 1.00MiB in 00:00:01", "[download] 100% of 1.00MiB in 00:00:01",
+                           "[download] 100% of 1.00MiB in 00:00:01", "[download]  80.0% of 1.00MiB"}
+            << QList<int>{0, 0, 0, 99} << true;
         QTest::newRow("no number") << 1 << false << QStringList{"[download]", "[download] Resuming download at byte 5"}
                                    << QList<int>{0, 0} << false;
         QTest::newRow("subtitle before media")

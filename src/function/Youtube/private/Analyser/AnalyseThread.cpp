@@ -70,6 +70,8 @@ Lists* AnalyseThread::init(const QString& url, const QString& user, const QStrin
     m_user = user;
     m_password = password;
     m_accountSite = Youtube::instance()->loginSite(url);
+    m_singleVideoOutput.clear();
+    m_singleVideoItem = nullptr;
     m_error = YtbNoError;
     {
         std::unique_lock l(m_queueLock);
@@ -331,7 +333,16 @@ void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int
     }
     QString user, password;
     accountFor(url, &user, &password);
-    member->analyse(item, listIndex, itemIndex, listThumbnail, user, password, several);
+    if (item == m_singleVideoItem && !m_singleVideoOutput.isEmpty()) {
+        // The page run printed this video whole, with the options its own
+        // run would have used: a second run would fetch the same again.
+        const QByteArray output = std::move(m_singleVideoOutput);
+        m_singleVideoOutput.clear();
+        m_singleVideoItem = nullptr;
+        member->analyseFromOutput(item, listIndex, itemIndex, listThumbnail, user, password, several, output);
+    } else {
+        member->analyse(item, listIndex, itemIndex, listThumbnail, user, password, several);
+    }
     // An item that came with its formats is finished without a thread;
     // one that ran has been released by its finished signal already.
     if (!member->isRunning())
@@ -346,6 +357,40 @@ void AnalyseThread::accountFor(const QString& url, QString* user, QString* passw
         *user = m_user;
         *password = m_password;
     }
+}
+
+void AnalyseThread::keepSingleVideoOutput(const QByteArray& json, List* list)
+{
+    m_singleVideoOutput.clear();
+    m_singleVideoItem = nullptr;
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (!doc.isObject())
+        return;
+    const QJsonObject top = doc.object();
+    const QString type = top.value(QStringLiteral("_type")).toString().toLower();
+    const QJsonValue formats = top.value(QStringLiteral("formats"));
+    if (type == QLatin1String("playlist") || type == QLatin1String("multi_video") || !formats.isArray()
+        || formats.toArray().isEmpty())
+        return;
+    Item* item = nullptr;
+    {
+        std::shared_lock l(modelLock());
+        if (list->items.size() != 1)
+            return;
+        item = list->items.ptr(0);
+        // The video run would ask for another address.
+        if (item->url != m_url || !item->medias.isEmpty())
+            return;
+    }
+    // ... or with other credentials: the page run used the analysis's own,
+    // the video run those of its site (and the stored account once several
+    // videos needed a login).
+    QString user, password;
+    accountFor(m_url, &user, &password);
+    if (user != m_user || password != m_password || DownloaderProgram::accountRetryCount().loadAcquire() > 4)
+        return;
+    m_singleVideoOutput = json;
+    m_singleVideoItem = item;
 }
 
 void AnalyseThread::setItemCancelled(Item* item)
@@ -421,6 +466,7 @@ void AnalyseThread::run()
         if (member) {
             const bool complete = member->parsePlayList(json, result->ptr(0));
             releaseMember(member);
+            keepSingleVideoOutput(json, result->ptr(0));
             std::unique_lock l(modelLock());
             m_filtered = Youtube::instance()->filterSubscribedList(result, complete);
         }
@@ -554,6 +600,9 @@ void AnalyseThread::run()
     }
 
     waitPool(m_itemPool);
+    // Items asked for later are analysed afresh.
+    m_singleVideoOutput.clear();
+    m_singleVideoItem = nullptr;
     emit doPlaylistItemReady(-1, -1, result);
 
     if (!m_ready.load()) {

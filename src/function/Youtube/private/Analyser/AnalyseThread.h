@@ -99,6 +99,9 @@ private:
     // The analysis's account when the address belongs to its site, else
     // nothing.
     void accountFor(const QString& url, QString* user, QString* password) const;
+    // Keeps the page run's output when it is a single video that the video
+    // run would fetch again with the same options.
+    void keepSingleVideoOutput(const QByteArray& json, Youtube_Structure::List* list);
     Youtube_Structure::Lists* lists() const { return m_lists.load(); }
 
     std::atomic<int> m_stop{0};
@@ -107,6 +110,8 @@ private:
     QString m_user;
     QString m_password;
     QString m_accountSite;      // the loginSite of the analysed address
+    QByteArray m_singleVideoOutput;
+    Youtube_Structure::Item* m_singleVideoItem = nullptr;
     std::atomic<Youtube_Structure::Lists*> m_lists{nullptr};
 
     // The pools; a member is busy from being handed a job until its thread

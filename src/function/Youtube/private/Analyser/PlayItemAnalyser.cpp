@@ -450,20 +450,8 @@ void PlayItemAnalyser::stop()
     }
 }
 
-void PlayItemAnalyser::run()
+void PlayItemAnalyser::finishRun(Item& work, int status, int checkStateAtStart)
 {
-    const RunFence fence(this);
-    Item work;
-    {
-        std::shared_lock l(AnalyseThread::modelLock());
-        work = *m_item;
-    }
-    const int checkStateAtStart = work.checkState;
-    // The run may take the stored account; m_user and m_password then hold
-    // it, and the parse below hands it on to the item.
-    int status = DownloaderRun::videoRun(
-        work.url, m_user, m_password, [this] { return isStopping(); },
-        [this, &work](const QByteArray& out) { parseItemJson(out, &work); });
     work.analysed = true;
     // A live stream cannot be part of a batch download.
     if (m_several && work.isLive)
@@ -485,6 +473,48 @@ void PlayItemAnalyser::run()
         if (m_listThumbnail && !m_foundListThumbnail.isEmpty())
             *m_listThumbnail = m_foundListThumbnail;
     }
+}
+
+void PlayItemAnalyser::analyseFromOutput(Item* item, int listIndex, int itemIndex, QString* listThumbnail,
+                                         const QString& user, const QString& password, bool several,
+                                         const QByteArray& output)
+{
+    m_item = item;
+    m_listIndex = listIndex;
+    m_itemIndex = itemIndex;
+    m_listThumbnail = listThumbnail;
+    m_user = user;
+    m_password = password;
+    m_several = several;
+    m_foundListThumbnail.clear();
+    Item work;
+    {
+        std::shared_lock l(AnalyseThread::modelLock());
+        work = *m_item;
+    }
+    const int checkStateAtStart = work.checkState;
+    parseItemJson(output, &work);
+    qDebug() << "ytb item analyse success";
+    finishRun(work, YtbNoError, checkStateAtStart);
+    emit doPlaylistItemReady(m_listIndex, m_itemIndex);
+    m_stop.store(0);
+}
+
+void PlayItemAnalyser::run()
+{
+    const RunFence fence(this);
+    Item work;
+    {
+        std::shared_lock l(AnalyseThread::modelLock());
+        work = *m_item;
+    }
+    const int checkStateAtStart = work.checkState;
+    // The run may take the stored account; m_user and m_password then hold
+    // it, and the parse below hands it on to the item.
+    int status = DownloaderRun::videoRun(
+        work.url, m_user, m_password, [this] { return isStopping(); },
+        [this, &work](const QByteArray& out) { parseItemJson(out, &work); });
+    finishRun(work, status, checkStateAtStart);
     emit doPlaylistItemReady(m_listIndex, m_itemIndex);
     m_stop.store(0);
 }

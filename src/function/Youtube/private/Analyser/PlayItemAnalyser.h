@@ -30,6 +30,11 @@ public:
                  const QString& user, const QString& password, bool several);
     void stop();
     bool isStopping() const { return m_stop.load() != 0; }
+    // Finishes the item from a video run's output that is already at hand
+    // (the page run of a single video printed it whole), on the caller's
+    // thread, exactly as a video run that printed it would.
+    void analyseFromOutput(Youtube_Structure::Item* item, int listIndex, int itemIndex, QString* listThumbnail,
+                           const QString& user, const QString& password, bool several, const QByteArray& output);
 
     // A value of a JSON object as text: empty when missing; numbers written
     // with six significant digits; "null", "none" and (except for
@@ -62,6 +67,8 @@ protected:
 private:
     // An item that came with its formats: finished on the caller's thread.
     void finishPreparsed();
+    // What a video run does after its process, given the run's status.
+    void finishRun(Youtube_Structure::Item& work, int status, int checkStateAtStart);
 
     Youtube_Structure::Item* m_item = nullptr;
     std::atomic<int> m_stop{0};

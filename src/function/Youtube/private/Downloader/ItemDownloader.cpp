@@ -507,6 +507,8 @@ void ItemDownloader::feedError(const QByteArray& bytes, bool final, QString& err
 
 void ItemDownloader::showProgress(int v)
 {
+    // More parts may end than the job was told of: a percentage stays one.
+    v = qMin(v, 100);
     const int shown = v == 100 ? 99 : v;
     if (shown >= m_lastProgress) {
         m_lastProgress = shown;

@@ -55,6 +55,13 @@ public:
     // Names in the engine folder that belong to the user, not to a pack.
     static bool isProtectedName(const QString& topLevelName);
 
+    // Reads a description as a fetched one is read (tests, fuzzing).
+    void analyseDescription(const QByteArray& description)
+    {
+        data = description;
+        analyse();
+    }
+
 signals:
     void doProgress(qlonglong cur, qlonglong total);
     void doFinished();
