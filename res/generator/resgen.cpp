@@ -8,8 +8,11 @@
 // busy animation as frame_00.png, frame_01.png, ...; the build assembles them
 // into an animated GIF with ffmpeg, since Qt cannot write GIF.
 
+#include "analysis_images.h"
+
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QMap>
@@ -460,7 +463,14 @@ QImage flattenForGif(const QImage& frame, const QColor& matte)
     return out;
 }
 
+int writeFrames(const QString& outDir, QTextStream& err, int count, const std::function<QImage(int)>& frame);
+
 int writeBusyFrames(const QString& outDir, QTextStream& err)
+{
+    return writeFrames(outDir, err, kBusyFrames, busyFrame);
+}
+
+int writeFrames(const QString& outDir, QTextStream& err, int count, const std::function<QImage(int)>& frame)
 {
     QDir dir(outDir);
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -471,9 +481,9 @@ int writeBusyFrames(const QString& outDir, QTextStream& err)
     // numbered input pattern.
     for (const QString& old : dir.entryList({QStringLiteral("frame_*.png")}, QDir::Files))
         dir.remove(old);
-    for (int i = 0; i < kBusyFrames; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("frame_%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        if (!flattenForGif(busyFrame(i), Palette::White).save(dir.filePath(name), "PNG")) {
+        if (!flattenForGif(frame(i), Palette::White).save(dir.filePath(name), "PNG")) {
             err << "cannot write " << dir.filePath(name) << "\n";
             return 1;
         }
@@ -521,6 +531,7 @@ QMap<QString, Painter> painters()
     m.insert("gif_bg.png", loadingCard);
     m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
+    addAnalysisPainters(m);
     return m;
 }
 
@@ -536,6 +547,8 @@ int main(int argc, char** argv)
     }
     if (qstrcmp(argv[1], "--busy-frames") == 0)
         return writeBusyFrames(QString::fromLocal8Bit(argv[2]), err);
+    if (qstrcmp(argv[1], "--loading-frames") == 0)
+        return writeFrames(QString::fromLocal8Bit(argv[2]), err, loadingFrameCount(), loadingFrame);
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(outDir)) {
         err << "cannot create " << outDir << "\n";
@@ -552,7 +565,9 @@ int main(int argc, char** argv)
             continue;
         }
         const QImage img = (*it)();
-        if (img.isNull() || !img.save(outDir + QLatin1Char('/') + name, "PNG")) {
+        const QString path = outDir + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (img.isNull() || !img.save(path, "PNG")) {
             err << "cannot write " << name << "\n";
             ++failures;
         }

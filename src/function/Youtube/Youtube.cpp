@@ -184,6 +184,11 @@ void Youtube::saveSiteAccounts()
     accounts.save();
 }
 
+bool Youtube::moveSiteAccountToFront(int position)
+{
+    return accounts.moveToFront(position);
+}
+
 QList<SubscribeRecord> Youtube::subscribeLists()
 {
     return subscriptions.subscribeLists();
@@ -272,8 +277,8 @@ void Youtube::setMusicMode(bool on)
 
 QString Youtube::loginSite(const QString& url) const
 {
-    // Read-only over entries that never change after construction, so the
-    // analysis threads may ask too.
+    // Under the store's lock, so the analysis threads may ask while the
+    // login dialog reorders the entries.
     return accounts.loginSite(url);
 }
 

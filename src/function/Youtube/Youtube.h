@@ -60,9 +60,12 @@ public:
     bool startUpgrade();
     void stopUpgrade();
 
-    // Site accounts.
+    // Site accounts. The list is the store's own; its order changes only
+    // through moveSiteAccountToFront, which analysis threads are safe from.
     QList<SiteAccount*>* siteAccounts();
     void saveSiteAccounts();
+    // The entry at position goes first (the site confirmed last); not saved.
+    bool moveSiteAccountToFront(int position);
 
     // Subscriptions.
     QList<SubscribeRecord> subscribeLists();

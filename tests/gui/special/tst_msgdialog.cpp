@@ -3,6 +3,7 @@
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 #include "platform/Signals.h"
 #include "ui_MsgDialog.h"
+#include "DialogAnswerer.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -10,45 +11,6 @@
 #include <QtTest>
 #include <csignal>
 #include <functional>
-
-namespace {
-// Presses a button of the first message box that shows up.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(const char* button) : m_button(button)
-    {
-        m_timer.setInterval(5);
-        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        m_timer.start();
-    }
-    MsgDialog* seen = nullptr;
-    std::function<void(MsgDialog*)> inspect;
-
-private:
-    void poll()
-    {
-        const QWidgetList all = QApplication::topLevelWidgets();
-        for (QWidget* w : all) {
-            auto* box = qobject_cast<MsgDialog*>(w);
-            if (!box) {
-                box = w->findChild<MsgDialog*>();
-            }
-            if (box && box->isVisible() && box->isModalRunning()) {
-                m_timer.stop();
-                seen = box;
-                if (inspect)
-                    inspect(box);
-                if (m_button)
-                    box->findChild<QPushButton*>(QLatin1String(m_button))->click();
-                return;
-            }
-        }
-    }
-    const char* m_button;
-    QTimer m_timer;
-};
-}
 
 class TestMsgDialog : public QObject
 {
@@ -143,12 +105,15 @@ private slots:
     {
         QFETCH(QString, button);
         QFETCH(int, expected);
-        const QByteArray name = button.toLatin1();
-        BoxAnswerer answerer(name.constData());
+        DialogAnswerer answerer;
+        answerer.press("MsgDialog", button);
         const int result = MsgDialog::showMsg(QStringLiteral("Heading"), QStringLiteral("Text"), QString(),
                                               QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), nullptr,
                                               QStringLiteral("Title"), 1);
-        QVERIFY(answerer.seen);
+        QVERIFY(answerer.allAnswered());
+        QVERIFY(!answerer.hasFailed());
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().pressed, button);
         QCOMPARE(result, expected);
     }
 
@@ -198,16 +163,18 @@ private slots:
         QFETCH(bool, requested);
         QFETCH(bool, quits);
         UIBaseData::instance()->setShutdownRequested(false);
-        const QByteArray name = button.toLatin1();
-        BoxAnswerer answerer(name == "SIGTERM" ? nullptr : name.constData());
         QString heading;
         int remaining = 0;
-        answerer.inspect = [&](MsgDialog* box) {
+        DialogAnswerer answerer;
+        answerer.run("MsgDialog", [&](QWidget* w) {
+            auto* box = static_cast<MsgDialog*>(w);
             heading = box->form()->lab_info->text();
             remaining = box->remainingSeconds();
-            if (name == "SIGTERM")
+            if (button == QLatin1String("SIGTERM"))
                 ::raise(SIGTERM);
-        };
+            else
+                box->findChild<QPushButton*>(button)->click();
+        });
 
         // After the question the loop is ended with 2 unless the box quit it
         // already (code 0).
@@ -217,7 +184,7 @@ private slots:
             QTimer::singleShot(0, &loop, [&loop] { loop.exit(2); });
         });
         const bool quitByBox = loop.exec() == 0;
-        QVERIFY(answerer.seen);
+        QVERIFY(answerer.allAnswered());
         QCOMPARE(heading, QStringLiteral("Automatic shutdown"));
         QVERIFY(remaining > 25);
         QCOMPARE(UIBaseData::instance()->isShutdownRequested(), requested);

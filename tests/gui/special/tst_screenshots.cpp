@@ -1,5 +1,5 @@
-// Screenshots of real windows on a virtual X display: the test starts
-// itself again under xvfb-run, then grabs the screen where the windows are.
+// Screenshots of real windows on a virtual X display (XvfbMain.h), grabbed
+// from the screen where the windows are.
 
 #include "gui/ShadowDilaog.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -8,6 +8,7 @@
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
+#include "XvfbMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <QScreen>
 #include <QSet>
 #include <QtTest>
-#include <unistd.h>
 
 namespace {
 
@@ -167,27 +167,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("TW_XVFB_CHILD")) {
-        qputenv("TW_XVFB_CHILD", "1");
-        qputenv("QT_QPA_PLATFORM", "xcb");
-        qputenv("QT_FONT_DPI", "96");
-        qunsetenv("TW_COMPOSITION");
-        QByteArrayList args = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24 -nolisten tcp", argv[0]};
-        for (int i = 1; i < argc; ++i)
-            args << argv[i];
-        QVector<char*> raw;
-        for (QByteArray& a : args)
-            raw << a.data();
-        raw << nullptr;
-        execvp("xvfb-run", raw.data());
-        qFatal("cannot start xvfb-run: %s", strerror(errno));
-    }
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    TestScreenshots test;
-    return QTest::qExec(&test, argc, argv);
-}
+TW_XVFB_TEST_MAIN(TestScreenshots)
 
 #include "tst_screenshots.moc"

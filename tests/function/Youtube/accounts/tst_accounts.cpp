@@ -5,7 +5,9 @@
 
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <sys/stat.h>
 
 namespace {
@@ -61,6 +63,7 @@ private slots:
     void addRemoveCurrent();
     void fileIsEncipheredPrivateAndStable();
     void defaultPathFollowsEngineFolder();
+    void movingEntriesWhileAThreadAsks();
 };
 
 void TestAccounts::extractorMatch_data()
@@ -295,6 +298,44 @@ void TestAccounts::addRemoveCurrent()
     QString n = "alice";
     QCOMPARE(reread.sites()->at(0)->password(n), QStringLiteral("pa2"));
     QCOMPARE(reread.sites()->at(1)->website(), SiteKeys::vimeo());
+}
+
+// The login dialog reorders the store on the graphical thread while
+// analysis threads ask which site an address belongs to.
+void TestAccounts::movingEntriesWhileAThreadAsks()
+{
+    QTemporaryDir dir;
+    AccountTrusteeship store(dir.filePath("AP"));
+    QVERIFY(!store.moveToFront(-1));
+    QVERIFY(!store.moveToFront(2));
+    std::atomic<bool> stop {false};
+    std::atomic<int> wrong {0};
+    std::atomic<int> asked {0};
+    std::thread reader([&] {
+        while (!stop.load()) {
+            if (store.loginSite("https://www.youtube.com/watch?v=abc") != SiteKeys::youtube())
+                ++wrong;
+            if (store.loginSite("https://vimeo.com/12345") != SiteKeys::vimeo())
+                ++wrong;
+            QString user;
+            QString password;
+            store.accountForUrl("https://vimeo.com/12345", user, password);
+            ++asked;
+        }
+    });
+    SiteAccount* vimeo = store.sites()->at(1);
+    for (int i = 0; i < 2000 || asked.load() < 100; ++i) {
+        QVERIFY(store.moveToFront(1));
+        if (i % 200 == 0)
+            vimeo->addAccount(QStringLiteral("v%1").arg(i), QStringLiteral("p"));
+    }
+    stop = true;
+    reader.join();
+    QCOMPARE(wrong.load(), 0);
+    // The order is memory only: the file keeps what the last save wrote.
+    const QString front = store.sites()->at(0)->website();
+    store.moveToFront(1);
+    QVERIFY(store.sites()->at(0)->website() != front);
 }
 
 void TestAccounts::fileIsEncipheredPrivateAndStable()

@@ -1,4 +1,4 @@
-#include "../downloader/EngineTestEnv.h"
+#include "EngineTestEnv.h"
 
 #include "LocalHttpServer.h"
 #include "function/Youtube/private/Subtitle/SubtitleAnalyser.h"

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <mutex>
 
 namespace {
 
@@ -61,29 +62,38 @@ void SiteAccount::addAccount(const QString& name, const QString& password)
 {
     // One write for the whole change: a kill in between must not leave the
     // file without the account being replaced.
-    const int i = indexOf(name);
-    if (i >= 0)
-        delete m_accounts.takeAt(i);
-    m_accounts.prepend(new AccountInfo{name, password});
+    {
+        std::unique_lock l = lockOwner();
+        const int i = indexOf(name);
+        if (i >= 0)
+            delete m_accounts.takeAt(i);
+        m_accounts.prepend(new AccountInfo{name, password});
+    }
     save();
 }
 
 bool SiteAccount::removeAccount(const QString& name)
 {
-    const int i = indexOf(name);
-    if (i < 0)
-        return false;
-    delete m_accounts.takeAt(i);
+    {
+        std::unique_lock l = lockOwner();
+        const int i = indexOf(name);
+        if (i < 0)
+            return false;
+        delete m_accounts.takeAt(i);
+    }
     save();
     return true;
 }
 
 bool SiteAccount::setCurrentAccount(const QString& name)
 {
-    const int i = indexOf(name);
-    if (i < 0)
-        return false;
-    m_accounts.move(i, 0);
+    {
+        std::unique_lock l = lockOwner();
+        const int i = indexOf(name);
+        if (i < 0)
+            return false;
+        m_accounts.move(i, 0);
+    }
     save();
     return true;
 }
@@ -99,6 +109,13 @@ int SiteAccount::indexOf(const QString& name) const
         if (m_accounts.at(i)->name == name)
             return i;
     return -1;
+}
+
+std::unique_lock<std::shared_mutex> SiteAccount::lockOwner()
+{
+    if (m_owner)
+        return std::unique_lock<std::shared_mutex>(m_owner->m_lock);
+    return std::unique_lock<std::shared_mutex>();
 }
 
 void SiteAccount::save()
@@ -185,6 +202,7 @@ SiteAccount* AccountTrusteeship::siteFor(const QString& url) const
 
 bool AccountTrusteeship::accountForUrl(const QString& url, QString& user, QString& password) const
 {
+    std::shared_lock l(m_lock);
     const SiteAccount* s = siteFor(url);
     if (!s)
         return false;
@@ -196,12 +214,23 @@ bool AccountTrusteeship::accountForUrl(const QString& url, QString& user, QStrin
 
 QString AccountTrusteeship::loginSite(const QString& url) const
 {
+    std::shared_lock l(m_lock);
     const SiteAccount* s = siteFor(url);
     return s ? s->website() : QString();
 }
 
+bool AccountTrusteeship::moveToFront(int position)
+{
+    std::unique_lock l(m_lock);
+    if (position < 0 || position >= m_sites.size())
+        return false;
+    m_sites.move(position, 0);
+    return true;
+}
+
 QByteArray AccountTrusteeship::serialized() const
 {
+    std::shared_lock l(m_lock);
     QJsonArray entries;
     for (const SiteAccount* s : m_sites) {
         QJsonArray accounts;

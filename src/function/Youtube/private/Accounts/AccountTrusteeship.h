@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <mutex>
+#include <shared_mutex>
 
 class AccountTrusteeship;
 
@@ -49,6 +51,7 @@ public:
 
 private:
     int indexOf(const QString& name) const;
+    std::unique_lock<std::shared_mutex> lockOwner();
     void save();
 
     int m_id;
@@ -62,6 +65,11 @@ private:
 // Keeps the user's site accounts in the file "AP" in the engine folder, with
 // every name and password enciphered, written privately (mode 0600) and
 // atomically. Always holds exactly the YouTube and the Vimeo entry.
+//
+// The entry list and the entries belong to the graphical thread; analysis
+// threads read them through accountForUrl and loginSite. Changes of order
+// (moveToFront) and of an entry's accounts take the store's lock
+// exclusively, those readers take it shared.
 class AccountTrusteeship : public QObject
 {
     Q_OBJECT
@@ -81,6 +89,9 @@ public:
     QString loginSite(const QString& url) const;
     // Writes the file; false when it could not be written.
     bool save();
+    // Puts the entry at position first (the site the user confirmed last),
+    // in memory only; false for a position outside the list.
+    bool moveToFront(int position);
 
     QString filePath() const;
     // "<youtube/path>/AP".
@@ -97,6 +108,8 @@ private:
     void validate();
     SiteAccount* siteFor(const QString& url) const;
 
+    friend class SiteAccount;
     QString m_filePath;   // empty: follow the setting
     QList<SiteAccount*> m_sites;
+    mutable std::shared_mutex m_lock;
 };

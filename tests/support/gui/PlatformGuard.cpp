@@ -1,0 +1,63 @@
+#include "PlatformGuard.h"
+
+#include "gui/UIBaseData/UIServiceHooks.h"
+#include "platform/Composition.h"
+#include "platform/Online.h"
+#include "platform/PowerOff.h"
+
+#include <QDesktopServices>
+
+namespace {
+
+const char* const kSchemes[] = {"http", "https", "mailto", "file", "ftp"};
+
+class RecordingPowerOff : public PowerOffBackend
+{
+public:
+    explicit RecordingPowerOff(int* count) : m_count(count) {}
+    bool powerOff() override
+    {
+        ++*m_count;
+        return true;
+    }
+
+private:
+    int* m_count;
+};
+
+} // namespace
+
+PlatformGuard::PlatformGuard()
+{
+    FileManager::setHandlerForTesting([this](const FileManager::Request& r) {
+        fileManager.append(r);
+        return true;
+    });
+    for (const char* scheme : kSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
+    UIServiceHooks::setStartDetached([this](const QString& program, const QStringList& arguments) {
+        started.append({program, arguments});
+        return true;
+    });
+    UIServiceHooks::setQuit([this] { ++quits; });
+    PowerOff::setBackend(std::make_unique<RecordingPowerOff>(&powerOffs));
+    Composition::setOverride(0);
+    Online::setStateOverride([] { return Online::State::Online; });
+}
+
+PlatformGuard::~PlatformGuard()
+{
+    FileManager::setHandlerForTesting({});
+    for (const char* scheme : kSchemes)
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    UIServiceHooks::setStartDetached({});
+    UIServiceHooks::setQuit({});
+    PowerOff::setBackend(nullptr);
+    Composition::setOverride(-1);
+    Online::setStateOverride({});
+}
+
+void PlatformGuard::openUrl(const QUrl& url)
+{
+    links.append(url);
+}
