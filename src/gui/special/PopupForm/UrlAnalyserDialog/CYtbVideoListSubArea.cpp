@@ -44,6 +44,9 @@ CAreaItem::CAreaItem(int index, const SubLang& entry, QWidget* parent)
     m_labText->setStyleSheet(QStringLiteral("color: rgb(98, 104, 115);"));
     m_labText->setTextFormat(Qt::PlainText);
     rescaleWidgetTree(this, UIBaseData::instance()->scale());
+    // The area sizes the name and the frame to the name's width.
+    m_labText->setMinimumSize(0, 0);
+    m_subItem->setMinimumSize(0, 0);
 
     connect(m_btnChecked, &QPushButton::clicked, this, &CAreaItem::clicked);
     m_btnChecked->setChecked(m_checked);
