@@ -40,7 +40,9 @@ void DialogAnswerer::arm()
 QWidget* DialogAnswerer::frontDialog()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal->isVisible())
+    // A popup's shadow window runs its modal loop first; the popup itself
+    // comes to the front once its own loop runs.
+    if (modal && modal->isVisible() && !modal->inherits("ShadowDilaog"))
         return modal;
     return nullptr;
 }
@@ -75,6 +77,24 @@ void DialogAnswerer::closeDialog(QWidget* dialog)
         dialog->close();
 }
 
+void DialogAnswerer::remember(QWidget* dialog)
+{
+    if (m_lastHandled)
+        m_lastHandled->removeEventFilter(this);
+    m_lastHandled = dialog;
+    // Hidden, it may come back (a dialog run again) and is answered anew.
+    dialog->installEventFilter(this);
+}
+
+bool DialogAnswerer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_lastHandled && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        m_lastHandled = nullptr;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void DialogAnswerer::fail(const QString& why, QWidget* dialog)
 {
     m_failures << why;
@@ -87,8 +107,6 @@ void DialogAnswerer::fail(const QString& why, QWidget* dialog)
 void DialogAnswerer::poll()
 {
     QWidget* dialog = frontDialog();
-    if (m_lastHandled && dialog != m_lastHandled)
-        m_lastHandled = nullptr;
     if (dialog && dialog == m_lastHandled)
         return;  // still in front after its answer (closing, or kept open)
     if (!dialog) {
@@ -104,7 +122,7 @@ void DialogAnswerer::poll()
     if (m_queue.isEmpty() || !dialog->inherits(m_queue.head().className.constData())) {
         Seen s = describe(dialog);
         seen << s;
-        m_lastHandled = dialog;
+        remember(dialog);
         fail(QStringLiteral("unexpected dialog %1 (%2)").arg(s.className, s.texts.join(QLatin1String(" | "))), dialog);
         return;
     }
@@ -112,7 +130,7 @@ void DialogAnswerer::poll()
     if (!m_queue.isEmpty())
         m_deadline = QDateTime::currentMSecsSinceEpoch() + m_timeoutMs;
     Seen s = describe(dialog);
-    m_lastHandled = dialog;
+    remember(dialog);
     if (e.action) {
         seen << s;
         e.action(dialog);

@@ -54,7 +54,11 @@ public:
     // Closes a dialog the way its own buttons would.
     static void closeDialog(QWidget* dialog);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void remember(QWidget* dialog);
     struct Expectation
     {
         QByteArray className;
