@@ -59,6 +59,14 @@
         <source>2. You can push the button &amp;quot;Open Mailbox&amp;quot; to open your mail client on this computer, if you don&apos;t have a mail client, please send the files manually.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tips: please add attachment %1%2%3to us.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program didn&apos;t work properly</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -103,6 +111,119 @@
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Release Date: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For more information,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quenmark. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarnwick is the strongest yet easy-to-use video processing software. It provides you ultimate solution to convert videos, audio and DVDs; edit, transcode, compress and adjust video files; download online media content; record screen and webcam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@pelodvd.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@marbleton.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support4k@marbleton.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>support@quenmark.example</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.pelodvd.example/tarnwick/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.marbleton.example/tarnwick/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.marbleton.example/tarnwick-4k/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.quenmark.example/tarnwick/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please visit: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail client found on this machine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileListDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download the files below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypted video can&apos;t be converted, but you can still convert other videos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>YtbUpgradeDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating the URL analysis engine is needed if you want to download the latest videos from YouTube or other video sites. Please wait until the update finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program update is needed for the new downloader engine. Please click &quot;Update&quot; to download the newest version or you can click &quot;Continue&quot; to work with the current engine.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -332,6 +332,106 @@ QImage logo()
     return img;
 }
 
+// The program's mark at the size of the about window (72 x 72), drawn at
+// twice that so that it stays sharp up to a factor of 2.
+QImage productIcon()
+{
+    QImage img = canvas(144, 144);
+    QPainter p(&img);
+    setupPainter(p);
+    p.scale(4.5, 4.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::Orange);
+    p.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
+    QPen pen(Palette::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawLine(QPointF(16, 7), QPointF(16, 19));
+    p.drawLine(QPointF(10.5, 14), QPointF(16, 19.5));
+    p.drawLine(QPointF(21.5, 14), QPointF(16, 19.5));
+    p.drawLine(QPointF(8, 24.5), QPointF(24, 24.5));
+    return img;
+}
+
+// The bubble that carries the percentage over the engine-update bar: a blue
+// box (41 x 16) with a small tip pointing down at the bar.
+QImage progressFloat()
+{
+    QImage img = canvas(41, 22);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x00, 0x9E, 0xFF));
+    p.drawRoundedRect(QRectF(0, 0, 41, 16), 3, 3);
+    QPainterPath tip;
+    tip.moveTo(16.5, 15);
+    tip.lineTo(24.5, 15);
+    tip.lineTo(20.5, 21);
+    tip.closeSubpath();
+    p.drawPath(tip);
+    return img;
+}
+
+// A white well with a light rim, stretched as a 9-slice border image (4 px
+// borders) behind the file list and the about window's information band.
+QImage informationPanel()
+{
+    QImage img = canvas(24, 24);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0xE2, 0xE3, 0xE6), 1));
+    p.setBrush(QColor(0xFA, 0xFA, 0xFB));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 3.5, 3.5);
+    return img;
+}
+
+// A broken download: a red disc with a white cross beside an arrow, 34 x 28.
+QImage downloadFault()
+{
+    QImage img = canvas(34, 28);
+    QPainter p(&img);
+    setupPainter(p);
+    QPen arrow(Palette::Grey, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(arrow);
+    p.drawLine(QPointF(9, 3), QPointF(9, 17));
+    p.drawLine(QPointF(4, 12), QPointF(9, 17.5));
+    p.drawLine(QPointF(14, 12), QPointF(9, 17.5));
+    p.drawLine(QPointF(2, 24.5), QPointF(16, 24.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::Red);
+    p.drawEllipse(QPointF(25, 17), 8.5, 8.5);
+    QPen cross(Palette::White, 2.2, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(cross);
+    p.drawLine(QPointF(21.5, 13.5), QPointF(28.5, 20.5));
+    p.drawLine(QPointF(28.5, 13.5), QPointF(21.5, 20.5));
+    return img;
+}
+
+// The small dot between the version and the release date, 6 x 6.
+QImage point()
+{
+    QImage img = canvas(6, 6);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::Grey);
+    p.drawEllipse(QRectF(0.5, 0.5, 5, 5));
+    return img;
+}
+
+// An envelope, 18 x 12, before the about window's feedback link.
+QImage emailIcon()
+{
+    QImage img = canvas(18, 12);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0x57, 0x58, 0x69), 1.2));
+    p.setBrush(Palette::White);
+    p.drawRoundedRect(QRectF(0.6, 0.6, 16.8, 10.8), 1.5, 1.5);
+    p.drawLine(QPointF(1, 1.2), QPointF(9, 7));
+    p.drawLine(QPointF(17, 1.2), QPointF(9, 7));
+    return img;
+}
+
 // Check-box indicators, drawn at twice their 18 x 20 design size so that they
 // stay sharp up to a factor of 2.
 enum class Box { Unchecked, Disabled, Checked, Indeterminate };
@@ -532,6 +632,12 @@ QMap<QString, Painter> painters()
     m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     addAnalysisPainters(m);
+    m.insert("icon.png", productIcon);
+    m.insert("progress_float.png", progressFloat);
+    m.insert("information_bg.png", informationPanel);
+    m.insert("download_fault.png", downloadFault);
+    m.insert("point.png", point);
+    m.insert("email_icon.png", emailIcon);
     return m;
 }
 

@@ -83,7 +83,8 @@ public:
     // --- Services that reach outside the program ---
     // Opens the file manager on folder with the listed files selected.
     static void OpenFolderAndSelectFiles(const QString& folder, const QStringList& files);
-    // Opens target through the product's tracked redirect link.
+    // Opens target through the product's tracked redirect link; a mailto
+    // link with an empty tag goes straight to the mail client.
     static bool openPHPParams(const QString& fromUi, const QString& target);
     // Starts a new instance with "normal" "restart" and quits this one.
     static void restartApplication();

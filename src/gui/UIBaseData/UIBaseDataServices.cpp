@@ -4,6 +4,7 @@
 #include "gui/UIBaseData/UIServiceHooks.h"
 
 #include "platform/FileManager.h"
+#include "platform/MailClient.h"
 #include "shell/ProgramVersion.h"
 #include "shell/ServiceHosts.h"
 #include "shell/SettingsStore.h"
@@ -89,6 +90,13 @@ QString appendLinkParams(const QString& url, const QString& tag)
 
 bool UIBaseData::openPHPParams(const QString& fromUi, const QString& target)
 {
+    // A mail link names local report files and is meant for the user's mail
+    // program, not for the redirect server: it goes to the mail client as it is.
+    if (fromUi.isEmpty() && target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
+        const bool accepted = MailClient::open(QUrl(target));
+        qDebug().noquote() << "openMailLink:" << accepted;
+        return accepted;
+    }
     const QString jump = fromUi.isEmpty() ? target : appendLinkParams(target, fromUi);
     const QString base = ServiceHosts::editionSite(setting("base/site")) + ServiceHosts::redirectScriptPath();
     const QString query = QStringLiteral("an=") + QString::fromLatin1(kProductCode)

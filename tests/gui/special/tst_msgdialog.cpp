@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QPushButton>
+#include <QWindow>
 #include <QtTest>
 #include <csignal>
 #include <functional>
@@ -136,6 +137,92 @@ private slots:
         QVERIFY(ui->lab_content->text().contains(QStringLiteral(">0</span>")));
         QCOMPARE(box.result(), 0);
         QVERIFY(!box.isVisible());
+    }
+
+    // Neither Escape nor the window manager's close answers the box; the
+    // answer is still the button pressed afterwards.
+    void escapeAndWindowCloseLeaveItOpen_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("normal") << 1;
+        QTest::newRow("countdown") << 0;
+    }
+    void escapeAndWindowCloseLeaveItOpen()
+    {
+        QFETCH(int, type);
+        BoxAnswerer answerer("btn_1");
+        bool open = false;
+        int resultMeanwhile = -1;
+        answerer.inspect = [&](MsgDialog* box) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            if (QWidget* focus = QApplication::focusWidget())
+                QTest::keyClick(focus, Qt::Key_Escape);
+            box->windowHandle()->close();
+            open = box->isVisible();
+            resultMeanwhile = box->result();
+        };
+        const int result = MsgDialog::showMsg(QStringLiteral("Heading"), QString(), QString(), QStringLiteral("A"),
+                                              QStringLiteral("B"), QString(), nullptr, QStringLiteral("Title"), type);
+        QVERIFY(answerer.seen);
+        QVERIFY(open);
+        QCOMPARE(resultMeanwhile, 0);
+        QCOMPARE(result, 1);
+    }
+
+    void noKeyAnswersTheCountdown()
+    {
+        BoxAnswerer answerer("btn_1");
+        bool open = false;
+        int remaining = 0;
+        answerer.inspect = [&](MsgDialog* box) {
+            QApplication::setActiveWindow(box);
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab,
+                                Qt::Key_Y, Qt::Key_N, Qt::Key_F4}) {
+                QTest::keyClick(box, key);
+                QWidget* focus = QApplication::focusWidget();
+                if (focus && focus != box)
+                    QTest::keyClick(focus, key);
+            }
+            QTest::keyClick(box, Qt::Key_F4, Qt::AltModifier);
+            open = box->isVisible();
+            remaining = box->remainingSeconds();
+        };
+        const int result = MsgDialog::showMsg(QStringLiteral("Automatic shutdown"), QString(), QString(),
+                                              QStringLiteral("Shutdown Now"), QStringLiteral("Cancel"), QString(),
+                                              nullptr, QStringLiteral("Warning"), 0);
+        QVERIFY(open);
+        QVERIFY(remaining > 25);
+        QCOMPARE(result, 1);
+    }
+
+    // One whole countdown on the real one-second timer: nobody answers, the
+    // question ends with 0, the flag is set and the loop told to quit.
+    void countdownRunsOutOnItsOwn()
+    {
+        UIBaseData::instance()->setShutdownRequested(false);
+        BoxAnswerer watcher(nullptr);
+        QElapsedTimer clock;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&loop, &clock] {
+            clock.start();
+            UIBaseData::askAutoShutdown();
+            QTimer::singleShot(0, &loop, [&loop] { loop.exit(2); });
+        });
+        // Bounded: a countdown that never ends fails instead of hanging.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, &loop, [&loop, &watcher] {
+            if (watcher.seen)
+                watcher.seen->findChild<QPushButton*>(QStringLiteral("btn_1"))->click();
+            loop.exit(3);
+        });
+        guard.start(45000);
+        const int code = loop.exec();
+        QVERIFY(watcher.seen);
+        QCOMPARE(code, 0);
+        QVERIFY(UIBaseData::instance()->isShutdownRequested());
+        QVERIFY2(clock.elapsed() >= 29000, qPrintable(QString::number(clock.elapsed())));
+        UIBaseData::instance()->setShutdownRequested(false);
     }
 
     void linksDoNothing()

@@ -4,8 +4,11 @@
 #include "gui/ShadowDilaog.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/main/MainWindow.h"
+#include "gui/special/PopupForm/Unclassified/AboutDialog.h"
 #include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
+#include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "gui/special/PopupForm/Unclassified/YtbUpgradeDialog.h"
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
 #include "XvfbMain.h"
@@ -152,6 +155,53 @@ private slots:
         QVERIFY(!dialog.findChild<QWidget*>(QStringLiteral("widget_zip"))->isVisible());
         QVERIFY(analyse(shot).distinct > 20);
         dialog.close();
+    }
+
+    // Engine page, file list and about window: their size and a painted,
+    // varied picture (not one flat colour).
+    void otherDialogs_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("engine update") << "ytbupgrade" << QSize(554, 180);
+        QTest::newRow("file list") << "filelist" << QSize(888, 590);
+        QTest::newRow("about") << "about" << QSize(840, 571);
+    }
+    void otherDialogs()
+    {
+        QFETCH(QString, which);
+        QFETCH(QSize, size);
+        QVERIFY(m_window);
+        PopupBase* dialog = nullptr;
+        if (which == "ytbupgrade") {
+            dialog = new YtbUpgradeDialog(false, nullptr);
+        } else if (which == "filelist") {
+            QStringList files;
+            for (int i = 0; i < 40; ++i)
+                files << QStringLiteral("/home/u/Videos/clip %1.mp4").arg(i);
+            dialog = new FileListDialog(QStringLiteral("Failed to download the files below"),
+                                        QStringLiteral("<p style='line-height:%1px'>Something went wrong.</p>"), files,
+                                        false, nullptr);
+        } else {
+            dialog = new AboutDialog(nullptr);
+        }
+        dialog->show(true);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCOMPARE(dialog->size(), size);
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(dialog), analyse(shot).distinct > 20), 5000);
+        save(shot, which + QStringLiteral(".png"));
+        QCOMPARE(shot.size(), size);
+        const Colours c = analyse(shot);
+        QVERIFY2(c.dominantShare < 0.95, qPrintable(QString::number(c.dominantShare)));
+        // A long list opens at its top, its slider shown beside it.
+        if (which == "filelist") {
+            auto* slider = dialog->findChild<QWidget*>(QStringLiteral("vSlider"));
+            QVERIFY(slider->isVisible());
+            QCOMPARE(slider->property("value").toInt(), 0);
+        }
+        dialog->close();
+        delete dialog;
     }
 
     void cleanupTestCase()

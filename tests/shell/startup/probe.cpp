@@ -3,14 +3,21 @@
 // reports what it sees and does what TW_PROBE_ACTION asks.
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
+#include "platform/FileManager.h"
+#include "platform/MailClient.h"
 #include "platform/PowerOff.h"
 #include "shell/SettingsStore.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 
@@ -69,8 +76,62 @@ void reportRows()
     }
 }
 
+// Waits for the report window, says on which thread and how it shows, then
+// presses the named control ("tip" activates the tip's link).
+std::atomic<bool> g_workerReturned{false};
+
+void pressInReportWindow(const QByteArray& control, bool afterWorker = false)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, control, afterWorker] {
+        // A worker that waited for the window would never get here.
+        if (afterWorker && !g_workerReturned)
+            return;
+        const QWidgetList all = QApplication::allWidgets();
+        for (QWidget* w : all) {
+            if (!w->inherits("ErrorDialog") || !w->isVisible())
+                continue;
+            poll->stop();
+            poll->deleteLater();
+            const bool gui = w->thread() == QCoreApplication::instance()->thread()
+                && QThread::currentThread() == QCoreApplication::instance()->thread();
+            say(QByteArray("report window gui=") + (gui ? "1" : "0") + " modal=" + (w->isModal() ? "1" : "0"));
+            if (control == "tip") {
+                auto* tip = w->findChild<QLabel*>(QStringLiteral("tip"));
+                emit tip->linkActivated(QStringLiteral("mailto:x"));
+            } else if (auto* b = w->findChild<QPushButton*>(QString::fromLatin1(control))) {
+                b->click();
+            }
+            return;
+        }
+    });
+    poll->start();
+}
+
+class FatalWorker : public QThread
+{
+protected:
+    void run() override
+    {
+        showFatalErrorAndExit(QStringLiteral("parse full profile error"));
+        say("worker returned");
+        g_workerReturned = true;
+    }
+};
+
 void onApplication()
 {
+    // Nothing in these runs reaches a real mail program or file manager.
+    MailClient::setHandlerForTesting([](const QUrl& u) {
+        say("mail " + u.toEncoded());
+        return true;
+    });
+    FileManager::setHandlerForTesting([](const FileManager::Request& r) {
+        say("folder " + r.folder.toUtf8());
+        return true;
+    });
+
     QTimer::singleShot(0, QCoreApplication::instance(), [] {
         say("event loop running");
         reportWindows();
@@ -87,6 +148,17 @@ void onApplication()
             QCoreApplication::quit();
         } else if (action == "quit") {
             QCoreApplication::quit();
+        } else if (action.startsWith("press:")) {
+            pressInReportWindow(action.mid(6));
+        } else if (action == "fatal") {
+            pressInReportWindow("btn_doen");
+            showFatalErrorAndExit(QStringLiteral("parse full profile error"));
+            say("fatal returned");
+        } else if (action == "fatal-worker") {
+            pressInReportWindow("btn_doen", true);
+            auto* worker = new FatalWorker;
+            QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+            worker->start();
         }
     });
 }

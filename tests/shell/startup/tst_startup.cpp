@@ -212,6 +212,52 @@ private slots:
         QCOMPARE(terminate(*running), 0);
     }
 
+    void crashModeEndsWithZero_data()
+    {
+        QTest::addColumn<QByteArray>("control");
+        QTest::addColumn<bool>("mails");
+        QTest::newRow("done") << QByteArray("btn_doen") << false;
+        QTest::newRow("close") << QByteArray("btn_close") << false;
+        QTest::newRow("open mailbox") << QByteArray("btn_mailbox") << true;
+        QTest::newRow("tip link") << QByteArray("tip") << true;
+    }
+    void crashModeEndsWithZero()
+    {
+        QFETCH(QByteArray, control);
+        QFETCH(bool, mails);
+        Installation inst;
+        QVERIFY(inst.isValid());
+        QByteArray out;
+        QCOMPARE(inst.run({QStringLiteral("crash")}, "press:" + control, &out), 0);
+        QVERIFY2(out.contains("probe: report window gui=1 modal=0\n"), out.constData());
+        QCOMPARE(out.count("probe: mail mailto:"), mails ? 1 : 0);
+    }
+
+    // A fatal error shows the report window on the GUI thread, also when a
+    // worker reports it, and the program's loop ends with -1.
+    void fatalErrorEndsTheLoopWithMinusOne_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::newRow("GUI thread") << QByteArray("fatal");
+        QTest::newRow("worker") << QByteArray("fatal-worker");
+    }
+    void fatalErrorEndsTheLoopWithMinusOne()
+    {
+        QFETCH(QByteArray, action);
+        Installation inst;
+        QVERIFY(inst.isValid());
+        QByteArray out;
+        QCOMPARE(inst.run({}, action, &out), 255);
+        QVERIFY2(out.contains("probe: report window gui=1 modal=1\n"), out.constData());
+        if (action == "fatal-worker") {
+            // The worker went on without waiting for anybody to answer.
+            QVERIFY2(out.contains("probe: worker returned\n"), out.constData());
+        } else {
+            QVERIFY2(out.contains("probe: fatal returned\n"), out.constData());
+        }
+        QVERIFY(!out.contains("probe: mail"));
+    }
+
     void translations_data()
     {
         QTest::addColumn<QStringList>("installed");

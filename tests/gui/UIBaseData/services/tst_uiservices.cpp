@@ -1,6 +1,7 @@
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/UIBaseData/UIServiceHooks.h"
 #include "platform/FileManager.h"
+#include "platform/MailClient.h"
 #include "shell/ProgramVersion.h"
 #include "shell/SettingsStore.h"
 
@@ -122,8 +123,8 @@ private slots:
                                              << "https://t.example/?ttsoft=tarnwk-8.3-upui-undef";
         QTest::newRow("marbleton 4k") << "marbleton_4k" << "adui" << "https://t.example" << "www.marbleton.com"
                                       << "https://t.example?ttsoft=tarnwk-8.3-adui-undef";
-        QTest::newRow("unknown edition, empty tag") << "other" << "" << "mailto:help@example.com?subject=a b"
-                                                    << "www.qorvdvd.com" << "mailto:help@example.com?subject=a b";
+        QTest::newRow("unknown edition, empty tag") << "other" << "" << "https://t.example/?q=a b"
+                                                    << "www.qorvdvd.com" << "https://t.example/?q=a b";
     }
     void openPHPParams()
     {
@@ -145,6 +146,31 @@ private slots:
                               + QString::fromLatin1(QUrl::toPercentEncoding(jumpFull));
         const QString h = QCryptographicHash::hash(query.toUtf8(), QCryptographicHash::Md5).toHex();
         QCOMPARE(sent, prefix + query + "&h=" + h);
+    }
+
+    // Mail links name local files; they go to the mail client as they are,
+    // and what it answers is the result.
+    void mailLinksOpenDirectly_data()
+    {
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("mail client takes it") << true;
+        QTest::newRow("no mail client") << false;
+    }
+    void mailLinksOpenDirectly()
+    {
+        QFETCH(bool, accepted);
+        QList<QUrl> mails;
+        MailClient::setHandlerForTesting([&](const QUrl& u) {
+            mails << u;
+            return accepted;
+        });
+        const QString link = "mailto:help@example.com?subject=a%20b&body=%5B%2Fx%23y%5D";
+        const bool result = UIBaseData::openPHPParams(QString(), link);
+        MailClient::setHandlerForTesting(nullptr);
+        QCOMPARE(result, accepted);
+        QCOMPARE(mails.size(), 1);
+        QCOMPARE(mails.at(0).toString(QUrl::FullyEncoded), link);
+        QVERIFY(m_catcher.urls.isEmpty());
     }
 
     void signatureFollowsQuery()

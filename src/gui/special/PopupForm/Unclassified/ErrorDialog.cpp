@@ -9,7 +9,10 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QThread>
 #include <QUrl>
+#include <QtDebug>
 
 namespace {
 QString settingPath(const char* key)
@@ -34,6 +37,7 @@ ErrorDialog::ErrorDialog(QWidget* parent, bool isMainWindow)
     m_message = tr("Tarnwick didn't work properly, files below contains the error infomation.Please send the files "
                    "to our Support Team. Your help will make our product better, Thank you!");
     ui->lab_error->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui->btn_openFolder->installEventFilter(this);
     init(this, this, 0.11525424f, isMainWindow);
     setCloseButton(ui->btn_close);
     if (ShadowDilaog* s = shadow())
@@ -134,9 +138,106 @@ void ErrorDialog::copyFile(const char* key)
     QApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
 }
 
+void ErrorDialog::on_btn_mailbox_clicked()
+{
+    close();
+    mailToUxSupport();
+}
+
+void ErrorDialog::on_tip_linkActivated(const QString& link)
+{
+    Q_UNUSED(link);
+    close();
+    mailToUxSupport();
+}
+
+bool ErrorDialog::mailToUxSupport()
+{
+    QString parts[3];
+    const char* keys[] = {"base/criticalLog", "base/dump", "base/errorZip"};
+    for (int i = 0; i < 3; ++i) {
+        if (fileExists(keys[i]))
+            parts[i] = QStringLiteral("[%1] ").arg(SettingsStore::instance()->value(QLatin1String(keys[i])));
+    }
+    const QString hint = tr("Tips: please add attachment %1%2%3to us.").arg(parts[0], parts[1], parts[2]);
+    // The settings folder may hold "#", "&" or "%", which would cut the
+    // body short in a raw link.
+    const QString link = QStringLiteral("mailto:%1?subject=%2&body=%3")
+                             .arg(supportAddress(),
+                                  QString::fromLatin1(QUrl::toPercentEncoding(tr("Program didn't work properly"))),
+                                  QString::fromLatin1(QUrl::toPercentEncoding(hint)));
+    const bool sent = UIBaseData::openPHPParams(QString(), link);
+    if (!sent)
+        qDebug() << "can not send the e-mail,mailto failed";
+    return sent;
+}
+
+void ErrorDialog::openReportFolder()
+{
+    const QString folder = SettingsStore::instance()->value(QStringLiteral("base/configPath"));
+    const QString base = SettingsStore::fromStoredPath(folder) + QLatin1Char('/');
+    UIBaseData::OpenFolderAndSelectFiles(folder, {base + QStringLiteral("Error File.txt"),
+                                                  base + QStringLiteral("Error File.dmp"),
+                                                  base + QStringLiteral("Error File.zip")});
+}
+
+bool ErrorDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->btn_openFolder) {
+        const auto picture = [this](const char* state) {
+            ui->pic->setStyleSheet(QStringLiteral("border-image: url(:/res/folder_s_%1.png);").arg(QLatin1String(state)));
+        };
+        switch (event->type()) {
+        case QEvent::Enter:
+            picture("hover");
+            break;
+        case QEvent::Leave:
+            picture("nor");
+            break;
+        case QEvent::MouseMove: {
+            const auto* me = static_cast<QMouseEvent*>(event);
+            picture(ui->btn_openFolder->rect().contains(me->pos()) ? "down" : "hover");
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            picture("down");
+            break;
+        case QEvent::MouseButtonRelease: {
+            picture("nor");
+            const auto* me = static_cast<QMouseEvent*>(event);
+            if (ui->btn_openFolder->rect().contains(me->pos()))
+                openReportFolder();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return PopupBase::eventFilter(watched, event);
+}
+
 void ErrorDialog::on_btn_copyLogPath_clicked() { copyPath("base/criticalLog"); }
 void ErrorDialog::on_btn_copyLog_clicked() { copyFile("base/criticalLog"); }
 void ErrorDialog::on_btn_copyDumpPath_clicked() { copyPath("base/dump"); }
 void ErrorDialog::on_btn_copyDump_clicked() { copyFile("base/dump"); }
 void ErrorDialog::on_btn_copyZipPath_clicked() { copyPath("base/errorZip"); }
 void ErrorDialog::on_btn_copyZip_clicked() { copyFile("base/errorZip"); }
+
+void showFatalErrorAndExit(const QString& message)
+{
+    Q_UNUSED(message);
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    // A window belongs to the GUI thread; a worker hands the job over and
+    // goes on, so that it never waits for the user.
+    if (QThread::currentThread() != app->thread()) {
+        QMetaObject::invokeMethod(app, [message] { showFatalErrorAndExit(message); }, Qt::QueuedConnection);
+        return;
+    }
+    {
+        ErrorDialog dialog(nullptr, false);
+        dialog.exec();
+    }
+    QCoreApplication::exit(-1);
+}

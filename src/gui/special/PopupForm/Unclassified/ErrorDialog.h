@@ -24,22 +24,31 @@ public:
     // Prepares the rows and shows the window centred, not modal.
     void show();
 
+    // Opens the support mail naming the report files that exist; true when
+    // a mail client took the link.
+    bool mailToUxSupport();
+    // Opens the settings folder with the report files selected.
+    void openReportFolder();
+
     Ui::ErrorDialog* form() const { return ui; }
     // The support mailbox of the edition named by base/site.
     static QString supportAddress();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
     void on_btn_close_clicked();
     void on_btn_doen_clicked();
+    void on_btn_mailbox_clicked();
     void on_btn_copyLogPath_clicked();
     void on_btn_copyLog_clicked();
     void on_btn_copyDumpPath_clicked();
     void on_btn_copyDump_clicked();
     void on_btn_copyZipPath_clicked();
     void on_btn_copyZip_clicked();
+    void on_tip_linkActivated(const QString& link);
 
 private:
     void initTipText();
@@ -51,3 +60,9 @@ private:
     QMap<QString, QString> m_templates;
     QString m_message;
 };
+
+// Shows the report window modally, then ends the program's event loop with
+// -1. The message is not shown (the caller logs it). Callable from any
+// thread: from another one the window is queued to the GUI thread and the
+// call returns at once.
+void showFatalErrorAndExit(const QString& message);
