@@ -149,6 +149,47 @@ private slots:
         QVERIFY(!QFile::exists(inst.powerOffLog()));
     }
 
+    void leftoversOfKilledSavesGoOnceTheLockIsHeld()
+    {
+        Installation inst;
+        QVERIFY(inst.isValid());
+        QCOMPARE(inst.run({}, "quit"), 0);     // makes the settings
+        // The engine's folder, where "downloading.json" and "AP" are saved.
+        const QString engine = SettingsStore::fromStoredPath(inst.setting(QStringLiteral("youtube/path")));
+        QVERIFY(QFileInfo(engine).isDir());
+        const QString settings = inst.settingsFolder();
+        const QStringList leftovers{settings + "/config.ini.aB3xYz", engine + "/downloading.json.Qw12Er",
+                                    engine + "/AP.000000"};
+        const QStringList kept{settings + "/config.ini.bak", settings + "/notes.aB3xYz", engine + "/AP.aB3xYz7",
+                               engine + "/downloading.json", engine + "/other.json.Qw12Er"};
+        for (const QString& path : leftovers + kept) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+
+        // A start refused by the running instance must not take the files
+        // that instance may be saving right now.
+        auto first = inst.start({});
+        QByteArray out;
+        QVERIFY2(waitForOutput(*first, "probe: ready\n", out), out.constData());
+        for (const QString& path : leftovers)
+            QVERIFY2(!QFile::exists(path), qPrintable(path));
+        for (const QString& path : leftovers) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(inst.run({}, "quit"), 255);
+        for (const QString& path : leftovers)
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+        QCOMPARE(terminate(*first), 0);
+
+        QCOMPARE(inst.run({}, "quit"), 0);
+        for (const QString& path : leftovers)
+            QVERIFY2(!QFile::exists(path), qPrintable(path));
+        for (const QString& path : kept)
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+    }
+
     void restartStartsBesideTheEndingInstanceAndKeepsTheLock()
     {
         Installation inst;

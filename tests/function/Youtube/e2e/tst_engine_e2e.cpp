@@ -257,6 +257,35 @@ private slots:
         QVERIFY2(secondStreams.contains("video") && !secondStreams.contains("subtitle"), qPrintable(secondStreams.join(",")));
     }
 
+    void singleClipInOneRun()
+    {
+        // An interpreter in the engine folder is taken before the system's;
+        // this one notes each run of the downloader and hands it on.
+        const QString bin = m_engine.filePath("python/bin");
+        const QString runs = m_engine.filePath("runs.txt");
+        QVERIFY(QDir().mkpath(bin));
+        writeFile(bin + "/python3",
+                  QStringLiteral("#!/bin/sh\necho run >> '%1'\nexec /usr/bin/python3 \"$@\"\n").arg(runs).toUtf8());
+        QVERIFY(QFile::setPermissions(bin + "/python3", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const auto cleanup = qScopeGuard([&] { QDir(m_engine.filePath("python")).removeRecursively(); });
+        QVERIFY(DownloaderProgram::program().startsWith(bin));
+
+        YoutubeList items;
+        analyse(url("/page2.html"), &items);
+        QCOMPARE(items.items.size(), 1);
+        const YoutubeItem& item = items.items.first();
+        QVERIFY(item.title.startsWith("Second clip"));
+        QCOMPARE(item.status, int(YtbNoError));
+        QCOMPARE(item.checkState, 2);
+        YoutubeList formats;
+        yt()->lists(formats, 1, 0);
+        QVERIFY(!formats.items.isEmpty());
+        QFile log(runs);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        // The page run printed the clip whole: no second run for it.
+        QCOMPARE(log.readAll().count('\n'), 1);
+    }
+
     void addressWithoutMedia()
     {
         QSignalSpy finished(yt(), &Youtube::doAnalyseFinished);
