@@ -215,13 +215,13 @@ private slots:
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_hover.png);"));
         sendMouse(b, QEvent::MouseMove, inside);
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_down.png);"));
-        QVERIFY(m_guard->folders.isEmpty());
+        QVERIFY(m_guard->fileManager.isEmpty());
         sendMouse(b, QEvent::MouseButtonRelease, inside);
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_nor.png);"));
-        QCOMPARE(m_guard->folders.size(), 1);
-        QCOMPARE(m_guard->folders.at(0).kind, FileManager::Request::ShowItems);
-        QCOMPARE(m_guard->folders.at(0).folder, m_dir.path());
-        QCOMPARE(m_guard->folders.at(0).files, (QStringList{path("Error File.dmp"), path("Error File.zip")}));
+        QCOMPARE(m_guard->fileManager.size(), 1);
+        QCOMPARE(m_guard->fileManager.at(0).kind, FileManager::Request::ShowItems);
+        QCOMPARE(m_guard->fileManager.at(0).folder, m_dir.path());
+        QCOMPARE(m_guard->fileManager.at(0).files, (QStringList{path("Error File.dmp"), path("Error File.zip")}));
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(b, &leave);
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_nor.png);"));
@@ -240,7 +240,7 @@ private slots:
         sendMouse(b, QEvent::MouseMove, QPoint(b->width() + 20, 3));
         sendMouse(b, QEvent::MouseButtonRelease, QPoint(b->width() + 20, 3));
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_nor.png);"));
-        QVERIFY(m_guard->folders.isEmpty());
+        QVERIFY(m_guard->fileManager.isEmpty());
         dialog.close();
     }
 

@@ -13,6 +13,45 @@
 #include <csignal>
 #include <functional>
 
+namespace {
+// Presses a button of the first message box that shows up.
+class BoxAnswerer : public QObject
+{
+public:
+    explicit BoxAnswerer(const char* button) : m_button(button)
+    {
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
+        m_timer.start();
+    }
+    MsgDialog* seen = nullptr;
+    std::function<void(MsgDialog*)> inspect;
+
+private:
+    void poll()
+    {
+        const QWidgetList all = QApplication::topLevelWidgets();
+        for (QWidget* w : all) {
+            auto* box = qobject_cast<MsgDialog*>(w);
+            if (!box) {
+                box = w->findChild<MsgDialog*>();
+            }
+            if (box && box->isVisible() && box->isModalRunning()) {
+                m_timer.stop();
+                seen = box;
+                if (inspect)
+                    inspect(box);
+                if (m_button)
+                    box->findChild<QPushButton*>(QLatin1String(m_button))->click();
+                return;
+            }
+        }
+    }
+    const char* m_button;
+    QTimer m_timer;
+};
+}
+
 class TestMsgDialog : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "gui/UIBaseData/UIServiceHooks.h"
 #include "platform/Composition.h"
+#include "platform/MailClient.h"
 #include "platform/Online.h"
 #include "platform/PowerOff.h"
 
@@ -33,6 +34,10 @@ PlatformGuard::PlatformGuard()
         fileManager.append(r);
         return true;
     });
+    MailClient::setHandlerForTesting([this](const QUrl& u) {
+        mails.append(u);
+        return mailAnswer;
+    });
     for (const char* scheme : kSchemes)
         QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
     UIServiceHooks::setStartDetached([this](const QString& program, const QStringList& arguments) {
@@ -48,6 +53,7 @@ PlatformGuard::PlatformGuard()
 PlatformGuard::~PlatformGuard()
 {
     FileManager::setHandlerForTesting({});
+    MailClient::setHandlerForTesting(nullptr);
     for (const char* scheme : kSchemes)
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     UIServiceHooks::setStartDetached({});

@@ -2,7 +2,8 @@
 
 // Points every seam through which the program reaches outside itself at
 // recorders for the life of the guard, and restores them: the file manager,
-// web and mail links (QDesktopServices), detached starts, quitting,
+// the mail program (answering mailAnswer), web and mail links
+// (QDesktopServices), detached starts, quitting,
 // power-off, desktop composition (off) and the online state (online).
 // The taskbar progress gets its seam with the main window; add it here then.
 
@@ -23,12 +24,23 @@ public:
     ~PlatformGuard() override;
 
     QList<FileManager::Request> fileManager;
+    QList<QUrl> mails;
+    // What the mail program is made to answer.
+    bool mailAnswer = true;
     QList<QUrl> links;
     QList<QPair<QString, QStringList>> started;
     int quits = 0;
     int powerOffs = 0;
 
-    int total() const { return fileManager.size() + links.size() + started.size() + quits + powerOffs; }
+    void clear()
+    {
+        fileManager.clear();
+        mails.clear();
+        links.clear();
+        started.clear();
+        quits = powerOffs = 0;
+    }
+    int total() const { return fileManager.size() + mails.size() + links.size() + started.size() + quits + powerOffs; }
 
 public slots:
     void openUrl(const QUrl& url);
