@@ -115,6 +115,9 @@ private slots:
         QVERIFY(!QPixmap(QStringLiteral(":/res/zuo bg.png")).isNull());
         QVERIFY(!QPixmap(QStringLiteral(":/AiRes/Ui/Resources/xiala_nor.png")).isNull());
         QVERIFY(!ui->label_4->pixmap(Qt::ReturnByValue).isNull());
+        // Site texts, never markup.
+        QCOMPARE(ui->labName->textFormat(), Qt::PlainText);
+        QCOMPARE(ui->labUrl->textFormat(), Qt::PlainText);
     }
 };
 
