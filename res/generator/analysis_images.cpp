@@ -345,4 +345,8 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("subscribe_vimeo_icon.png", [] { return siteIcon(Blue, 1); });
     m.insert("subscribe_dailymotion_icon.png", [] { return siteIcon(QColor(0x00, 0x66, 0xDC), 1); });
     m.insert("choose_bg.png", chosenTab);
+    m.insert("subscribe_bg.png", [] { return roundedPanel(120, 120, White, QColor(0xD6, 0xD8, 0xDD), 8); });
+    m.insert("subscribe_hengtiao_nor.png", [] { return roundedPanel(520, 56, QColor(0xFA, 0xFB, 0xFC), QColor(0xE4, 0xE6, 0xEA), 4); });
+    m.insert("subscribe_hengtiao_hover.png", [] { return roundedPanel(520, 56, QColor(0xEE, 0xF7, 0xFB), QColor(0xB9, 0xDF, 0xEE), 4); });
+    m.insert("subscribe_hengtiao_checked.png", [] { return roundedPanel(520, 56, QColor(0xDD, 0xF0, 0xF8), Blue, 4); });
 }
