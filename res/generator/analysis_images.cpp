@@ -345,6 +345,16 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("subscribe_vimeo_icon.png", [] { return siteIcon(Blue, 1); });
     m.insert("subscribe_dailymotion_icon.png", [] { return siteIcon(QColor(0x00, 0x66, 0xDC), 1); });
     m.insert("choose_bg.png", chosenTab);
+    m.insert("url_nor.png", [] { return roundedPanel(318, 74, White, QColor(0xE6, 0xE8, 0xEC), 2); });
+    m.insert("url_hover.png", [] { return roundedPanel(318, 74, QColor(0xF0, 0xF8, 0xFC), QColor(0xB9, 0xDF, 0xEE), 2); });
+    m.insert("url_dis.png", [] { return roundedPanel(318, 74, QColor(0xF4, 0xF4, 0xF5), QColor(0xE6, 0xE8, 0xEC), 2); });
+    m.insert("url_xuanzhong.png", [] { return roundedPanel(318, 74, Blue, Blue.darker(110), 2); });
+    m.insert("url_xuanzhong_on.png", [] { return roundedPanel(318, 74, Blue.lighter(110), Blue, 2); });
+    m.insert("video_default_s.png", [] { return siteIcon(QColor(0x5A, 0x5E, 0x6B), 0); });
+    m.insert("music_default_s.png", [] { return siteIcon(Violet, 1); });
+    m.insert("subscribe_new_flag.png", [] { return roundedPanel(58, 26, Orange, QColor(0, 0, 0, 0), 5); });
+    m.insert("subscribe_deleted_flag.png", [] { return roundedPanel(58, 26, Grey, QColor(0, 0, 0, 0), 5); });
+    m.insert("subscribed.png", [] { return roundedPanel(58, 26, Green, QColor(0, 0, 0, 0), 5); });
     m.insert("subscribe_bg.png", [] { return roundedPanel(120, 120, White, QColor(0xD6, 0xD8, 0xDD), 8); });
     m.insert("subscribe_hengtiao_nor.png", [] { return roundedPanel(520, 56, QColor(0xFA, 0xFB, 0xFC), QColor(0xE4, 0xE6, 0xEA), 4); });
     m.insert("subscribe_hengtiao_hover.png", [] { return roundedPanel(520, 56, QColor(0xEE, 0xF7, 0xFB), QColor(0xB9, 0xDF, 0xEE), 4); });
