@@ -345,6 +345,16 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("subscribe_vimeo_icon.png", [] { return siteIcon(Blue, 1); });
     m.insert("subscribe_dailymotion_icon.png", [] { return siteIcon(QColor(0x00, 0x66, 0xDC), 1); });
     m.insert("choose_bg.png", chosenTab);
+    m.insert("radio_nor.png", [] { return roundedPanel(24, 24, White, Grey, 12); });
+    m.insert("radio_on.png", [] {
+        QImage img = roundedPanel(24, 24, White, Blue, 12);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Blue);
+        p.drawEllipse(QPointF(12, 12), 6, 6);
+        return img;
+    });
     m.insert("url_nor.png", [] { return roundedPanel(318, 74, White, QColor(0xE6, 0xE8, 0xEC), 2); });
     m.insert("url_hover.png", [] { return roundedPanel(318, 74, QColor(0xF0, 0xF8, 0xFC), QColor(0xB9, 0xDF, 0xEE), 2); });
     m.insert("url_dis.png", [] { return roundedPanel(318, 74, QColor(0xF4, 0xF4, 0xF5), QColor(0xE6, 0xE8, 0xEC), 2); });
