@@ -345,6 +345,35 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("subscribe_vimeo_icon.png", [] { return siteIcon(Blue, 1); });
     m.insert("subscribe_dailymotion_icon.png", [] { return siteIcon(QColor(0x00, 0x66, 0xDC), 1); });
     m.insert("choose_bg.png", chosenTab);
+    m.insert("download_gou_nor.png", [] { return tickBox(false); });
+    m.insert("download_gou_on.png", [] { return tickBox(true); });
+    m.insert("video_default.png", [] { return siteIcon(QColor(0x5A, 0x5E, 0x6B), 0); });
+    m.insert("music_default.png", [] { return siteIcon(Violet, 1); });
+    m.insert("ytb_enter_hover.png", [] {
+        QImage img = canvas(64, 64);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(White, 4));
+        p.setBrush(alpha(White, 60));
+        p.drawEllipse(QRectF(4, 4, 56, 56));
+        p.setPen(QPen(White, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(22, 32), QPointF(42, 32));
+        p.drawLine(QPointF(34, 24), QPointF(42, 32));
+        p.drawLine(QPointF(34, 40), QPointF(42, 32));
+        return img;
+    });
+    m.insert("ytb_error.png", [] {
+        QImage img = canvas(64, 64);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Red);
+        p.drawEllipse(QRectF(4, 4, 56, 56));
+        p.setPen(QPen(White, 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(32, 16), QPointF(32, 38));
+        p.drawPoint(QPointF(32, 48));
+        return img;
+    });
     m.insert("radio_nor.png", [] { return roundedPanel(24, 24, White, Grey, 12); });
     m.insert("radio_on.png", [] {
         QImage img = roundedPanel(24, 24, White, Blue, 12);
