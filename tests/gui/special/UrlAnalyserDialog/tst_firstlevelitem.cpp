@@ -1,6 +1,9 @@
 // The analysed list row: its status table, history flag, tick and looks.
 
+#include "LocalHttpServer.h"
 #include "ScriptedEngine.h"
+#include "gui/common/CUxPhotoFrame.h"
+#include "shell/ImageDownloader.h"
 #include "gui/common/CUxCheckBox.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
@@ -8,6 +11,7 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/SharedLoadingAnimation.h"
 #include "shell/SettingsStore.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -169,6 +173,32 @@ private slots:
         QVERIFY(rows.at(0)->checkBox()->isVisibleTo(rows.at(0)));
         m_list->clear();
         QTRY_COMPARE(shared->attachedCount(), before);
+    }
+
+    void servedThumbnailReplacesThePlaceholder()
+    {
+        LocalHttpServer server;
+        QVERIFY(server.start(true));
+        QImage picture(320, 180, QImage::Format_RGB32);
+        picture.fill(QColor(0, 0, 220));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        server.addFile(QStringLiteral("/row.png"), png, "image/png");
+        YoutubeItem r = record(0, true, 0, 3);
+        r.thumbnail = server.url(QStringLiteral("/row.png")).toString();
+        CYtbFirstLevelItem* row = addRow(r);
+        // Not cached yet: the placeholder, and the address is queued.
+        QVERIFY(row->photo()->pictureLabel()->pixmap(Qt::ReturnByValue).isNull()
+                || !row->photo()->pictureLabel()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!ImageDownloader::instance()->getImage(r.thumbnail).isNull(), 20000);
+        row->setData(r);
+        const QPixmap shown = row->photo()->pictureLabel()->pixmap(Qt::ReturnByValue);
+        QVERIFY(!shown.isNull());
+        const QRgb c = shown.toImage().pixel(shown.width() / 2, shown.height() / 2);
+        QVERIFY(qBlue(c) > 150 && qRed(c) < 60);
+        QCOMPARE(server.requestCount(QStringLiteral("/row.png")), 1);
     }
 
     void imageGoesToThePhoto()
