@@ -114,6 +114,25 @@ private slots:
         QCOMPARE(ScriptedEngine::calls(), QStringList());
     }
 
+    void musicModeAddsTheLanguage()
+    {
+        ScriptedEngine::setMusicMode(true);
+        QUxListWidget list;
+        YoutubeItem r;
+        r.resolution = QStringLiteral("N/A");
+        r.language = QStringLiteral("de");
+        auto* withLanguage = new CYtbVideoInfoItem(r, &list);
+        QCOMPARE(withLanguage->qualityLabel()->text(), QStringLiteral("Quality: N/A (de)"));
+        r.language.clear();
+        auto* without = new CYtbVideoInfoItem(r, &list);
+        QCOMPARE(without->qualityLabel()->text(), QStringLiteral("Quality: N/A"));
+        ScriptedEngine::setMusicMode(false);
+        withLanguage->setData(withLanguage->item());
+        QCOMPARE(withLanguage->qualityLabel()->text(), QStringLiteral("Quality: N/A"));
+        delete withLanguage;
+        delete without;
+    }
+
     void chosenRowTellsTheEngineOnce()
     {
         QUxListWidget list;
