@@ -43,6 +43,7 @@ cmake --build "$build" --parallel "$(nproc)" --target "${tests[@]}"
 # thread checker from judging the memory Qt's own code copies and frees
 # (its locks still count), and tests/tsan.supp names what is left inside Qt.
 export TSAN_OPTIONS="halt_on_error=1 exitcode=66 second_deadlock_stack=1 ignore_noninstrumented_modules=1 suppressions=$here/tests/tsan.supp ${TSAN_OPTIONS:-}"
+export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp ${LSAN_OPTIONS:-}"
 export ASAN_OPTIONS="halt_on_error=1 exitcode=66 detect_leaks=1 strict_string_checks=1 detect_stack_use_after_return=1 ${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="halt_on_error=1 print_stacktrace=1 ${UBSAN_OPTIONS:-}"
 export QT_QPA_PLATFORM=offscreen

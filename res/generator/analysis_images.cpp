@@ -345,4 +345,57 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("subscribe_vimeo_icon.png", [] { return siteIcon(Blue, 1); });
     m.insert("subscribe_dailymotion_icon.png", [] { return siteIcon(QColor(0x00, 0x66, 0xDC), 1); });
     m.insert("choose_bg.png", chosenTab);
+    m.insert("download_gou_nor.png", [] { return tickBox(false); });
+    m.insert("download_gou_on.png", [] { return tickBox(true); });
+    m.insert("video_default.png", [] { return siteIcon(QColor(0x5A, 0x5E, 0x6B), 0); });
+    m.insert("music_default.png", [] { return siteIcon(Violet, 1); });
+    m.insert("ytb_enter_hover.png", [] {
+        QImage img = canvas(64, 64);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(White, 4));
+        p.setBrush(alpha(White, 60));
+        p.drawEllipse(QRectF(4, 4, 56, 56));
+        p.setPen(QPen(White, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(QPointF(22, 32), QPointF(42, 32));
+        p.drawLine(QPointF(34, 24), QPointF(42, 32));
+        p.drawLine(QPointF(34, 40), QPointF(42, 32));
+        return img;
+    });
+    m.insert("ytb_error.png", [] {
+        QImage img = canvas(64, 64);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Red);
+        p.drawEllipse(QRectF(4, 4, 56, 56));
+        p.setPen(QPen(White, 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(32, 16), QPointF(32, 38));
+        p.drawPoint(QPointF(32, 48));
+        return img;
+    });
+    m.insert("radio_nor.png", [] { return roundedPanel(24, 24, White, Grey, 12); });
+    m.insert("radio_on.png", [] {
+        QImage img = roundedPanel(24, 24, White, Blue, 12);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Blue);
+        p.drawEllipse(QPointF(12, 12), 6, 6);
+        return img;
+    });
+    m.insert("url_nor.png", [] { return roundedPanel(318, 74, White, QColor(0xE6, 0xE8, 0xEC), 2); });
+    m.insert("url_hover.png", [] { return roundedPanel(318, 74, QColor(0xF0, 0xF8, 0xFC), QColor(0xB9, 0xDF, 0xEE), 2); });
+    m.insert("url_dis.png", [] { return roundedPanel(318, 74, QColor(0xF4, 0xF4, 0xF5), QColor(0xE6, 0xE8, 0xEC), 2); });
+    m.insert("url_xuanzhong.png", [] { return roundedPanel(318, 74, Blue, Blue.darker(110), 2); });
+    m.insert("url_xuanzhong_on.png", [] { return roundedPanel(318, 74, Blue.lighter(110), Blue, 2); });
+    m.insert("video_default_s.png", [] { return siteIcon(QColor(0x5A, 0x5E, 0x6B), 0); });
+    m.insert("music_default_s.png", [] { return siteIcon(Violet, 1); });
+    m.insert("subscribe_new_flag.png", [] { return roundedPanel(58, 26, Orange, QColor(0, 0, 0, 0), 5); });
+    m.insert("subscribe_deleted_flag.png", [] { return roundedPanel(58, 26, Grey, QColor(0, 0, 0, 0), 5); });
+    m.insert("subscribed.png", [] { return roundedPanel(58, 26, Green, QColor(0, 0, 0, 0), 5); });
+    m.insert("subscribe_bg.png", [] { return roundedPanel(120, 120, White, QColor(0xD6, 0xD8, 0xDD), 8); });
+    m.insert("subscribe_hengtiao_nor.png", [] { return roundedPanel(520, 56, QColor(0xFA, 0xFB, 0xFC), QColor(0xE4, 0xE6, 0xEA), 4); });
+    m.insert("subscribe_hengtiao_hover.png", [] { return roundedPanel(520, 56, QColor(0xEE, 0xF7, 0xFB), QColor(0xB9, 0xDF, 0xEE), 4); });
+    m.insert("subscribe_hengtiao_checked.png", [] { return roundedPanel(520, 56, QColor(0xDD, 0xF0, 0xF8), Blue, 4); });
 }

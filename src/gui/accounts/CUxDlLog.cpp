@@ -115,7 +115,6 @@ CUxDlLog::CUxDlLog(QWidget* parent, int site) : PopupBase(parent)
     m_btnVimeoWidget->installEventFilter(this);
     m_editAccount->installEventFilter(this);
 
-    m_styleTemplate = styleSheet();
     applyStyleTemplate();
     m_editAccount->lineEdit()->setPlaceholderText(tr("Input Account"));
 
@@ -130,6 +129,9 @@ CUxDlLog::CUxDlLog(QWidget* parent, int site) : PopupBase(parent)
     m_editAccount->setEditable(true);
     m_editAccount->setModel(m_list->model());
     m_editAccount->setView(m_list);
+    // Typed names are taken as typed: an inline completion would show one
+    // name while the mode is judged on another.
+    m_editAccount->setCompleter(nullptr);
 
     m_btnYtb->setStateImages(QStringLiteral(":/res/subscribe_youtube_icon.png"),
                              QStringLiteral(":/res/subscribe_youtube_icon.png"),
@@ -177,7 +179,8 @@ void CUxDlLog::buildForm()
     setObjectName(QStringLiteral("logForm"));
     setBaseSize(578, 390);
     resize(578, 390);
-    setStyleSheet(QStringLiteral(
+    // Applied once its placeholders are filled (applyStyleTemplate).
+    m_styleTemplate = (QStringLiteral(
         "QComboBox#edit_account{border-image:url(:/res/input_nor.png);color:#575d66;padding-left:3px;}\n"
         "QComboBox#edit_account:hover,QComboBox#edit_account:focus{border-image:url(:/res/input_on.png);}\n"
         "QComboBox#edit_account::drop-down{subcontrol-origin:padding;subcontrol-position:top right;"
@@ -630,7 +633,10 @@ bool CUxDlLog::eventFilter(QObject* watched, QEvent* event)
             if (QWidget* w = m_list->itemWidget(item))
                 w->resize(hint);
         }
-        showAccount(m_editAccount->currentIndex(), true);
+        // With no site shown there is nothing to show again, and the OK
+        // button keeps the look that lets the user close with it.
+        if (m_curPos != -1)
+            showAccount(m_editAccount->currentIndex(), true);
     }
     return PopupBase::eventFilter(watched, event);
 }
