@@ -5,6 +5,7 @@
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/main/MainWindow.h"
 #include "gui/special/PopupForm/Unclassified/AboutDialog.h"
+#include "gui/special/PopupForm/Unclassified/AdsDialog.h"
 #include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
@@ -166,6 +167,7 @@ private slots:
         QTest::newRow("engine update") << "ytbupgrade" << QSize(554, 180);
         QTest::newRow("file list") << "filelist" << QSize(888, 590);
         QTest::newRow("about") << "about" << QSize(840, 571);
+        QTest::newRow("promotion") << "ads" << QSize(800, 470);
     }
     void otherDialogs()
     {
@@ -182,6 +184,10 @@ private slots:
             dialog = new FileListDialog(QStringLiteral("Failed to download the files below"),
                                         QStringLiteral("<p style='line-height:%1px'>Something went wrong.</p>"), files,
                                         false, nullptr);
+        } else if (which == "ads") {
+            // Without a record the window shows the program's icon and its
+            // action button.
+            dialog = new AdsDialog(nullptr);
         } else {
             dialog = new AboutDialog(nullptr);
         }
