@@ -226,4 +226,34 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUxUpdate</name>
+    <message>
+        <source>Canceling check update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>checkUpdate</name>
+    <message>
+        <source>Checking for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include "gui/ShadowDilaog.h"
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/cuxupdate.h"
 #include "gui/main/MainWindow.h"
 #include "gui/special/PopupForm/Unclassified/AboutDialog.h"
 #include "gui/special/PopupForm/Unclassified/AdsDialog.h"
@@ -12,6 +13,7 @@
 #include "gui/special/PopupForm/Unclassified/YtbUpgradeDialog.h"
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
+#include "ui_checkUpdate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -168,6 +170,8 @@ private slots:
         QTest::newRow("file list") << "filelist" << QSize(888, 590);
         QTest::newRow("about") << "about" << QSize(840, 571);
         QTest::newRow("promotion") << "ads" << QSize(800, 470);
+        QTest::newRow("checking popup") << "checking" << QSize(570, 250);
+        QTest::newRow("update") << "update" << QSize(888, 590);
     }
     void otherDialogs()
     {
@@ -184,6 +188,18 @@ private slots:
             dialog = new FileListDialog(QStringLiteral("Failed to download the files below"),
                                         QStringLiteral("<p style='line-height:%1px'>Something went wrong.</p>"), files,
                                         false, nullptr);
+        } else if (which == "checking") {
+            // The update check's popup is a plain popup with its form.
+            auto* popup = new PopupBase(nullptr);
+            static Ui::checkUpdate form;
+            form.setupUi(popup);
+            form.label->setText(QStringLiteral("Tarnwick"));
+            popup->init(popup, popup, 1.0f, false);
+            dialog = popup;
+        } else if (which == "update") {
+            auto* window = new CUxUpdate(nullptr);
+            window->loadUpgradeInfo();
+            dialog = window;
         } else if (which == "ads") {
             // Without a record the window shows the program's icon and its
             // action button.
