@@ -5,6 +5,7 @@
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/common/cuxupdate.h"
 #include "gui/main/MainWindow.h"
+#include "gui/settings/SettingDialog.h"
 #include "gui/special/PopupForm/Unclassified/AboutDialog.h"
 #include "gui/special/PopupForm/Unclassified/AdsDialog.h"
 #include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
@@ -172,6 +173,7 @@ private slots:
         QTest::newRow("promotion") << "ads" << QSize(800, 470);
         QTest::newRow("checking popup") << "checking" << QSize(570, 250);
         QTest::newRow("update") << "update" << QSize(888, 590);
+        QTest::newRow("settings") << "settings" << QSize(888, 590);
     }
     void otherDialogs()
     {
@@ -200,6 +202,8 @@ private slots:
             auto* window = new CUxUpdate(nullptr);
             window->loadUpgradeInfo();
             dialog = window;
+        } else if (which == "settings") {
+            dialog = new SettingDialog(nullptr);
         } else if (which == "ads") {
             // Without a record the window shows the program's icon and its
             // action button.
