@@ -226,4 +226,120 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CUxUpdate</name>
+    <message>
+        <source>Canceling check update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>checkUpdate</name>
+    <message>
+        <source>Checking for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingDialog_Downloader</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program will restart after changing language, If you are sure to change, please click &quot;Continue&quot; button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Output Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingPage_Downloader</name>
+    <message>
+        <source>language:   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the output folder when the job is completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shut down computer when the job is completed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify me when new version is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse items which are once donwloaded in subscribe list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analyse items which are already donwloaded in subscribe list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Folder:   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default Movie Format:   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default Resolution:   </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Proxy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -432,6 +432,78 @@ QImage emailIcon()
     return img;
 }
 
+// The close button of a window that cannot be closed yet: a faint glyph.
+QImage closeDisabled()
+{
+    QImage img = canvas(46, 24);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0xD6, 0xD7, 0xDB), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(18.5, 7.5), QPointF(27.5, 16.5));
+    p.drawLine(QPointF(27.5, 7.5), QPointF(18.5, 16.5));
+    return img;
+}
+
+// Text field frames, stretched as 9-slice images (4 px borders): normal,
+// focused ("on", the accent rim) and disabled (greyed well).
+QImage inputFrame(int state)
+{
+    QImage img = canvas(40, 30);
+    QPainter p(&img);
+    setupPainter(p);
+    const QColor rim = state == 1 ? Palette::Blue : QColor(0xD2, 0xD4, 0xD9);
+    p.setPen(QPen(rim, 1));
+    p.setBrush(state == 2 ? QColor(0xF0, 0xF1, 0xF3) : Palette::White);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 39, 29), 3, 3);
+    return img;
+}
+
+// The arrow button at the right end of a drop-down box, 30 x 30.
+QImage dropDownButton(int state)
+{
+    QImage img = canvas(30, 30);
+    QPainter p(&img);
+    setupPainter(p);
+    if (state > 0) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(state == 1 ? QColor(0xE8, 0xF6, 0xFB) : QColor(0xD3, 0xEE, 0xF7));
+        p.drawRoundedRect(QRectF(1, 1, 28, 28), 3, 3);
+    }
+    QPainterPath arrow;
+    arrow.moveTo(10, 12.5);
+    arrow.lineTo(20, 12.5);
+    arrow.lineTo(15, 18);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(state == 0 ? QColor(0x6C, 0x6F, 0x79) : Palette::Blue);
+    p.drawPath(arrow);
+    return img;
+}
+
+// The highlight behind the chosen entry of a drop-down list.
+QImage chosenEntry()
+{
+    QImage img = canvas(40, 30);
+    QPainter p(&img);
+    p.fillRect(img.rect(), QColor(0xE3, 0xF4, 0xFA));
+    return img;
+}
+
+// A pen (rename) icon, 16 x 16: grey, accent when on, darker when pressed.
+QImage pen(int state)
+{
+    QImage img = canvas(16, 16);
+    QPainter p(&img);
+    setupPainter(p);
+    const QColor c = state == 0 ? Palette::Grey : (state == 1 ? Palette::Blue : Palette::Blue.darker(125));
+    p.setPen(QPen(c, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 12), QPointF(12, 4));
+    p.setPen(QPen(c, 1.2));
+    p.drawLine(QPointF(2.5, 13.5), QPointF(5, 13.5));
+    p.drawLine(QPointF(2.5, 13.5), QPointF(2.5, 11));
+    return img;
+}
+
 // Check-box indicators, drawn at twice their 18 x 20 design size so that they
 // stay sharp up to a factor of 2.
 enum class Box { Unchecked, Disabled, Checked, Indeterminate };
@@ -633,6 +705,18 @@ QMap<QString, Painter> painters()
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     addAnalysisPainters(m);
     m.insert("icon.png", productIcon);
+    m.insert("cancle_dis.png", [] { return textButton(Palette::Grey, 3); });
+    m.insert("close_dis1.png", closeDisabled);
+    m.insert("input_nor.png", [] { return inputFrame(0); });
+    m.insert("input_on.png", [] { return inputFrame(1); });
+    m.insert("input_dis.png", [] { return inputFrame(2); });
+    m.insert("drop_down_button_nor.png", [] { return dropDownButton(0); });
+    m.insert("drop_down_button_hover.png", [] { return dropDownButton(1); });
+    m.insert("drop_down_button_down.png", [] { return dropDownButton(2); });
+    m.insert("xuanze_bg.png", chosenEntry);
+    m.insert("pen_nor.png", [] { return pen(0); });
+    m.insert("pen_on.png", [] { return pen(1); });
+    m.insert("pen_down.png", [] { return pen(2); });
     m.insert("progress_float.png", progressFloat);
     m.insert("information_bg.png", informationPanel);
     m.insert("download_fault.png", downloadFault);

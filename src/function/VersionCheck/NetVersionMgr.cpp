@@ -33,6 +33,15 @@ NetVersionMgr* NetVersionMgr::instance()
     return g_manager;
 }
 
+void NetVersionMgr::setInstanceEnvironmentForTesting(const Environment& env)
+{
+    const bool first = !g_manager;
+    delete g_manager;
+    g_manager = new NetVersionMgr(env);
+    if (first)
+        qAddPostRoutine(destroyManager);
+}
+
 NetVersionMgr::NetVersionMgr(const Environment& env, QObject* parent)
     : QObject(parent),
       m_settings(env.settings),

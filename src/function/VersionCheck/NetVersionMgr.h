@@ -36,6 +36,10 @@ public:
         int transferTimeoutMs = 0;      // 0: the usual 30 s
     };
     explicit NetVersionMgr(const Environment& env, QObject* parent = nullptr);
+    // Tests: instance() answers a fresh manager made with env from now on
+    // (the one before is deleted; nobody may hold it). It reads the kept
+    // description of an earlier run anew, as a new process would.
+    static void setInstanceEnvironmentForTesting(const Environment& env);
     ~NetVersionMgr() override;
 
     // Starts a check. True only when an answer is already held and force is

@@ -147,9 +147,28 @@ QString UIBaseData::styleSheetTemplate(const QString& style, QList<int>& basePx)
 
 QString UIBaseData::applyStyleSheetTemplate(const QString& templ, const QList<int>& basePx)
 {
-    QString result = templ;
-    for (int v : basePx)
-        result = result.arg(scaled(float(v)));
+    // One pass over the text: the template step numbered its placeholders
+    // in text order and turned every other size into one, so the k-th
+    // "%<k>px" is the k-th placeholder. Any other "%" (a "%2F" or "%20" in a
+    // server's link) is text and stays as it is; QString::arg would take it
+    // for a placeholder, and past 99 values misread "%100".
+    QString result;
+    result.reserve(templ.size() + basePx.size() * 2);
+    int next = 1;
+    int i = 0;
+    while (i < templ.size()) {
+        if (templ.at(i) == QLatin1Char('%') && next <= basePx.size()) {
+            const QString mark = QString::number(next) + QLatin1String("px");
+            if (templ.midRef(i + 1, mark.size()) == mark) {
+                result += QString::number(scaled(float(basePx.at(next - 1)))) + QLatin1String("px");
+                i += 1 + mark.size();
+                ++next;
+                continue;
+            }
+        }
+        result += templ.at(i);
+        ++i;
+    }
     return result;
 }
 

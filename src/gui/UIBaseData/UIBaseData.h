@@ -65,7 +65,8 @@ public:
     // Turns every "<n>px"/"<n>pt" of style into %1px, %2px, ... and appends
     // the design pixel values (points converted to pixels) to basePx.
     static QString styleSheetTemplate(const QString& style, QList<int>& basePx);
-    // Fills a template from styleSheetTemplate with the scaled values.
+    // Fills a template from styleSheetTemplate with the scaled values, in
+    // one pass: only its own placeholders change, any other "%" stays.
     static QString applyStyleSheetTemplate(const QString& templ, const QList<int>& basePx);
 
     // Elides text into the label (width -1: the parent's width); the full

@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
@@ -23,6 +24,7 @@ namespace {
 
 UIServiceHooks::StartDetached g_startDetached;
 UIServiceHooks::Quit g_quit;
+UIServiceHooks::ChooseFolder g_chooseFolder;
 
 QString setting(const char* key)
 {
@@ -51,6 +53,18 @@ void setStartDetached(StartDetached fn)
 void setQuit(Quit fn)
 {
     g_quit = std::move(fn);
+}
+
+void setChooseFolder(ChooseFolder fn)
+{
+    g_chooseFolder = std::move(fn);
+}
+
+QString chooseFolder(const QString& title, const QString& start)
+{
+    if (g_chooseFolder)
+        return g_chooseFolder(title, start);
+    return QFileDialog::getExistingDirectory(nullptr, title, start, QFileDialog::ShowDirsOnly);
 }
 
 }

@@ -12,9 +12,15 @@ namespace UIServiceHooks {
 
 using StartDetached = std::function<bool(const QString& program, const QStringList& arguments)>;
 using Quit = std::function<void()>;
+// Asks the user for a folder: title, starting folder; empty when cancelled.
+using ChooseFolder = std::function<QString(const QString& title, const QString& start)>;
 
 // An empty function restores the real behaviour.
 void setStartDetached(StartDetached fn);
 void setQuit(Quit fn);
+void setChooseFolder(ChooseFolder fn);
+
+// The standard folder chooser (no parent, folders only), or the test's.
+QString chooseFolder(const QString& title, const QString& start);
 
 }

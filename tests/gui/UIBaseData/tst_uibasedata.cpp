@@ -104,6 +104,44 @@ private slots:
         QVERIFY(filled.contains(QStringLiteral("p1:2px;")));
     }
 
+    // Server texts carry their own "%": percent-encoded links and
+    // percentages are text, not placeholders.
+    void fillingLeavesOtherPercentSignsAlone_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("encoded link") << "<a href=\"https://x.example/a%2Fb?q=a%20b\" style=\"font-size:14px\">x</a>"
+                                      << "<a href=\"https://x.example/a%2Fb?q=a%20b\" style=\"font-size:21px\">x</a>";
+        QTest::newRow("percent before a size") << "50%;margin:2px" << "50%;margin:3px";
+        QTest::newRow("percent glued to a size") << "a%12px b" << "a%18px b";
+        QTest::newRow("lone percent at the end") << "10px 100%" << "15px 100%";
+        QTest::newRow("no sizes") << "%1 %2 %20" << "%1 %2 %20";
+    }
+    void fillingLeavesOtherPercentSignsAlone()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QList<int> px;
+        const QString templ = UIBaseData::styleSheetTemplate(text, px);
+        ScaleGuard g(1.5f);
+        QCOMPARE(UIBaseData::applyStyleSheetTemplate(templ, px), expected);
+    }
+
+    void manyPlaceholdersFillRight()
+    {
+        QString text;
+        QString expected;
+        for (int i = 1; i <= 120; ++i) {
+            text += QStringLiteral("<li style='font-size:%1px'>entry %2</li>").arg(i).arg(i);
+            expected += QStringLiteral("<li style='font-size:%1px'>entry %2</li>").arg(i * 2).arg(i);
+        }
+        QList<int> px;
+        const QString templ = UIBaseData::styleSheetTemplate(text, px);
+        QCOMPARE(px.size(), 120);
+        ScaleGuard g(2.0f);
+        QCOMPARE(UIBaseData::applyStyleSheetTemplate(templ, px), expected);
+    }
+
     void rescaleWidgetTree()
     {
         QWidget root;

@@ -3,8 +3,11 @@
 
 #include "gui/ShadowDilaog.h"
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/cuxupdate.h"
 #include "gui/main/MainWindow.h"
+#include "gui/settings/SettingDialog.h"
 #include "gui/special/PopupForm/Unclassified/AboutDialog.h"
+#include "gui/special/PopupForm/Unclassified/AdsDialog.h"
 #include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
@@ -12,6 +15,7 @@
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
 #include "XvfbMain.h"
+#include "ui_checkUpdate.h"
 
 #include <QApplication>
 #include <QDir>
@@ -166,6 +170,10 @@ private slots:
         QTest::newRow("engine update") << "ytbupgrade" << QSize(554, 180);
         QTest::newRow("file list") << "filelist" << QSize(888, 590);
         QTest::newRow("about") << "about" << QSize(840, 571);
+        QTest::newRow("promotion") << "ads" << QSize(800, 470);
+        QTest::newRow("checking popup") << "checking" << QSize(570, 250);
+        QTest::newRow("update") << "update" << QSize(888, 590);
+        QTest::newRow("settings") << "settings" << QSize(888, 590);
     }
     void otherDialogs()
     {
@@ -182,6 +190,24 @@ private slots:
             dialog = new FileListDialog(QStringLiteral("Failed to download the files below"),
                                         QStringLiteral("<p style='line-height:%1px'>Something went wrong.</p>"), files,
                                         false, nullptr);
+        } else if (which == "checking") {
+            // The update check's popup is a plain popup with its form.
+            auto* popup = new PopupBase(nullptr);
+            static Ui::checkUpdate form;
+            form.setupUi(popup);
+            form.label->setText(QStringLiteral("Tarnwick"));
+            popup->init(popup, popup, 1.0f, false);
+            dialog = popup;
+        } else if (which == "update") {
+            auto* window = new CUxUpdate(nullptr);
+            window->loadUpgradeInfo();
+            dialog = window;
+        } else if (which == "settings") {
+            dialog = new SettingDialog(nullptr);
+        } else if (which == "ads") {
+            // Without a record the window shows the program's icon and its
+            // action button.
+            dialog = new AdsDialog(nullptr);
         } else {
             dialog = new AboutDialog(nullptr);
         }

@@ -14,6 +14,7 @@
 
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QUrlQuery>
 #include <QtTest>
 #include <functional>
@@ -141,6 +142,29 @@ private slots:
         UpgradeYtb::setDefaultDescriptionUrl(m_server.url(descPath()).toString());
         Online::setStateOverride([] { return Online::State::Unknown; });
         Youtube::instance()->privatePart()->upgrader()->setStallTimeout(400);
+
+        // The version manager holds a program update address, as after a
+        // check at start-up.
+        m_server.addFile("/version.json",
+                         QJsonDocument(QJsonObject{{"version", "8.4.0.0"},
+                                                   {"forced", "8.0"},
+                                                   {"en", m_server.url("/en.json").toString()}})
+                             .toJson());
+        const QJsonObject upgrade = QJsonObject{{"version", QJsonObject{{"old", QJsonArray{"o"}}, {"new", QJsonArray{"n"}}}},
+                        {"description", QJsonObject{{"old", QJsonArray{"d"}}, {"new", QJsonArray{"e"}}}},
+                        {"upgradelog", QJsonArray{"l"}},
+                        {"upgradeurl", "https://up.example/tarnwick-8.4.exe"},
+                        {"forcedurl", "https://up.example/forced"}};
+        m_server.addFile("/en.json", QJsonDocument(QJsonObject{{"upgrade", upgrade}}).toJson());
+        settings()->setValue("base/language", "en");
+        NetVersionMgr::Environment env;
+        env.versionFileUrl = m_server.url("/version.json");
+        NetVersionMgr::setInstanceEnvironmentForTesting(env);
+        QSignalSpy checked(NetVersionMgr::instance(), &NetVersionMgr::doNetVersionChecked);
+        NetVersionMgr::instance()->checkVersion(true);
+        QVERIFY(checked.wait(10000));
+        QVERIFY(checked.at(0).at(0).toBool());
+        QCOMPARE(NetVersionMgr::instance()->upgradeUrl(), QStringLiteral("https://up.example/tarnwick-8.4.exe"));
 
         const QString zip = m_tmp.filePath("engine.zip");
         QVERIFY(makeZip(zip, {{"downloader-dlp/downloader", "new launcher"},
@@ -367,7 +391,7 @@ private slots:
             const QUrlQuery q(guard.links.at(0));
             QCOMPARE(q.queryItemValue("fui"), QStringLiteral("ytbupui"));
             QCOMPARE(q.queryItemValue("jump", QUrl::FullyDecoded),
-                     appendLinkParams(NetVersionMgr::instance()->upgradeUrl(), "ytbupui"));
+                     appendLinkParams("https://up.example/tarnwick-8.4.exe", "ytbupui"));
         }
         // The program page never touches the engine.
         QCOMPARE(m_server.requestCount(), 0);
