@@ -282,3 +282,106 @@ bool ProfileData::saveMainProfile(Profile::ProfileType type)
     }
     return true;
 }
+
+QString ProfileData::writeUserFile(const QString& stem, const QByteArray& profileJson)
+{
+    const QString folder = customProfileFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    for (int i = 0; i < 100000; ++i) {
+        const QString name = QStringLiteral("%1_%2.json").arg(stem).arg(i);
+        const QString path = folder + QLatin1Char('/') + name;
+        if (QFileInfo::exists(path))
+            continue;
+        // Made only when new: another module saving at the same moment
+        // takes the next index instead of this file.
+        QFile reserve(path);
+        if (!reserve.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        reserve.close();
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(profileJson) == profileJson.size() && file.commit())
+            return name;
+        qWarning() << "Profile: cannot write" << path << file.errorString();
+        QFile::remove(path);
+        return QString();
+    }
+    return QString();
+}
+
+Profile* ProfileData::placeSaved(const QByteArray& profileJson)
+{
+    ProfileParser parser;
+    Profile* chosen = chosenProfile();
+    if (profileJson.isEmpty() || !chosen || !parser.parseProfileFile(profileJson, nullptr))
+        return nullptr;
+    const QString name = writeUserFile(QStringLiteral("customProfile_save"), profileJson);
+    if (name.isEmpty())
+        return nullptr;
+    Profile* entry = createNode(Profile::File, name);
+    parser.loadProfileFile(entry);
+    for (const QString& parent : qAsConst(chosen->fullParents)) {
+        Profile* category = m_fullByName.value(parent);
+        if (!category || category->entries.contains(entry))
+            continue;
+        const int at = category->entries.indexOf(chosen);
+        category->entries.insert(at < 0 ? 0 : at + 1, entry);
+        entry->fullParents.append(category->name);
+    }
+    appendCustomProfile(entry);
+    emit doNewQuickItem(m_recentlyKey, entry->key, true);
+    saveMainProfile(Profile::Full);
+    return entry;
+}
+
+Profile* ProfileData::saveCustomProfile(const QByteArray& profileJson)
+{
+    if (m_module != 0 && m_module != 1)
+        return nullptr;
+    return placeSaved(profileJson);
+}
+
+Profile* ProfileData::saveProfileAs(const QByteArray& profileJson)
+{
+    return placeSaved(profileJson);
+}
+
+Profile* ProfileData::addConvertedProfile(const QByteArray& profileJson)
+{
+    if (m_module != 0 && m_module != 1)
+        return nullptr;
+    ProfileParser parser;
+    if (profileJson.isEmpty() || !parser.parseProfileFile(profileJson, nullptr))
+        return nullptr;
+    const QString name = writeUserFile(QStringLiteral("customProfile_convert"), profileJson);
+    if (name.isEmpty())
+        return nullptr;
+    Profile* entry = createNode(Profile::File, name);
+    parser.loadProfileFile(entry);
+    Profile* recently = recentlyCategory();
+    bool choose = false;
+    if (recently) {
+        // Walk a copy: removals change the category's list.
+        QList<int> sameProfile;
+        for (Profile* e : QList<Profile*>(recently->entries)) {
+            if (e->key == m_chosenKey && m_chosenParentKey == recently->key) {
+                choose = true;
+                if (m_clearOverProfile)
+                    m_clearOverProfile();
+                // No category has this key: the entry is no longer protected.
+                m_chosenParentKey = e->key;
+            }
+            if (e->id == entry->id)
+                sameProfile.append(e->key);
+        }
+        for (int key : qAsConst(sameProfile))
+            removeQuickItem(key, recently->key);
+        recently->entries.prepend(entry);
+        entry->quickParents.append(recently->name);
+        if (recently->entries.size() > 4)
+            removeQuickItem(recently->entries.last()->key, recently->key);
+    }
+    emit doNewQuickItem(m_recentlyKey, entry->key, choose);
+    saveMainProfile(Profile::Quick);
+    return entry;
+}

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QJsonObject;
 
 // The in-memory store of one module's profiles: a full and a quick tree of
@@ -70,6 +72,18 @@ public:
     // The folder of the user's own profiles (base/customProfilePath).
     static QString customProfileFolder();
 
+    // User profiles, from profile JSON texts exported when the task was
+    // handed over. Each writes a new file (never one another store took),
+    // links the entry and writes the tree back; null, with nothing written,
+    // when the text is no complete profile or the file cannot be written.
+    // The saves need a chosen profile to place the new one beside.
+    Profile* saveCustomProfile(const QByteArray& profileJson);
+    Profile* saveProfileAs(const QByteArray& profileJson);
+    Profile* addConvertedProfile(const QByteArray& profileJson);
+    // Called when a recorded profile replaces the chosen one in "Recently":
+    // the over-profile of the current module is cleared (on its own thread).
+    void setOverProfileClearer(std::function<void()> clear) { m_clearOverProfile = std::move(clear); }
+
 signals:
     void doChosenProfileChanged();
     void doNewQuickItem(int parentKey, int key, bool choose);
@@ -77,6 +91,12 @@ signals:
 
 private:
     void dropEntry(Profile* entry);
+    Profile* placeSaved(const QByteArray& profileJson);
+    // A new user profile file "<stem>_<n>.json" holding the text; its name,
+    // or empty when none could be written.
+    QString writeUserFile(const QString& stem, const QByteArray& profileJson);
+
+    std::function<void()> m_clearOverProfile;
 
     int m_module = -1;
     Profile* m_fullRoot = nullptr;
