@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QMap>
+#include <QMetaType>
 #include <QMutex>
 #include <QPair>
 #include <QRect>
@@ -264,3 +265,4 @@ struct DVD_format_edit_s
     DVDContentReader* reader = nullptr;
     int value2 = 0;
 };
+Q_DECLARE_METATYPE(DVD_format_edit_s*)
