@@ -11,10 +11,11 @@ namespace {
 
 int g_currentModule = 0;
 
+// Never destroyed, like the managers it holds.
 QMap<int, CMediaInfoMgr*>& registry()
 {
-    static QMap<int, CMediaInfoMgr*> managers;
-    return managers;
+    static auto* managers = new QMap<int, CMediaInfoMgr*>;
+    return *managers;
 }
 
 } // namespace

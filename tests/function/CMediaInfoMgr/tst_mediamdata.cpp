@@ -34,6 +34,7 @@ int readWithoutLibrary(const QString& file)
     for (const MediaInfoSection& s : report)
         std::printf("section:%s:%d\n", qPrintable(s.name), s.entries.size());
     std::printf("title:%s\n", qPrintable(MediaMdata::makeMetadata(file, report, -1).title));
+    std::fflush(stdout);
     return 0;
 }
 

@@ -28,12 +28,14 @@ struct Library
     InformFn informFn = nullptr;
     CloseFn closeFn = nullptr;
     DeleteFn deleteFn = nullptr;
+    QLibrary* handle = nullptr;
 };
 
+// Never destroyed: the library stays loaded to the end of the process.
 Library& library()
 {
-    static Library l;
-    return l;
+    static Library* l = new Library;
+    return *l;
 }
 
 } // namespace
@@ -61,8 +63,8 @@ bool load()
     QMutexLocker locker(&l.lock);
     if (!l.tried) {
         l.tried = true;
-        // Kept loaded for the rest of the process.
-        auto* lib = new QLibrary(l.name);
+        l.handle = new QLibrary(l.name);
+        QLibrary* lib = l.handle;
         if (lib->load()) {
             l.newFn = reinterpret_cast<NewFn>(lib->resolve("MediaInfo_New"));
             l.openFn = reinterpret_cast<OpenFn>(lib->resolve("MediaInfo_Open"));
