@@ -9,11 +9,12 @@ PACKAGES=(
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   qtmultimedia5-dev libqt5multimedia5-plugins
+  libdvdread-dev
 )
 # Only the test run needs these (a private sound server for the sound
 # tests); ./test.sh passes --with-tests so run.sh never installs them.
 if [ "${1:-}" = "--with-tests" ]; then
-  PACKAGES+=(pulseaudio pulseaudio-utils)
+  PACKAGES+=(pulseaudio pulseaudio-utils dvdauthor genisoimage)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

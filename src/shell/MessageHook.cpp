@@ -13,6 +13,7 @@ namespace {
 struct HookState {
     QMutex mutex;
     CriticalFn fn;
+    FatalFn fatalFn;
     QVector<QPair<QString, QString>> pending;
 };
 
@@ -89,6 +90,37 @@ bool hasPending()
 void flushPending()
 {
     showPendingOnApplicationThread();
+}
+
+void installFatal(FatalFn fn)
+{
+    HookState& s = state();
+    QMutexLocker locker(&s.mutex);
+    s.fatalFn = std::move(fn);
+}
+
+void fatal(const QString& text)
+{
+    qCritical("%s", qUtf8Printable(text));
+    FatalFn fn;
+    {
+        HookState& s = state();
+        QMutexLocker locker(&s.mutex);
+        fn = s.fatalFn;
+    }
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    auto report = [fn, text] {
+        if (fn)
+            fn(text);
+        else
+            QCoreApplication::exit(-1);
+    };
+    if (onApplicationThread())
+        report();
+    else
+        QMetaObject::invokeMethod(app, report, Qt::QueuedConnection);
 }
 
 }

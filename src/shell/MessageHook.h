@@ -15,4 +15,13 @@ void installCritical(CriticalFn fn);
 void critical(const QString& title, const QString& text);
 bool hasPending();
 void flushPending();
+
+// A failure the program cannot go on from (a profile tree that cannot be
+// read). fatal() may be called on any thread: it logs a critical line and
+// hands the text to the installed hook on the application's thread (queued
+// when called elsewhere); the hook shows the report window and ends the
+// event loop. Without a hook the event loop ends at once with -1.
+using FatalFn = std::function<void(const QString& text)>;
+void installFatal(FatalFn fn);
+void fatal(const QString& text);
 }
