@@ -50,6 +50,14 @@ int CVideoViewPrivate::scaledFontSize(int size, int videoTarHeight, bool adding)
     return scaled > 0 ? scaled : 1;
 }
 
+void CVideoViewPrivate::syncRendererSize()
+{
+    // A hidden view gets its resize event only when shown; subtitle places
+    // computed before that must still see the view's size.
+    if (renderer && renderer->widget() && renderer->widget()->size() != q->size())
+        renderer->widget()->resize(q->size());
+}
+
 void CVideoViewPrivate::repaintIfPaused()
 {
     if (player && player->isPaused() && renderer)

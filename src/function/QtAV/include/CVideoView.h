@@ -71,6 +71,7 @@ public:
     // ratio x 270.
     int scaledFontSize(int size, int videoTarHeight, bool adding) const;
     void repaintIfPaused();
+    void syncRendererSize();
 };
 
 class CVideoView : public QWidget

@@ -74,6 +74,7 @@ void CVideoView::setSubtitlePosition(SubtitleFilter* subtitle, int position)
 {
     if (!subtitle || !d->renderer)
         return;
+    d->syncRendererSize();
     const QRectF r = subtitle->rect();
     const int rendererHeight = d->renderer->widget()->height();
     // A real quotient: in integers every position below 100 gave the bottom.
@@ -87,6 +88,7 @@ void CVideoView::setSubtitleRect(SubtitleFilter* filter, int height, int positio
     if (!filter || !d->renderer)
         return;
     const int s = d->scaledFontSize(height, videoTarHeight, false);
+    d->syncRendererSize();
     filter->setRect(QRectF(0, 0, d->renderer->widget()->width(), int(s * 2.5)));
     setSubtitlePosition(filter, position);
 }
