@@ -36,6 +36,8 @@ private slots:
     void chainCropsAndChangesWhilePaused();
     void refusedChainLeavesThePicture();
     void subtitleFileIsDrawnDuringItsCue();
+    void subtitleCharsetOptionAndFormats_data();
+    void subtitleCharsetOptionAndFormats();
 
 private:
     QImage show(const VideoFrame& frame);
@@ -387,6 +389,45 @@ void TestGLRenderer::subtitleFileIsDrawnDuringItsCue()
     QVERIFY(m_renderer->uninstallFilter(&sub));
     // ASS text: override tags dropped, \N a line break.
     QCOMPARE(SubtitleFilter::plainText("0,0,Default,,0,0,0,,{\\i1}one{\\i0}\\Ntwo", true), QStringLiteral("one\ntwo"));
+}
+
+void TestGLRenderer::subtitleCharsetOptionAndFormats_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("charset");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("srt in cp1252") << "a.srt" << QByteArray("1\r\n00:00:01,000 --> 00:00:02,000\r\ncaf\xE9\r\n\r\n")
+                                   << "CP1252" << QString::fromUtf8("caf\xC3\xA9");
+    QTest::newRow("ass with tags") << "a.ass"
+                                   << QByteArray("[Script Info]\nScriptType: v4.00+\n\n[V4+ Styles]\n"
+                                                 "Format: Name, Fontname, Fontsize\nStyle: Default,Arial,20\n\n"
+                                                 "[Events]\nFormat: Layer, Start, End, Style, Name, MarginL, MarginR, "
+                                                 "MarginV, Effect, Text\nDialogue: 0,0:00:01.00,0:00:02.00,Default,,0,0,0,,"
+                                                 "{\\b1}bold{\\b0}\\Nnext\n")
+                                   << QString() << "bold\nnext";
+}
+
+void TestGLRenderer::subtitleCharsetOptionAndFormats()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, charset);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QFile f(dir.filePath(name));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    SubtitleFilter sub;
+    if (!charset.isEmpty())
+        sub.setCodecOptions({{"sub_charenc", charset}});
+    sub.setFile(f.fileName());
+    QCOMPARE(sub.textAt(1.5), expected);
+    QCOMPARE(sub.textAt(0.5), QString());
+    // A file that is not there shows nothing.
+    sub.setFile(dir.filePath("missing.srt"));
+    QCOMPARE(sub.textAt(1.5), QString());
 }
 
 QTEST_MAIN(TestGLRenderer)

@@ -41,6 +41,8 @@ private slots:
     void centredInParent();
     void playerDrivesTheViewAndPausedChangesShow();
     void internalTrackSubtitleShowsDuringItsCue();
+    void anamorphicFileFillsTheWidth();
+    void subtitleRectOfAViewNotYetShown();
 
 private:
     QWidget* m_window = nullptr;
@@ -497,6 +499,36 @@ void TestVideoView::internalTrackSubtitleShowsDuringItsCue()
     QTRY_VERIFY_WITH_TIMEOUT(player.isPaused(), 5000);
     QCOMPARE(drawn(), 0);
     player.stop();
+}
+
+void TestVideoView::anamorphicFileFillsTheWidth()
+{
+    // 320 x 240 stored, pixels 4:3 wide: shown as 16:9.
+    const QString file = QDir(AvTestMedia::folder()).filePath("anamorphic.mp4");
+    QVERIFY(AvTestMedia::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=25", "-t", "1", "-vf",
+                                    "setsar=4/3", "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p",
+                                    file}));
+    AVPlayer player;
+    m_view->setPlayer(&player);
+    m_view->setShowVideoFrame(true);
+    m_view->setVideoAspect(0, 0);
+    OpenGLWidgetRenderer* r = m_view->glRenderer();
+    player.play(file);
+    QTRY_VERIFY_WITH_TIMEOUT(r->framesPainted() >= 2, 20000);
+    QCOMPARE(r->currentFrame().size(), QSize(320, 240));
+    QCOMPARE(r->videoRect(), QRect(0, 0, 640, 360));
+    m_view->setVideoAspect(1, 1);
+    QCOMPARE(r->videoRect(), QRect(140, 0, 360, 360));
+    player.stop();
+}
+
+void TestVideoView::subtitleRectOfAViewNotYetShown()
+{
+    CVideoView hidden;
+    hidden.setGeometry(0, 0, 640, 360);
+    SubtitleFilter* filter = hidden.addSubtitle(SubtitleSet(), 540, true);
+    hidden.setSubtitleRect(filter, 54, 0, 540);
+    QCOMPARE(filter->rect(), QRectF(0, 360 - 67, 640, 67));
 }
 
 QTEST_MAIN(TestVideoView)
