@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
 #include <cmath>
@@ -128,6 +129,43 @@ struct OpenGLVideo::Private
     QSize textureSizes[3];
     GLenum textureFormats[3] = {0, 0, 0};
     QImage converted; // keeps a swscale'd copy alive during the upload
+    std::unique_ptr<QOpenGLFramebufferObject> fbo;
+    std::unique_ptr<QOpenGLShaderProgram> tapProgram;
+    QByteArray tapSource;
+    std::unique_ptr<QOpenGLFramebufferObject> tapFbo;
+    std::unique_ptr<QOpenGLShaderProgram> copyProgram;
+    QByteArray copySource;
+
+    QOpenGLShaderProgram* program_for(const QByteArray& source, std::unique_ptr<QOpenGLShaderProgram>* program,
+                                      QByteArray* built)
+    {
+        if (*program && source == *built)
+            return program->get();
+        program->reset(new QOpenGLShaderProgram);
+        *built = source;
+        QOpenGLShaderProgram* p = program->get();
+        p->bindAttributeLocation("a_pos", 0);
+        if (!p->addShaderFromSourceCode(QOpenGLShader::Vertex, vertexSource)
+            || !p->addShaderFromSourceCode(QOpenGLShader::Fragment, source) || !p->link()) {
+            qWarning() << "video shader does not build:" << p->log();
+            program->reset();
+            return nullptr;
+        }
+        return p;
+    }
+
+    void drawQuad(QOpenGLFunctions* gl, QOpenGLShaderProgram* p, const GLfloat* tex)
+    {
+        static const GLfloat pos[] = {-1, -1, 1, -1, -1, 1, 1, 1};
+        const int posLoc = p->attributeLocation("a_pos"), texLoc = p->attributeLocation("a_tex");
+        p->enableAttributeArray(posLoc);
+        p->enableAttributeArray(texLoc);
+        p->setAttributeArray(posLoc, pos, 2);
+        p->setAttributeArray(texLoc, tex, 2);
+        gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+        p->disableAttributeArray(posLoc);
+        p->disableAttributeArray(texLoc);
+    }
 
     VideoShader* shader()
     {
@@ -197,6 +235,12 @@ void OpenGLVideo::releaseResources()
         s = QSize();
     d->program.reset();
     d->programSource.clear();
+    d->tapProgram.reset();
+    d->tapSource.clear();
+    d->fbo.reset();
+    d->tapFbo.reset();
+    d->copyProgram.reset();
+    d->copySource.clear();
 }
 
 bool OpenGLVideo::render(const VideoFrame& frame, const Params& params)
@@ -234,34 +278,6 @@ bool OpenGLVideo::render(const VideoFrame& frame, const Params& params)
     }
 
     VideoShader* user = d->shader();
-    const QByteArray source = fragmentSource(kind, user);
-    if (!d->program || source != d->programSource) {
-        d->program.reset(new QOpenGLShaderProgram);
-        d->programSource = source;
-        if (!d->program->addShaderFromSourceCode(QOpenGLShader::Vertex, vertexSource)
-            || !d->program->addShaderFromSourceCode(QOpenGLShader::Fragment, source)
-            || !(d->program->bindAttributeLocation("a_pos", 0), d->program->link())) {
-            qWarning() << "video shader does not build:" << d->program->log();
-            d->program.reset();
-            return false;
-        }
-    }
-    QOpenGLShaderProgram* p = d->program.get();
-    p->bind();
-    p->setUniformValue("u_tex0", 0);
-    p->setUniformValue("u_tex1", 1);
-    p->setUniformValue("u_tex2", 2);
-    p->setUniformValue("u_yuv", yuv);
-    p->setUniformValue("u_offset", offset);
-    p->setUniformValue("u_texelSize", QVector2D(1.0f / w, 1.0f / h));
-    p->setUniformValue("u_brightness", GLfloat(params.brightness));
-    p->setUniformValue("u_contrast", GLfloat(params.contrast));
-    p->setUniformValue("u_saturation", GLfloat(params.saturation));
-    p->setUniformValue("u_hue", GLfloat(params.hue));
-    p->setUniformValue("u_matrix", params.transform);
-    if (user)
-        user->setUserUniformValues(p);
-
     QRectF roi = params.roi;
     if (roi.isValid() && roi.width() <= 1.0 && roi.height() <= 1.0 && roi.right() <= 1.0 && roi.bottom() <= 1.0)
         roi = QRectF(roi.x() * w, roi.y() * h, roi.width() * w, roi.height() * h);
@@ -270,21 +286,124 @@ bool OpenGLVideo::render(const VideoFrame& frame, const Params& params)
         roi = QRectF(0, 0, w, h);
     const GLfloat u0 = GLfloat(roi.left() / w), u1 = GLfloat(roi.right() / w);
     const GLfloat v0 = GLfloat(roi.top() / h), v1 = GLfloat(roi.bottom() / h);
-    const GLfloat pos[] = {-1, -1, 1, -1, -1, 1, 1, 1};
-    const GLfloat tex[] = {u0, v1, u1, v1, u0, v0, u1, v0};
-    const int posLoc = p->attributeLocation("a_pos"), texLoc = p->attributeLocation("a_tex");
-    p->enableAttributeArray(posLoc);
-    p->enableAttributeArray(texLoc);
-    p->setAttributeArray(posLoc, pos, 2);
-    p->setAttributeArray(texLoc, tex, 2);
-    gl->glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
-    p->disableAttributeArray(posLoc);
-    p->disableAttributeArray(texLoc);
-    p->release();
+    const GLfloat frameTex[] = {u0, v1, u1, v1, u0, v0, u1, v0};
+
+    // A sampling shader (a convolution) would convert every tap again: the
+    // picture is converted once into a texture of its own size first, and
+    // the taps read that.
+    const bool twoPass = user && !user->userSample().isEmpty();
+    QOpenGLShaderProgram* convert = d->program_for(fragmentSource(kind, twoPass ? nullptr : user), &d->program,
+                                                   &d->programSource);
+    if (!convert)
+        return false;
+    GLint viewport[4] = {0, 0, 0, 0};
+    QSize fboSize;
+    if (twoPass) {
+        gl->glGetIntegerv(GL_VIEWPORT, viewport);
+        fboSize = QSize(qMax(1, qRound(roi.width())), qMax(1, qRound(roi.height())));
+        if (!d->fbo || d->fbo->size() != fboSize) {
+            // A unit of its own (the new object binds its texture): units 0
+            // to 2 hold the frame's planes now.
+            gl->glActiveTexture(GL_TEXTURE3);
+            d->fbo.reset(new QOpenGLFramebufferObject(fboSize));
+            gl->glBindTexture(GL_TEXTURE_2D, d->fbo->texture());
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+            gl->glBindTexture(GL_TEXTURE_2D, 0);
+            gl->glActiveTexture(GL_TEXTURE0);
+        }
+        d->fbo->bind();
+        gl->glViewport(0, 0, fboSize.width(), fboSize.height());
+    }
+    convert->bind();
+    convert->setUniformValue("u_tex0", 0);
+    convert->setUniformValue("u_tex1", 1);
+    convert->setUniformValue("u_tex2", 2);
+    convert->setUniformValue("u_yuv", yuv);
+    convert->setUniformValue("u_offset", offset);
+    convert->setUniformValue("u_texelSize", QVector2D(1.0f / w, 1.0f / h));
+    convert->setUniformValue("u_brightness", GLfloat(params.brightness));
+    convert->setUniformValue("u_contrast", GLfloat(params.contrast));
+    convert->setUniformValue("u_saturation", GLfloat(params.saturation));
+    convert->setUniformValue("u_hue", GLfloat(params.hue));
+    convert->setUniformValue("u_matrix", twoPass ? QMatrix4x4() : params.transform);
+    if (user && !twoPass)
+        user->setUserUniformValues(convert);
+    d->drawQuad(gl, convert, frameTex);
+    convert->release();
     for (int i = 2; i >= 0; --i) {
         gl->glActiveTexture(GL_TEXTURE0 + GLenum(i));
         gl->glBindTexture(GL_TEXTURE_2D, 0);
     }
+    if (!twoPass)
+        return true;
+
+    QOpenGLFramebufferObject::bindDefault(); // the painting widget's own framebuffer
+    gl->glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+    QByteArray source = "#version 120\n"
+                        "uniform sampler2D u_rgb;\n"
+                        "uniform vec2 u_texelSize;\n"
+                        "varying vec2 v_tex;\n"
+                        "vec4 sampleColor(vec2 tc) { return texture2D(u_rgb, tc); }\n";
+    source += user->userDeclarations();
+    source += "vec4 userSample(vec2 tc) {\n" + user->userSample() + "}\n"
+              "void main() {\n"
+              "    gl_FragColor = userSample(v_tex);\n";
+    if (user->userPostProcess())
+        source += QByteArray(user->userPostProcess()) + "\n";
+    source += "}\n";
+    QOpenGLShaderProgram* taps = d->program_for(source, &d->tapProgram, &d->tapSource);
+    if (!taps)
+        return false;
+    // The taps read texels one to one (no filtering); a picture shown at
+    // another size or turned is scaled afterwards in a pass of one read.
+    const bool oneToOne = viewport[2] == fboSize.width() && viewport[3] == fboSize.height()
+                          && params.transform.isIdentity();
+    if (!oneToOne) {
+        if (!d->tapFbo || d->tapFbo->size() != fboSize) {
+            gl->glActiveTexture(GL_TEXTURE3);
+            d->tapFbo.reset(new QOpenGLFramebufferObject(fboSize));
+            gl->glBindTexture(GL_TEXTURE_2D, d->tapFbo->texture());
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+            gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+            gl->glBindTexture(GL_TEXTURE_2D, 0);
+        }
+        d->tapFbo->bind();
+        gl->glViewport(0, 0, fboSize.width(), fboSize.height());
+    }
+    gl->glActiveTexture(GL_TEXTURE0);
+    gl->glBindTexture(GL_TEXTURE_2D, d->fbo->texture());
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    taps->bind();
+    taps->setUniformValue("u_rgb", 0);
+    // The texture's rows run bottom-up: a kernel's first row is above.
+    taps->setUniformValue("u_texelSize", QVector2D(1.0f / fboSize.width(), -1.0f / fboSize.height()));
+    taps->setUniformValue("u_matrix", QMatrix4x4());
+    user->setUserUniformValues(taps);
+    static const GLfloat fboTex[] = {0, 0, 1, 0, 0, 1, 1, 1};
+    d->drawQuad(gl, taps, fboTex);
+    taps->release();
+    if (!oneToOne) {
+        QOpenGLFramebufferObject::bindDefault();
+        gl->glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+        static const QByteArray copySource = "#version 120\n"
+                                             "uniform sampler2D u_rgb;\n"
+                                             "varying vec2 v_tex;\n"
+                                             "void main() { gl_FragColor = texture2D(u_rgb, v_tex); }\n";
+        QOpenGLShaderProgram* copy = d->program_for(copySource, &d->copyProgram, &d->copySource);
+        if (!copy)
+            return false;
+        gl->glBindTexture(GL_TEXTURE_2D, d->tapFbo->texture());
+        copy->bind();
+        copy->setUniformValue("u_rgb", 0);
+        copy->setUniformValue("u_matrix", params.transform);
+        d->drawQuad(gl, copy, fboTex);
+        copy->release();
+    }
+    gl->glBindTexture(GL_TEXTURE_2D, 0);
     return true;
 }
 
