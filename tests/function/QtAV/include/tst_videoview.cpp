@@ -3,6 +3,7 @@
 #include "function/QtAV/include/CVideoView.h"
 #include "function/QtAV/include/WaterMark.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,6 +44,8 @@ private slots:
     void internalTrackSubtitleShowsDuringItsCue();
     void anamorphicFileFillsTheWidth();
     void subtitleRectOfAViewNotYetShown();
+    void secondConstructorTakesPlayerAndPlace();
+    void twplayGrabsTheFilteredPicture();
 
 private:
     QWidget* m_window = nullptr;
@@ -529,6 +532,52 @@ void TestVideoView::subtitleRectOfAViewNotYetShown()
     SubtitleFilter* filter = hidden.addSubtitle(SubtitleSet(), 540, true);
     hidden.setSubtitleRect(filter, 54, 0, 540);
     QCOMPARE(filter->rect(), QRectF(0, 360 - 67, 640, 67));
+}
+
+void TestVideoView::secondConstructorTakesPlayerAndPlace()
+{
+    AVPlayer player;
+    CVideoView view(m_window, &player, QRect(10, 20, 320, 180));
+    QCOMPARE(view.geometry(), QRect(10, 20, 320, 180));
+    view.setShowVideoFrame(true);
+    QVERIFY(player.videoOutputs().contains(view.videoRenderer()));
+    // Zooming out returns to the rectangle it was built with.
+    view.zoomIn(QRect(0, 0, 400, 300));
+    QTRY_COMPARE_WITH_TIMEOUT(view.geometry(), QRect(0, 0, 400, 300), 5000);
+    view.zoomOut();
+    QTRY_COMPARE_WITH_TIMEOUT(view.geometry(), QRect(10, 20, 320, 180), 5000);
+}
+
+void TestVideoView::twplayGrabsTheFilteredPicture()
+{
+    QTemporaryDir dir;
+    const QString shot = dir.filePath("shot.png");
+    const QString srt = dir.filePath("a.srt");
+    QFile f(srt);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("1\n00:00:00,000 --> 00:00:03,000\nHi\n");
+    f.close();
+    QProcess twplay;
+    twplay.start(qEnvironmentVariable("TW_BINARY_DIR") + "/bin/twplay",
+                 {"--audio", "null", "--gl", "--filter", "crop=w=160:h=120:x=0:y=0", "--shader", "gray",
+                  "--subtitle", srt, "--orientation", "90", "--aspect", "4:3", "--grab", "500:" + shot,
+                  "--stop-after", "1000", AvTestMedia::h264Aac()});
+    QVERIFY(twplay.waitForFinished(30000));
+    const QByteArray output = twplay.readAllStandardOutput();
+    QCOMPARE(twplay.exitCode(), 0);
+    QVERIFY2(output.contains("\"event\":\"grab\""), output.constData());
+    const QImage image(shot);
+    QCOMPARE(image.size(), QSize(640, 360));
+    // Grey, turned to 3:4 between black bars.
+    const QRgb inside = image.pixel(320, 100);
+    QVERIFY(qRed(inside) == qGreen(inside) && qGreen(inside) == qBlue(inside));
+    QCOMPARE(image.pixel(100, 180), qRgb(0, 0, 0));
+    QVERIFY(output.contains("\"event\":\"render\""));
+    // A bad value is refused with the usage.
+    QProcess bad;
+    bad.start(qEnvironmentVariable("TW_BINARY_DIR") + "/bin/twplay", {"--shader", "sepia", AvTestMedia::h264Aac()});
+    QVERIFY(bad.waitForFinished(30000));
+    QCOMPARE(bad.exitCode(), 1);
 }
 
 QTEST_MAIN(TestVideoView)

@@ -223,6 +223,8 @@ void TestWaterMark::firstLoadFitsTheImage()
     QVERIFY(m.mark.setImage(solid(QSize(1280, 360), Qt::blue), m_dir.filePath("fit.png"), true));
     // The picture is fitted into the overlay keeping its shape.
     QCOMPARE(m.mark.boxRect(), QRect(0, 0, 640, 180));
+    // The stored size is the image's own (as far as the overlay holds it).
+    QCOMPARE(m.mark.storedSize(), QSize(640, 360));
     QCOMPARE(m.mark.kind(), int(WaterMark::Image));
     QThreadPool::globalInstance()->waitForDone();
 }
