@@ -186,9 +186,8 @@ void CSpectrum::onBarsChanged(QVector<Bar> bars)
 void CSpectrum::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // Nothing behind the bars: the picture under the widget shows through.
     p.fillRect(rect(), Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (!m_ready)
         return;
     const QRect r = rect();
