@@ -38,6 +38,8 @@ const QColor Pink(0xFD, 0x60, 0x96);
 const QColor Red(0xFC, 0x37, 0x46);
 }
 
+const int kBusySideLoading = 100;
+
 QImage canvas(int w, int h)
 {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
@@ -583,6 +585,45 @@ QImage formatStrip(bool pressed)
     return img;
 }
 
+// The preview's seek slider: a round white handle, the played part in the
+// palette's orange and the rest a faint white line (9-slice border images).
+QImage sliderHandle()
+{
+    QImage img = canvas(12, 12);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(withAlpha(Palette::Orange, 220), 1.5));
+    p.setBrush(Palette::White);
+    p.drawEllipse(QRectF(0.75, 0.75, 10.5, 10.5));
+    return img;
+}
+
+QImage sliderPart(bool played)
+{
+    QImage img = canvas(8, 2);
+    img.fill(played ? QColor(Palette::Orange) : withAlpha(Palette::White, 70));
+    return img;
+}
+
+// The preview's loading animation, shown over the dimmed picture: an arc
+// that turns one step per frame, its tail fading.
+const int kCacheLoadingFrames = 12;
+
+QImage cacheLoadingFrame(int index)
+{
+    QImage img = canvas(kBusySideLoading, kBusySideLoading);
+    QPainter p(&img);
+    setupPainter(p);
+    const QRectF ring(14, 14, kBusySideLoading - 28, kBusySideLoading - 28);
+    for (int k = 0; k < 8; ++k) {
+        QPen pen(withAlpha(Palette::White, 255 - k * 30), 7, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(pen);
+        const int start = -(index * 360 / kCacheLoadingFrames) * 16 + k * 20 * 16;
+        p.drawArc(ring, start, 18 * 16);
+    }
+    return img;
+}
+
 // The busy animation: twelve dots on a circle in the palette's colours, the
 // leading dot largest and the trail fading behind it; one step per frame.
 const int kBusySide = 100;
@@ -635,14 +676,8 @@ QImage flattenForGif(const QImage& frame, const QColor& matte)
     return out;
 }
 
-int writeFrames(const QString& outDir, QTextStream& err, int count, const std::function<QImage(int)>& frame);
-
-int writeBusyFrames(const QString& outDir, QTextStream& err)
-{
-    return writeFrames(outDir, err, kBusyFrames, busyFrame);
-}
-
-int writeFrames(const QString& outDir, QTextStream& err, int count, const std::function<QImage(int)>& frame)
+int writeFrames(const QString& outDir, QTextStream& err, int count, const std::function<QImage(int)>& frame,
+                const QColor& matte)
 {
     QDir dir(outDir);
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -655,7 +690,7 @@ int writeFrames(const QString& outDir, QTextStream& err, int count, const std::f
         dir.remove(old);
     for (int i = 0; i < count; ++i) {
         const QString name = QStringLiteral("frame_%1.png").arg(i, 2, 10, QLatin1Char('0'));
-        if (!flattenForGif(frame(i), Palette::White).save(dir.filePath(name), "PNG")) {
+        if (!flattenForGif(frame(i), matte).save(dir.filePath(name), "PNG")) {
             err << "cannot write " << dir.filePath(name) << "\n";
             return 1;
         }
@@ -701,6 +736,9 @@ QMap<QString, Painter> painters()
     m.insert("xuanzhong_on.png", [] { return checkBox(Box::Checked); });
     m.insert("indeterminate.png", [] { return checkBox(Box::Indeterminate); });
     m.insert("gif_bg.png", loadingCard);
+    m.insert("round.png", sliderHandle);
+    m.insert("jindujiao1.png", [] { return sliderPart(false); });
+    m.insert("jindujiao2.png", [] { return sliderPart(true); });
     m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     addAnalysisPainters(m);
@@ -732,13 +770,17 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     if (argc < 3) {
         err << "usage: tw_resgen <output folder> <image>...\n"
-               "       tw_resgen --busy-frames <output folder>\n";
+               "       tw_resgen --busy-frames <output folder>\n"
+               "       tw_resgen --loading-frames <output folder>\n";
         return 2;
     }
     if (qstrcmp(argv[1], "--busy-frames") == 0)
-        return writeBusyFrames(QString::fromLocal8Bit(argv[2]), err);
+        return writeFrames(QString::fromLocal8Bit(argv[2]), err, kBusyFrames, busyFrame, Palette::White);
     if (qstrcmp(argv[1], "--loading-frames") == 0)
-        return writeFrames(QString::fromLocal8Bit(argv[2]), err, loadingFrameCount(), loadingFrame);
+        return writeFrames(QString::fromLocal8Bit(argv[2]), err, loadingFrameCount(), loadingFrame, Palette::White);
+    // Shown over the preview's dark overlay (rgb 27, 28, 32).
+    if (qstrcmp(argv[1], "--cache-loading-frames") == 0)
+        return writeFrames(QString::fromLocal8Bit(argv[2]), err, kCacheLoadingFrames, cacheLoadingFrame, QColor(27, 28, 32));
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     if (!QDir().mkpath(outDir)) {
         err << "cannot create " << outDir << "\n";

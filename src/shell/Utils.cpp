@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QHash>
+#include <QMutex>
+#include <QSaveFile>
 
 #include <cmath>
 
@@ -117,6 +120,40 @@ QString scaleStyleSheetPx(const QString& styleSheet, float factor)
     }
     result += styleSheet.midRef(copied);
     return result;
+}
+
+namespace {
+// The newest job per path; guarded by jobMutex, which also keeps two commits
+// of one path apart so that an older one can never land after a newer one.
+QMutex jobMutex;
+QHash<QString, quint64> newestJob;
+quint64 jobCounter = 0;
+} // namespace
+
+TransImageAlpha::TransImageAlpha(const QImage& image, const QString& path, int alpha)
+    : m_image(image), m_path(path), m_alpha(qBound(0, alpha, 255))
+{
+    setAutoDelete(true);
+    QMutexLocker lock(&jobMutex);
+    m_serial = ++jobCounter;
+    newestJob.insert(m_path, m_serial);
+}
+
+void TransImageAlpha::run()
+{
+    auto superseded = [this] { return newestJob.value(m_path) != m_serial; };
+    {
+        QMutexLocker lock(&jobMutex);
+        if (superseded() || m_image.isNull() || m_path.isEmpty())
+            return;
+    }
+    const QImage image = applyAlpha(m_image, m_alpha);
+    QMutexLocker lock(&jobMutex);
+    if (superseded())
+        return;
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
+        qWarning() << "could not write" << m_path << file.errorString();
 }
 
 QImage TransImageAlpha::applyAlpha(const QImage& source, int alpha)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRunnable>
 #include <QString>
 
 // Makes a title usable as a file name, in place: drops control characters,
@@ -23,10 +24,24 @@ QString scaleStyleSheetPx(const QString& styleSheet, float factor);
 // were removed. Only safe while no other instance can be saving.
 int removeSaveLeftovers(const QString& filePath);
 
-class TransImageAlpha
+// Writes an image with an opacity as a PNG, as a job for the global thread
+// pool (auto-deleted). Jobs for one path may overlap: each writes through a
+// QSaveFile, so the file is never half written, and a job whose path a newer
+// job also targets gives way, so the file ends as the latest request. A null
+// image writes nothing.
+class TransImageAlpha : public QRunnable
 {
 public:
+    TransImageAlpha(const QImage& image, const QString& path, int alpha);
+    void run() override;
+
     // An ARGB32 copy of source painted with opacity alpha / 255 over a
     // transparent fill: 255 gives a plain copy, 0 a fully transparent image.
     static QImage applyAlpha(const QImage& source, int alpha);
+
+private:
+    QImage m_image;
+    QString m_path;
+    int m_alpha;
+    quint64 m_serial;
 };

@@ -5,8 +5,11 @@
 
 #include "function/QtAV/av/AVPlayer.h"
 #include "function/QtAV/av/VideoFrameExtractor.h"
+#include "function/QtAV/include/CVideoView.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,7 +35,10 @@ int usage()
 {
     fprintf(stderr, "usage: twplay [--audio null|device] [--vstream N] [--astream N] [--option KEY=VALUE]... "
                     "[--start MS] [--seek MS@AT]... [--pause-at MS] [--stop-after MS] [--frames] "
-                    "[--capture MS:FILE]... [--extract MS:FILE]... [--scale W:H] SOURCE\n");
+                    "[--capture MS:FILE]... [--extract MS:FILE]... [--scale W:H] "
+                    "[--gl] [--filter TEXT] [--shader gray|blur|sharpen] [--subtitle FILE] [--orientation DEG] "
+                    "[--aspect N:D] [--grab MS:FILE]... SOURCE\n"
+                    "The options from --gl on show the picture in a window (they imply --gl).\n");
     return 1;
 }
 
@@ -54,12 +60,29 @@ public:
     using VideoRenderer::VideoRenderer;
 };
 
+// The picture options need a window, so they need a display.
+bool wantsWindow(int argc, char** argv)
+{
+    static const char* const glOptions[] = {"--gl", "--filter", "--shader", "--subtitle", "--orientation",
+                                            "--aspect", "--grab"};
+    for (int i = 1; i < argc; ++i)
+        for (const char* o : glOptions)
+            if (qstrcmp(argv[i], o) == 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const bool gl = wantsWindow(argc, argv);
+    std::unique_ptr<QCoreApplication> application(gl ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    QCoreApplication& app = *application;
     QStringList args = app.arguments().mid(1);
+    QString filterText, shaderName, subtitleFile;
+    int orientation = 0, aspectNum = 0, aspectDen = 0;
+    QList<Timed> grabs;
     QString source;
     QVariantHash options;
     int vstream = 0, astream = 0;
@@ -121,6 +144,37 @@ int main(int argc, char** argv)
             extracts << qMakePair(ms, file);
         } else if (a == QLatin1String("--scale")) {
             scale = v;
+        } else if (a == QLatin1String("--gl")) {
+            --i; // a flag without a value
+        } else if (a == QLatin1String("--filter")) {
+            filterText = v;
+        } else if (a == QLatin1String("--shader")) {
+            if (v != QLatin1String("gray") && v != QLatin1String("blur") && v != QLatin1String("sharpen"))
+                return usage();
+            shaderName = v;
+        } else if (a == QLatin1String("--subtitle")) {
+            if (!QFileInfo::exists(v))
+                return usage();
+            subtitleFile = v;
+        } else if (a == QLatin1String("--orientation")) {
+            bool ok = false;
+            orientation = v.toInt(&ok);
+            if (!ok)
+                return usage();
+        } else if (a == QLatin1String("--aspect")) {
+            const QStringList nd = v.split(QLatin1Char(':'));
+            bool okN = false, okD = false;
+            if (nd.size() != 2)
+                return usage();
+            aspectNum = nd[0].toInt(&okN);
+            aspectDen = nd[1].toInt(&okD);
+            if (!okN || !okD || aspectNum < 1 || aspectDen < 1)
+                return usage();
+        } else if (a == QLatin1String("--grab")) {
+            Timed t;
+            if (!splitPair(v, QLatin1Char(':'), &t.at, &t.file))
+                return usage();
+            grabs << t;
         } else if (a.startsWith(QLatin1String("--"))) {
             return usage();
         } else {
@@ -141,6 +195,55 @@ int main(int argc, char** argv)
     if (!scale.isEmpty()) {
         scaler.setOptions(QStringLiteral("scale=%1").arg(scale));
         player.installFilter(&scaler);
+    }
+
+    // The window: a video view with the asked chain, shader, subtitle,
+    // orientation and aspect.
+    std::unique_ptr<QWidget> window;
+    CVideoView* view = nullptr;
+    if (gl) {
+        window.reset(new QWidget);
+        window->setWindowTitle(QStringLiteral("twplay"));
+        window->resize(640, 360);
+        view = new CVideoView(window.get());
+        view->setGeometry(window->rect());
+        view->setPlayer(&player);
+        view->setShowVideoFrame(true);
+        if (!filterText.isEmpty()) {
+            view->insertFilterOptions(QStringLiteral("f_filter"), filterText);
+            view->initFilter();
+        }
+        if (shaderName == QLatin1String("gray"))
+            view->setShader(ShaderGray);
+        else if (shaderName == QLatin1String("blur"))
+            view->setShader(ShaderBlur);
+        else if (shaderName == QLatin1String("sharpen"))
+            view->setShader(ShaderSharpen);
+        if (orientation != 0)
+            view->rotate(orientation, 2);
+        if (aspectNum > 0)
+            view->setVideoAspect(aspectNum, aspectDen);
+        if (!subtitleFile.isEmpty()) {
+            SubtitleSet set;
+            set.file = subtitleFile;
+            set.size = 36;
+            set.colorName = QStringLiteral("#FFFFFF");
+            TwAV::SubtitleFilter* sub = view->addSubtitle(set, 540, false);
+            view->setSubtitleRect(sub, 36, 0, 270);
+            view->installSubtitle(sub);
+        }
+        window->show();
+        TwAV::OpenGLWidgetRenderer* renderer = view->glRenderer();
+        QObject::connect(renderer, &TwAV::OpenGLWidgetRenderer::framePainted, &app, [&grabs, renderer] {
+            const qint64 pts = qint64(renderer->currentFrame().timestamp() * 1000 + 0.5);
+            for (Timed& g : grabs) {
+                if (g.done || pts < g.at)
+                    continue;
+                g.done = true; // before grabbing: the grab paints again
+                const bool ok = renderer->grab().save(g.file, "PNG");
+                out({{"event", "grab"}, {"at", g.at}, {"pts", pts}, {"file", g.file}, {"ok", ok}});
+            }
+        });
     }
 
     int exitCode = 0;
@@ -194,6 +297,9 @@ int main(int argc, char** argv)
         maybeQuit();
     });
     QObject::connect(&player, &AVPlayer::stopped, [&] {
+        if (view)
+            out({{"event", "render"}, {"received", view->glRenderer()->framesReceived()},
+                 {"painted", view->glRenderer()->framesPainted()}});
         out({{"event", "stopped"}});
         playerDone = true;
         maybeQuit();

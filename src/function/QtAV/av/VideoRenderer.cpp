@@ -17,6 +17,7 @@ bool VideoRenderer::receive(const VideoFrame& in)
     {
         QMutexLocker lock(&m_mutex);
         filter = m_filterEnabled;
+        m_source = in;
     }
     if (filter)
         m_filter->process(&frame);
@@ -27,6 +28,12 @@ bool VideoRenderer::receive(const VideoFrame& in)
     receiveFrame(frame);
     emit frameReceived(frame);
     return frame.isValid();
+}
+
+VideoFrame VideoRenderer::sourceFrame() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_source;
 }
 
 VideoFrame VideoRenderer::currentFrame() const

@@ -3,7 +3,8 @@
 // Where decoded pictures go. The player hands every due frame to each of its
 // renderers on its video decode thread (`receive`), so a renderer that paints
 // must take the frame over to its own thread. A renderer may run a
-// libavfilter graph of its own over the frames it gets.
+// libavfilter graph of its own over the frames it gets. The setters are
+// virtual so that a painting renderer can repaint on a change.
 
 #include "Filter.h"
 #include "Frame.h"
@@ -32,32 +33,35 @@ public:
     // passes it to receiveFrame.
     bool receive(const VideoFrame& frame);
     VideoFrame currentFrame() const;
+    // The last frame as it came in, before the renderer's own filter: a
+    // renderer filters it again when its chain changes while paused.
+    VideoFrame sourceFrame() const;
     virtual QWidget* widget() { return nullptr; }
 
-    void setFilterOptions(const QString& options);
+    virtual void setFilterOptions(const QString& options);
     QString filterOptions() const;
-    void setFilterEnabled(bool enabled);
+    virtual void setFilterEnabled(bool enabled);
     bool isFilterEnabled() const;
     // Drops the built graph; the next frame builds it from the current text.
-    void initAVFilter();
+    virtual void initAVFilter();
 
-    void setOrientation(int degrees);
+    virtual void setOrientation(int degrees);
     int orientation() const;
-    void setOutAspectRatioMode(OutAspectRatioMode mode);
+    virtual void setOutAspectRatioMode(OutAspectRatioMode mode);
     OutAspectRatioMode outAspectRatioMode() const;
-    void setOutAspectRatio(double ratio);
+    virtual void setOutAspectRatio(double ratio);
     double outAspectRatio() const;
-    void setRegionOfInterest(const QRectF& roi);
+    virtual void setRegionOfInterest(const QRectF& roi);
     QRectF regionOfInterest() const;
-    void setBackgroundColor(const QColor& color);
+    virtual void setBackgroundColor(const QColor& color);
     QColor backgroundColor() const;
     // Emits matrixIdentitied() when the matrix becomes the identity.
-    void setMatrix(const QMatrix4x4& matrix);
+    virtual void setMatrix(const QMatrix4x4& matrix);
     QMatrix4x4 matrix() const;
-    bool setBrightness(double value);
-    bool setContrast(double value);
-    bool setHue(double value);
-    bool setSaturation(double value);
+    virtual bool setBrightness(double value);
+    virtual bool setContrast(double value);
+    virtual bool setHue(double value);
+    virtual bool setSaturation(double value);
     double brightness() const;
     double contrast() const;
     double hue() const;
@@ -75,6 +79,7 @@ protected:
 private:
     mutable QMutex m_mutex;
     VideoFrame m_frame;
+    VideoFrame m_source;
     LibAVFilterVideo* m_filter = nullptr;
     bool m_filterEnabled = false;
     int m_orientation = 0;
