@@ -22,6 +22,11 @@
 
 namespace {
 
+bool breaksLine(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
 const char kAppName[] = "Tarnwick";
 const char kBuiltInKey[] = "r5ktw2nqz8pahv3e";
 // Marks the image cache folder with the process that made it, so that an
@@ -189,9 +194,6 @@ int SettingsStore::setValue(const QString& key, const QString& value)
         return 3;
     // The file is line-based: a line break inside a key or value would turn
     // the rest of it into sections and keys of their own on the next start.
-    const auto breaksLine = [](const QString& t) {
-        return t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n'));
-    };
     if (breaksLine(trimmed) || breaksLine(value)) {
         qWarning() << "setting refused, it holds a line break:" << trimmed.left(64);
         return 3;
@@ -260,12 +262,21 @@ QByteArray SettingsStore::serialized() const
     return buildText(m_values);
 }
 
-QByteArray SettingsStore::buildText(const QMap<QString, QString>& values)
+QByteArray SettingsStore::buildText(const QMap<QString, QString>& values, int* dropped)
 {
     QString text;
     QString previousGroup;
     bool first = true;
+    if (dropped)
+        *dropped = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        // An entry read from a line with a bare CR or LF in it would come
+        // back as lines of its own on the next start: it is not written.
+        if (breaksLine(it.key()) || breaksLine(it.value())) {
+            if (dropped)
+                ++*dropped;
+            continue;
+        }
         const int slash = it.key().indexOf(QLatin1Char('/'));
         const QString group = it.key().left(slash);
         if (group != previousGroup) {
@@ -289,7 +300,10 @@ bool SettingsStore::save()
     // The file holds the site account's password, enciphered with a key that
     // anyone can read from the program: keep it to its owner.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(buildText(m_values));
+    int dropped = 0;
+    file.write(buildText(m_values, &dropped));
+    if (dropped > 0)
+        qWarning() << "settings not written, they hold a line break:" << dropped;
     return file.commit();
 }
 
