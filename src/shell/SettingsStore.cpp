@@ -27,6 +27,22 @@ bool breaksLine(const QString& text)
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
 }
 
+// Whether "name=value" under the header of group reads back as the same
+// entry. What was read from a damaged file may not: a bare CR or LF would
+// end the line for other readers and split it for the next save, and a
+// header holding a '/' puts the rest of the group into the name written,
+// where an '=' or blanks at its ends change the key read back; a line that
+// looks like a header would become one.
+bool readsBack(const QString& group, const QString& name, const QString& value)
+{
+    if (breaksLine(group) || breaksLine(name) || breaksLine(value))
+        return false;
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.trimmed() != name)
+        return false;
+    const QString line = (name + QLatin1Char('=') + value).trimmed();
+    return !(line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')));
+}
+
 const char kAppName[] = "Tarnwick";
 const char kBuiltInKey[] = "r5ktw2nqz8pahv3e";
 // Marks the image cache folder with the process that made it, so that an
@@ -270,15 +286,15 @@ QByteArray SettingsStore::buildText(const QMap<QString, QString>& values, int* d
     if (dropped)
         *dropped = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
-        // An entry read from a line with a bare CR or LF in it would come
-        // back as lines of its own on the next start: it is not written.
-        if (breaksLine(it.key()) || breaksLine(it.value())) {
+        const int slash = it.key().indexOf(QLatin1Char('/'));
+        const QString group = it.key().left(slash);
+        // An entry that would come back as another key, or as lines of its
+        // own, on the next start is not written.
+        if (!readsBack(group, it.key().mid(slash + 1), it.value())) {
             if (dropped)
                 ++*dropped;
             continue;
         }
-        const int slash = it.key().indexOf(QLatin1Char('/'));
-        const QString group = it.key().left(slash);
         if (group != previousGroup) {
             if (!first)
                 text += QStringLiteral("\r\n");
@@ -303,7 +319,7 @@ bool SettingsStore::save()
     int dropped = 0;
     file.write(buildText(m_values, &dropped));
     if (dropped > 0)
-        qWarning() << "settings not written, they hold a line break:" << dropped;
+        qWarning() << "settings not written, they would not read back as they are:" << dropped;
     return file.commit();
 }
 

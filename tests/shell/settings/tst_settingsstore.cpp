@@ -50,8 +50,8 @@ private slots:
     void blankKeyRefused();
     void lineBreakRefused_data();
     void lineBreakRefused();
-    void readLineBreaksAreNotWritten_data();
-    void readLineBreaksAreNotWritten();
+    void whatWouldNotReadBackIsNotWritten_data();
+    void whatWouldNotReadBackIsNotWritten();
     void languageFallback_data();
     void languageFallback();
     void cipherMatchesOpenssl_data();
@@ -247,7 +247,7 @@ void TstSettingsStore::lineBreakRefused()
     QCOMPARE(reread.value("g/k"), QString());
 }
 
-void TstSettingsStore::readLineBreaksAreNotWritten_data()
+void TstSettingsStore::whatWouldNotReadBackIsNotWritten_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("kept");
@@ -255,14 +255,25 @@ void TstSettingsStore::readLineBreaksAreNotWritten_data()
                                         << QStringList{"g/ok"};
     QTest::newRow("bare CR in a name") << QByteArray("[g]\r\nna\rme=v\r\nok=1\r\n") << QStringList{"g/ok"};
     QTest::newRow("header with a bare CR") << QByteArray("[g\r]\r\nunder=1\r\n[h]\r\nok=1\r\n") << QStringList{"h/ok"};
+    // A header holding a '/' puts the rest of it into the names written.
+    QTest::newRow("slash and equals in a header") << QByteArray("[g/a=b]\r\nn=1\r\n[h/x]\r\nok=1\r\n")
+                                                  << QStringList{"h/x/ok"};
+    QTest::newRow("slash and a blank in a header") << QByteArray("[g/ a]\r\nn=1\r\n[h]\r\nok=1\r\n")
+                                                   << QStringList{"h/ok"};
+    QTest::newRow("an entry written as a header") << QByteArray("[x/[y]\r\nn=v]\r\n[h]\r\nok=1\r\n")
+                                                  << QStringList{"h/ok"};
     // Found by fuzzing: a header holding CR, LF and a slash, and an entry
-    // under it whose name starts like a header.
-    QTest::newRow("fuzz finding") << QByteArray::fromBase64(
+    // under it whose name starts like a header; a header holding a slash
+    // and an '='.
+    QTest::newRow("fuzz finding 1") << QByteArray::fromBase64(
         "W2Jhc2UNCg0KW3Byb3iHpg10dHBzOi89Cl0NCmxhbmd1YWdlPWVuDQoNCltwcm94h6YNdHRwczovPQo=")
-                                  << QStringList();
+                                    << QStringList();
+    QTest::newRow("fuzz finding 2") << QByteArray::fromBase64(
+        "W2JlXa2tra10dC9zLzpwZXhnZT1ndWHyi4uPhDovYXMrXQ0KI2FtcGxlbGFuZ3VdDQpsYW6ZUZBhZ2U9Z3Vh8ouLj4Q6L2FzK10NCmxhbpmQYWdlPQo=")
+                                    << QStringList();
 }
 
-void TstSettingsStore::readLineBreaksAreNotWritten()
+void TstSettingsStore::whatWouldNotReadBackIsNotWritten()
 {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, kept);
