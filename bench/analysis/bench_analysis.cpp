@@ -9,6 +9,7 @@
 // --cores N pins it (and its children) to the first N processors. Without
 // it the list figure is taken on every processor, then once more by a copy
 // of itself pinned to two (--cores 2 --list-only), so one run prints both.
+// With TW_BENCH_STARTS_ONLY set it prints the CPU per child start alone.
 //
 // Runs with its own HOME, so the user's settings are never touched.
 
