@@ -8,8 +8,9 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer; the first report of
 # either stops the target. At most $TW_FUZZ_PARALLEL targets (default 3) run
 # at once. Installs Debian's clang packages when they are missing. The corpus
-# grows in <build>/corpus/<target>, seeded from tests/fixtures; a crashing
-# input is left in <build>/findings/<target>/. The exit status says whether
+# grows in <build>/corpus/<target>, seeded from tests/fixtures (inputs that
+# once failed are kept in tests/fixtures/fuzz/<target>/); a crashing input
+# is left in <build>/findings/<target>/. The exit status says whether
 # every target ran clean.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -51,6 +52,8 @@ seed() {
     fuzz_downloading_json) cp -f "$fixtures/fuzz/downloading.json" "$dir/" ;;
     fuzz_account_file) cp -f "$fixtures/fuzz/AP" "$dir/" ;;
   esac
+  # Inputs that once failed stay in the corpus.
+  if [ -d "$fixtures/fuzz/$target" ]; then cp -f "$fixtures/fuzz/$target"/* "$dir/"; fi
 }
 
 export ASAN_OPTIONS="halt_on_error=1 detect_leaks=0 allocator_may_return_null=1 ${ASAN_OPTIONS:-}"

@@ -5,8 +5,9 @@
 #
 # address: AddressSanitizer with UndefinedBehaviorSanitizer, in build-asan/;
 # thread: ThreadSanitizer, in build-tsan/ ($TW_SANITIZE_BUILD_DIR overrides
-# the folder; CC/CXX choose the compiler, e.g. CC=clang CXX=clang++). Without test names every test under tests/function/Youtube
-# is built and run. Any report ends its test at once with a failure, so the
+# the folder; CC/CXX choose the compiler, e.g. CC=clang CXX=clang++;
+# TW_SANITIZE_JOBS limits the build jobs). Without test names every test
+# under tests/function/Youtube is built and run. Any report ends its test at once with a failure, so the
 # script's exit status says whether the run was clean.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -37,7 +38,7 @@ fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_SANITIZE="$kind" \
   -DCMAKE_C_COMPILER="$cc" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target "${tests[@]}"
+cmake --build "$build" --parallel "${TW_SANITIZE_JOBS:-$(nproc)}" --target "${tests[@]}"
 
 # Debian's Qt is not instrumented: ignore_noninstrumented_modules keeps the
 # thread checker from judging the memory Qt's own code copies and frees

@@ -2,9 +2,12 @@
 // process until its first window has been painted (the mark each prints),
 // as the median of several starts of each, taken in turn. Each program gets
 // its own HOME and runtime folder; the first start of each is not counted
-// (it makes the settings and warms the file cache). Headless (offscreen).
+// (it makes the settings and warms the file cache).
 //
-//     bench_startup [starts]      starts of each program (default 15)
+//     bench_startup [starts] [--xcb]
+//
+// starts: of each program (default 15). Headless (Qt's offscreen platform)
+// unless --xcb is given, which shows both on $DISPLAY (e.g. under xvfb-run).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +34,7 @@ struct Start
     long long kib = -1;
 };
 
-QProcessEnvironment environmentIn(const QString& root)
+QProcessEnvironment environmentIn(const QString& root, const QString& platform)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* d : {"home/.config", "home/.local/share", "home/.cache", "run"})
@@ -42,7 +45,7 @@ QProcessEnvironment environmentIn(const QString& root)
     env.insert(QStringLiteral("XDG_DATA_HOME"), root + QStringLiteral("/home/.local/share"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/home/.cache"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/run"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.insert(QStringLiteral("TW_NO_POWEROFF"), QStringLiteral("1"));
     env.insert(QStringLiteral("TW_STARTUP_MARK"), QStringLiteral("1"));
     return env;
@@ -82,12 +85,19 @@ double median(std::vector<double> v)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int starts = argc > 1 ? qMax(1, atoi(argv[1])) : 15;
+    int starts = 15;
+    QString platform = QStringLiteral("offscreen");
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--xcb") == 0)
+            platform = QStringLiteral("xcb");
+        else if (atoi(argv[i]) > 0)
+            starts = atoi(argv[i]);
+    }
     QTemporaryDir root;
     if (!root.isValid())
         return 1;
-    const QProcessEnvironment programEnv = environmentIn(root.filePath(QStringLiteral("program")));
-    const QProcessEnvironment emptyEnv = environmentIn(root.filePath(QStringLiteral("empty")));
+    const QProcessEnvironment programEnv = environmentIn(root.filePath(QStringLiteral("program")), platform);
+    const QProcessEnvironment emptyEnv = environmentIn(root.filePath(QStringLiteral("empty")), platform);
 
     if (startOnce(QStringLiteral(TW_PROGRAM), programEnv).ms < 0
         || startOnce(QStringLiteral(TW_EMPTY_WINDOW), emptyEnv).ms < 0) {
@@ -110,7 +120,7 @@ int main(int argc, char** argv)
     }
     const double p = median(programMs);
     const double e = median(emptyMs);
-    std::printf("start-up to the first window painted (offscreen, median of %d starts)\n", starts);
+    std::printf("start-up to the first window painted (%s, median of %d starts)\n", qPrintable(platform), starts);
     std::printf("  empty Qt window:         %.1f ms, %.1f MiB resident\n", e, emptyKiB / 1024.0);
     std::printf("  program:                 %.1f ms, %.1f MiB resident\n", p, programKiB / 1024.0);
     std::printf("  program / empty window:  %.2f (target <= 1.25), +%.1f MiB\n", p / e, (programKiB - emptyKiB) / 1024.0);

@@ -79,6 +79,7 @@ private:
     qint64 m_pid = 0;
     int m_outFd = -1;
     int m_errFd = -1;
+    int m_pidFd = -1;      // readable once the child has ended
     bool m_ended = false;
     bool m_crashed = false;
     int m_exitCode = -1;

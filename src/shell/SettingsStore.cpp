@@ -22,6 +22,27 @@
 
 namespace {
 
+bool breaksLine(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+// Whether "name=value" under the header of group reads back as the same
+// entry. What was read from a damaged file may not: a bare CR or LF would
+// end the line for other readers and split it for the next save, and a
+// header holding a '/' puts the rest of the group into the name written,
+// where an '=' or blanks at its ends change the key read back; a line that
+// looks like a header would become one.
+bool readsBack(const QString& group, const QString& name, const QString& value)
+{
+    if (breaksLine(group) || breaksLine(name) || breaksLine(value))
+        return false;
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.trimmed() != name)
+        return false;
+    const QString line = (name + QLatin1Char('=') + value).trimmed();
+    return !(line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')));
+}
+
 const char kAppName[] = "Tarnwick";
 const char kBuiltInKey[] = "r5ktw2nqz8pahv3e";
 // Marks the image cache folder with the process that made it, so that an
@@ -189,9 +210,6 @@ int SettingsStore::setValue(const QString& key, const QString& value)
         return 3;
     // The file is line-based: a line break inside a key or value would turn
     // the rest of it into sections and keys of their own on the next start.
-    const auto breaksLine = [](const QString& t) {
-        return t.contains(QLatin1Char('\r')) || t.contains(QLatin1Char('\n'));
-    };
     if (breaksLine(trimmed) || breaksLine(value)) {
         qWarning() << "setting refused, it holds a line break:" << trimmed.left(64);
         return 3;
@@ -260,14 +278,23 @@ QByteArray SettingsStore::serialized() const
     return buildText(m_values);
 }
 
-QByteArray SettingsStore::buildText(const QMap<QString, QString>& values)
+QByteArray SettingsStore::buildText(const QMap<QString, QString>& values, int* dropped)
 {
     QString text;
     QString previousGroup;
     bool first = true;
+    if (dropped)
+        *dropped = 0;
     for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
         const int slash = it.key().indexOf(QLatin1Char('/'));
         const QString group = it.key().left(slash);
+        // An entry that would come back as another key, or as lines of its
+        // own, on the next start is not written.
+        if (!readsBack(group, it.key().mid(slash + 1), it.value())) {
+            if (dropped)
+                ++*dropped;
+            continue;
+        }
         if (group != previousGroup) {
             if (!first)
                 text += QStringLiteral("\r\n");
@@ -289,7 +316,10 @@ bool SettingsStore::save()
     // The file holds the site account's password, enciphered with a key that
     // anyone can read from the program: keep it to its owner.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(buildText(m_values));
+    int dropped = 0;
+    file.write(buildText(m_values, &dropped));
+    if (dropped > 0)
+        qWarning() << "settings not written, they would not read back as they are:" << dropped;
     return file.commit();
 }
 

@@ -73,7 +73,9 @@ public:
 private:
     void load();
     bool save();                          // caller holds the write lock
-    static QByteArray buildText(const QMap<QString, QString>& values);
+    // The file's text; entries holding CR or LF are left out (counted in
+    // dropped).
+    static QByteArray buildText(const QMap<QString, QString>& values, int* dropped = nullptr);
     int setValueLocked(const QString& fullKey, const QString& value);
     static QString fullKey(const QString& key);
 

@@ -50,6 +50,8 @@ private slots:
     void blankKeyRefused();
     void lineBreakRefused_data();
     void lineBreakRefused();
+    void whatWouldNotReadBackIsNotWritten_data();
+    void whatWouldNotReadBackIsNotWritten();
     void languageFallback_data();
     void languageFallback();
     void cipherMatchesOpenssl_data();
@@ -243,6 +245,57 @@ void TstSettingsStore::lineBreakRefused()
     QCOMPARE(reread.value("proxy/enabled"), QString());
     QCOMPARE(reread.value("proxy/hostName"), QString());
     QCOMPARE(reread.value("g/k"), QString());
+}
+
+void TstSettingsStore::whatWouldNotReadBackIsNotWritten_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("bare LF in a value") << QByteArray("[g]\r\nbare=lf\n[proxy]\nhostName=evil\r\nok=1\r\n")
+                                        << QStringList{"g/ok"};
+    QTest::newRow("bare CR in a name") << QByteArray("[g]\r\nna\rme=v\r\nok=1\r\n") << QStringList{"g/ok"};
+    QTest::newRow("header with a bare CR") << QByteArray("[g\r]\r\nunder=1\r\n[h]\r\nok=1\r\n") << QStringList{"h/ok"};
+    // A header holding a '/' puts the rest of it into the names written.
+    QTest::newRow("slash and equals in a header") << QByteArray("[g/a=b]\r\nn=1\r\n[h/x]\r\nok=1\r\n")
+                                                  << QStringList{"h/x/ok"};
+    QTest::newRow("slash and a blank in a header") << QByteArray("[g/ a]\r\nn=1\r\n[h]\r\nok=1\r\n")
+                                                   << QStringList{"h/ok"};
+    QTest::newRow("an entry written as a header") << QByteArray("[x/[y]\r\nn=v]\r\n[h]\r\nok=1\r\n")
+                                                  << QStringList{"h/ok"};
+    // Found by fuzzing: a header holding CR, LF and a slash, and an entry
+    // under it whose name starts like a header; a header holding a slash
+    // and an '='.
+    QTest::newRow("fuzz finding 1") << QByteArray::fromBase64(
+        "W2Jhc2UNCg0KW3Byb3iHpg10dHBzOi89Cl0NCmxhbmd1YWdlPWVuDQoNCltwcm94h6YNdHRwczovPQo=")
+                                    << QStringList();
+    QTest::newRow("fuzz finding 2") << QByteArray::fromBase64(
+        "W2JlXa2tra10dC9zLzpwZXhnZT1ndWHyi4uPhDovYXMrXQ0KI2FtcGxlbGFuZ3VdDQpsYW6ZUZBhZ2U9Z3Vh8ouLj4Q6L2FzK10NCmxhbpmQYWdlPQo=")
+                                    << QStringList();
+}
+
+void TstSettingsStore::whatWouldNotReadBackIsNotWritten()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, kept);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("config.ini"), file);
+    QByteArray saved;
+    {
+        SettingsStore store(dir.path(), false);
+        QCOMPARE(store.setValue("zz/fuzz", "saved"), 0);
+        saved = store.serialized();
+        QCOMPARE(readAll(dir.filePath("config.ini")), saved);
+    }
+    // Every CR and LF written is a line end.
+    QCOMPARE(saved.count('\n'), saved.count("\r\n"));
+    for (const QByteArray& line : saved.split('\n'))
+        QVERIFY2(!line.chopped(line.endsWith('\r') ? 1 : 0).contains('\r'), line.constData());
+    SettingsStore again(dir.path(), false);
+    QCOMPARE(again.serialized(), saved);
+    QCOMPARE(again.value("zz/fuzz"), QString("saved"));
+    QCOMPARE(again.value("proxy/hostName"), QString());
+    for (const QString& key : kept)
+        QCOMPARE(again.value(key), QString("1"));
 }
 
 void TstSettingsStore::languageFallback_data()

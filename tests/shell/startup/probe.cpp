@@ -59,6 +59,14 @@ void reportWindows()
             names += QByteArray(names.isEmpty() ? "" : ",") + w->metaObject()->className();
     }
     say("windows=" + names);
+    // What a taskbar or window switcher shows for each window on screen.
+    QByteArray titles;
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    for (QWidget* w : tops) {
+        if (w->isVisible())
+            titles += QByteArray(titles.isEmpty() ? "" : "|") + w->windowTitle().toUtf8();
+    }
+    say("titles=" + titles);
 }
 
 void reportRows()

@@ -133,6 +133,13 @@ private slots:
         QByteArray out;
         QVERIFY2(waitForOutput(*first, "probe: ready\n", out), out.constData());
         QVERIFY(out.contains("windows=MainWindow"));
+        // Every window on screen is named after the program, not the form.
+        const int at = out.indexOf("probe: titles=");
+        QVERIFY(at >= 0);
+        const QByteArray titles = out.mid(at + 14, out.indexOf('\n', at) - at - 14);
+        QVERIFY(!titles.isEmpty());
+        for (const QByteArray& title : titles.split('|'))
+            QCOMPARE(title, QByteArray("Tarnwick"));
         QCOMPARE(inst.setting(QStringLiteral("special/workingProperly")), QStringLiteral("false"));
         QCOMPARE(inst.setting(QStringLiteral("setting/shutdown")), QStringLiteral("false"));
         const QString logBefore = inst.settingsFolder() + QStringLiteral("/log.txt");

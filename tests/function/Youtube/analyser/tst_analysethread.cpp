@@ -268,11 +268,17 @@ void TstAnalyseThread::singleVideoRuns_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<int>("runs");
     QTest::addColumn<QString>("itemUser");
-    QTest::newRow("no account: one run") << "https://example.org/video/1" << "" << 1 << "";
+    QTest::addColumn<bool>("manyLogins");
+    QTest::newRow("no account: one run") << "https://example.org/video/1" << "" << 1 << "" << false;
     QTest::newRow("the site's account: one run, the item keeps it")
-        << "https://www.youtube.com/watch?v=one" << "bob" << 1 << "bob";
+        << "https://www.youtube.com/watch?v=one" << "bob" << 1 << "bob" << false;
     // The page run logged in; the video run of an address of no site would not.
-    QTest::newRow("an account the video run would not use: two runs") << "https://example.org/video/2" << "bob" << 2 << "";
+    QTest::newRow("an account the video run would not use: two runs") << "https://example.org/video/2" << "bob" << 2 << ""
+                                                                       << false;
+    // After several videos needed a login the video run starts with the
+    // stored account, which the page run did not use.
+    QTest::newRow("the video run would log in: two runs, the item keeps the account")
+        << "https://www.youtube.com/watch?v=three" << "" << 2 << "carol" << true;
 }
 
 void TstAnalyseThread::singleVideoRuns()
@@ -281,8 +287,18 @@ void TstAnalyseThread::singleVideoRuns()
     QFETCH(QString, user);
     QFETCH(int, runs);
     QFETCH(QString, itemUser);
+    QFETCH(bool, manyLogins);
     writeScript({{"routes", QJsonObject{{url, answer(video("v1", "One video"))}}}});
     DownloaderProgram::resetAccountRetryCount();
+    if (manyLogins) {
+        DownloaderProgram::accountRetryCount().storeRelease(5);
+        Youtube::instance()->setAccountInfo(QStringLiteral("carol"), QStringLiteral("pw"),
+                                            Youtube::instance()->loginSite(url));
+    }
+    const auto cleanup = qScopeGuard([] {
+        DownloaderProgram::resetAccountRetryCount();
+        Youtube::instance()->clearAccountInfo();
+    });
     AnalyseThread t;
     Recorder rec(&t);
     int error = -1;

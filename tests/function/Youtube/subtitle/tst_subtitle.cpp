@@ -148,9 +148,10 @@ private slots:
     // video asked again moves to the front.
     void poolOfEight()
     {
+        // The items outlive the thread, also when a check fails midway.
+        std::vector<std::unique_ptr<Youtube_Structure::Item>> items;
         SubtitleThread t;
         QSignalSpy done(&t, &SubtitleThread::doFinished);
-        std::vector<std::unique_ptr<Youtube_Structure::Item>> items;
         for (int i = 0; i < 10; ++i) {
             items.push_back(item(QStringLiteral("/wait%1").arg(i)));
             t.addItem(items.back().get());
