@@ -9,6 +9,7 @@
 // into an animated GIF with ffmpeg, since Qt cannot write GIF.
 
 #include "analysis_images.h"
+#include "download_images.h"
 
 #include <QColor>
 #include <QDir>
@@ -632,6 +633,7 @@ QMap<QString, Painter> painters()
     m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     addAnalysisPainters(m);
+    addDownloadPainters(m);
     m.insert("icon.png", productIcon);
     m.insert("progress_float.png", progressFloat);
     m.insert("information_bg.png", informationPanel);

@@ -36,6 +36,10 @@ public:
         int transferTimeoutMs = 0;      // 0: the usual 30 s
     };
     explicit NetVersionMgr(const Environment& env, QObject* parent = nullptr);
+    // Makes the process-wide manager from env, for a test that points it at
+    // its own version file before anything asks for it; false (and env
+    // ignored) when the manager exists already.
+    static bool createInstance(const Environment& env);
     ~NetVersionMgr() override;
 
     // Starts a check. True only when an answer is already held and force is

@@ -163,6 +163,14 @@ void DownloadingStore::clear()
     writeNow();
 }
 
+void DownloadingStore::release()
+{
+    writeNow();
+    for (DownloadItem* job : qAsConst(m_items))
+        unwatch(job);
+    m_items.clear();
+}
+
 void DownloadingStore::scheduleWrite()
 {
     if (!m_writeTimer.isActive())
