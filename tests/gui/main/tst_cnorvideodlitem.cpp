@@ -229,6 +229,18 @@ private slots:
         QCOMPARE(row.pulseStep(), 0);
     }
 
+    void closeButtonMakesRoomForTheScrollBar()
+    {
+        QUxListWidget list;
+        list.resize(780, 300);
+        CNorVideoDlItem row(&list, task(QStringLiteral("/g")), true);
+        QResizeEvent resize(QSize(752, 120), QSize(752, 100));
+        QCoreApplication::sendEvent(&row, &resize);
+        QCOMPARE(list.scrollMaximum(), 0);
+        QCOMPARE(row.mediaForm()->btnClose->property("basePos").toPoint(), QPoint(738, 8));
+        QCOMPARE(row.clickRect(), QRect(4, 3, row.width() - 8, row.height() - 7));
+    }
+
     void skippedRowSwallowsClicks()
     {
         CNorVideoDlItem row(m_list.get(), task(QStringLiteral("/s")), true);

@@ -18,6 +18,7 @@
 #include "gui/main/cnorvideodlitem.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "platform/Online.h"
+#include "shell/ImageDownloader.h"
 
 #include <QBuffer>
 #include <QTextEdit>
@@ -142,6 +143,15 @@ private slots:
         page.downloadList()->selectFirst(false);
         QTRY_VERIFY_WITH_TIMEOUT(!r->mediaForm()->PosterWidget->pictureLabel()->isHidden(), kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!page.form()->PhotoFrame->pictureLabel()->isHidden(), kWaitMs);
+
+        // A picture for a row that is not current leaves the preview alone.
+        CNorVideoDlItem* other = addRow(page, QStringLiteral("Other"), QStringLiteral("/delay/q"));
+        other->downloadItem()->thumbnail = m_server.url(QStringLiteral("/thumb2.png")).toString();
+        m_server.addFile(QStringLiteral("/thumb2.png"), png, "image/png");
+        page.form()->PhotoFrame->clear();
+        ImageDownloader::instance()->getImage(other->downloadItem()->thumbnail);
+        QTRY_VERIFY_WITH_TIMEOUT(!other->mediaForm()->PosterWidget->pictureLabel()->isHidden(), kWaitMs);
+        QVERIFY(page.form()->PhotoFrame->pictureLabel()->isHidden());
         page.clearDownloadList();
     }
 
