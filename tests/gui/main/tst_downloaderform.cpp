@@ -122,6 +122,11 @@ private slots:
         const QPoint clean = f->menuBtn_clean->property("basePos").toPoint();
         QCOMPARE(clean.x(), 32 + f->menuBtn_addVideo->baseSize().width() + 50);
         QCOMPARE(f->menuBtn_back->toolTip(), QStringLiteral("Back to home page"));
+        // The account line of a logged-in user comes into view when rescaled.
+        QCOMPARE(f->myYtbAccountLogIn->x(), -300);
+        UIBaseData::rescaleWidgetTree(&page, 1.0);
+        QCOMPARE(f->myYtbAccountLogIn->pos(), QPoint(15, 9));
+        QVERIFY(f->widget_15->geometry().right() < 0);
         QSignalSpy setting(&page, &DownloaderForm::doSetting);
         emit f->menuBtn_Setting->doClicked();
         QCOMPARE(setting.count(), 1);
