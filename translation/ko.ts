@@ -342,4 +342,252 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>CNorVideoDlItem</name>
+    <message>
+        <source>Start Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order Recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancle order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to mp3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marbleton</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloaderForm</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Url</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean Succeed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My YouTube playlist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supported online video websites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step 1. Click </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to add Video by url.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step2.Check and make setting for the added video files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional Tools:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marbleto:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert and process your video to mp3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drovik:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfor video &amp; Music betweren computer and iPhone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For private,Watch Later list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My YouTube Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in to download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe Urls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Folder: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>600+website</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.marbleto.example/mp3-converter.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.drovik.example/iphone-transfer.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to home page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean succeeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Upgrade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no files available to download.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you can click the button &apos;Add&apos; to add some files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The media file is being downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to end the current download?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you still want to end the download and clear the list?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to download the files below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something wrong with the download line, it may be the network problem or the chosen media track was no longer existed on website. Please check and try it one more time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>livevideoform</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select output format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mediadlitemform</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select output format</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -9,6 +9,7 @@
 // into an animated GIF with ffmpeg, since Qt cannot write GIF.
 
 #include "analysis_images.h"
+#include "download_images.h"
 
 #include <QColor>
 #include <QDir>
@@ -742,6 +743,7 @@ QMap<QString, Painter> painters()
     m.insert("recently_tiao_hover.png", [] { return formatStrip(false); });
     m.insert("recently_tiao_down.png", [] { return formatStrip(true); });
     addAnalysisPainters(m);
+    addDownloadPainters(m);
     m.insert("icon.png", productIcon);
     m.insert("cancle_dis.png", [] { return textButton(Palette::Grey, 3); });
     m.insert("close_dis1.png", closeDisabled);

@@ -23,13 +23,20 @@ void destroyManager()
 }
 } // namespace
 
+bool NetVersionMgr::createInstance(const Environment& env)
+{
+    if (g_manager)
+        return false;
+    g_manager = new NetVersionMgr(env);
+    // Its transfer thread must end before the application object does.
+    qAddPostRoutine(destroyManager);
+    return true;
+}
+
 NetVersionMgr* NetVersionMgr::instance()
 {
-    if (!g_manager) {
-        g_manager = new NetVersionMgr(Environment());
-        // Its transfer thread must end before the application object does.
-        qAddPostRoutine(destroyManager);
-    }
+    if (!g_manager)
+        createInstance(Environment());
     return g_manager;
 }
 

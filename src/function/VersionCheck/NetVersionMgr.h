@@ -40,6 +40,10 @@ public:
     // (the one before is deleted; nobody may hold it). It reads the kept
     // description of an earlier run anew, as a new process would.
     static void setInstanceEnvironmentForTesting(const Environment& env);
+    // Makes the process-wide manager from env, for a test that points it at
+    // its own version file before anything asks for it; false (and env
+    // ignored) when the manager exists already.
+    static bool createInstance(const Environment& env);
     ~NetVersionMgr() override;
 
     // Starts a check. True only when an answer is already held and force is

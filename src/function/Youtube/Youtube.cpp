@@ -159,6 +159,11 @@ bool Youtube::stopAllDownloads(bool detach, bool wait)
     return d->stopAllDownloads(detach, wait);
 }
 
+void Youtube::releaseDownloadingItems()
+{
+    d->releaseDownloadingItems();
+}
+
 bool Youtube::checkUpgrade(bool& needUpgrade)
 {
     return d->checkUpgrade(needUpgrade);

@@ -54,6 +54,11 @@ public:
     QList<DownloadItem> loadDownloadingItems();
     bool stopDownload(DownloadItem* item, bool detach);
     bool stopAllDownloads(bool detach, bool wait);
+    // At the end of the program: stops every download detached, writes the
+    // list of unfinished downloads once and forgets the jobs without
+    // unlisting them, so their owners may go while "downloading.json" and
+    // the partial data stay for the next run.
+    void releaseDownloadingItems();
 
     // Engine-pack upgrade.
     bool checkUpgrade(bool& needUpgrade);

@@ -557,6 +557,11 @@ bool Youtube::stopAllDownloads(bool detach, bool wait)
     return true;
 }
 
+void Youtube::releaseDownloadingItems()
+{
+    log(QStringLiteral("releaseDownloadingItems()"));
+}
+
 bool Youtube::checkUpgrade(bool& needUpgrade)
 {
     log(QStringLiteral("checkUpgrade()"));

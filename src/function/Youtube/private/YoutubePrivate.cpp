@@ -534,6 +534,12 @@ bool YoutubePrivate::stopAllDownloads(bool detach, bool wait)
     return true;
 }
 
+void YoutubePrivate::releaseDownloadingItems()
+{
+    stopAllDownloads(true, false);
+    downloading.release();
+}
+
 // ----------------------------------------------------------------- upgrade
 
 bool YoutubePrivate::checkUpgrade(bool& forceUpgrade)

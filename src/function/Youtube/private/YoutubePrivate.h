@@ -49,6 +49,7 @@ public:
     QList<DownloadItem> loadDownloadingItems();
     bool stopDownload(DownloadItem* item, bool detach);
     bool stopAllDownloads(bool detach, bool wait);
+    void releaseDownloadingItems();
 
     bool checkUpgrade(bool& forceUpgrade);
     bool startUpgrade();

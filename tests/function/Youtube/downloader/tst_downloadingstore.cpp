@@ -165,6 +165,27 @@ private slots:
         QCOMPARE(fileRoot().value("Downloadings").toArray().size(), 0);
     }
 
+    // The owners go at the program's end: what was listed stays listed, with
+    // its latest progress, even with a progress report still queued.
+    void releasedJobsStayListed()
+    {
+        auto a = makeJob(1);
+        auto b = makeJob(2);
+        DownloadingStore store;
+        store.add({a.get(), b.get()});
+        a->setProgress(91);
+        emit b->doProgress(50);
+        store.release();
+        QVERIFY(store.items().isEmpty());
+        a.reset();
+        b.reset();
+        QTest::qWait(DownloadingStore::kProgressWriteDelayMs + 300);
+        const QJsonArray jobs = fileRoot().value("Downloadings").toArray();
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(jobs.at(0).toObject().value("progress").toInt(), 91);
+        QCOMPARE(jobs.at(1).toObject().value("title").toString(), makeJob(2)->title);
+    }
+
     void progressIsWrittenWithinASecond()
     {
         auto a = makeJob(1);

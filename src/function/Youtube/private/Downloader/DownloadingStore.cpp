@@ -163,8 +163,21 @@ void DownloadingStore::clear()
     writeNow();
 }
 
+void DownloadingStore::release()
+{
+    writeNow();
+    for (DownloadItem* job : qAsConst(m_items))
+        unwatch(job);
+    m_items.clear();
+}
+
 void DownloadingStore::scheduleWrite()
 {
+    // News of a job that was forgotten or unlisted meanwhile may still be
+    // queued; with nothing listed there is nothing to bring up to date, and
+    // writing would empty the file that release() just wrote.
+    if (m_items.isEmpty())
+        return;
     if (!m_writeTimer.isActive())
         m_writeTimer.start();
 }

@@ -29,6 +29,9 @@ public:
     // Unlists the jobs; each will remove its temp folder when destroyed.
     void remove(const QList<DownloadItem*>& list);
     void clear();
+    // Writes the list once and forgets the jobs, leaving them listed in the
+    // file and their temp folders in place (the owners are about to go).
+    void release();
     // The jobs of the file as fresh copies; only the first call reads.
     QList<DownloadItem> read();
 

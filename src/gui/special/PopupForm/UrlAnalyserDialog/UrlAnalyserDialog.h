@@ -24,6 +24,10 @@ public:
     // UIBaseData::scaled), the window itself included.
     void rescaleForm();
 
+signals:
+    // The user logged in or out inside the dialog.
+    void logged(bool in);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,307 @@
+#include "download_images.h"
+
+#include <QColor>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+// The download page's pictures are drawn from their names: the kind of
+// picture (row strip, panel, progress bar, button, icon) gives its size and
+// shape, the state word (nor, hover/on, down, dis, checked) its shade, and
+// the white ("_w") and black ("_b") variants their ink.
+
+namespace {
+
+const char* const kNames[] = {
+    "Return_time_down.png",
+    "Return_time_hover.png",
+    "Return_time_nor_b.png",
+    "Return_time_nor_w.png",
+    "add_music_nor.png",
+    "add_url_checked.png",
+    "add_url_dis.png",
+    "add_url_down.png",
+    "add_url_hover.png",
+    "add_url_nor.png",
+    "back.png",
+    "back_checked.png",
+    "back_dis.png",
+    "back_down.png",
+    "back_hover.png",
+    "back_nor.png",
+    "browse_down.png",
+    "browse_hover.png",
+    "browse_nor.png",
+    "button_line.png",
+    "clean.png",
+    "clean_checked.png",
+    "clean_dis.png",
+    "clean_down.png",
+    "clean_hover.png",
+    "clean_nor.png",
+    "clean_succeed.png",
+    "clean_succeed_checked.png",
+    "clean_succeed_dis.png",
+    "clean_succeed_down.png",
+    "clean_succeed_hover.png",
+    "clean_succeed_nor.png",
+    "complete_black.png",
+    "complete_white.png",
+    "dl_progress_bar.png",
+    "download_add_url.png",
+    "download_down.png",
+    "download_hover.png",
+    "download_nor_b.png",
+    "download_nor_w.png",
+    "download_now_down.png",
+    "download_now_hover.png",
+    "download_now_nor.png",
+    "download_pause_down.png",
+    "download_pause_hover.png",
+    "download_pause_nor.png",
+    "folder_icon_b.png",
+    "folder_icon_w.png",
+    "guanbi_down.png",
+    "guanbi_nor.png",
+    "guanbi_on.png",
+    "guanbi_on_b.png",
+    "live.png",
+    "liveVideo_Folderopen_icon_down.png",
+    "liveVideo_Folderopen_icon_hover.png",
+    "liveVideo_Folderopen_icon_hover_w.png",
+    "liveVideo_Folderopen_icon_nor_b.png",
+    "liveVideo_Folderopen_icon_nor_w.png",
+    "liveVideoline.png",
+    "live_32px.png",
+    "narrow_nor.png",
+    "narrow_on.png",
+    "neirong_bg_down.png",
+    "neirong_bg_nor.png",
+    "notcomplete_white.png",
+    "number_bg.png",
+    "online_url.png",
+    "online_url_checked.png",
+    "online_url_dis.png",
+    "online_url_down.png",
+    "online_url_hover.png",
+    "online_url_nor.png",
+    "open_down.png",
+    "open_hover.png",
+    "open_nor.png",
+    "play_down.png",
+    "play_hover.png",
+    "play_nor.png",
+    "player.png",
+    "progress_bar_bg.png",
+    "quan.png",
+    "reload_down.png",
+    "reload_hover.png",
+    "reload_hover_w.png",
+    "reload_nor.png",
+    "restore_down.png",
+    "restore_nor.png",
+    "restore_on.png",
+    "screen_b.png",
+    "screen_w.png",
+    "setting_up_down.png",
+    "setting_up_hover.png",
+    "setting_up_nor.png",
+    "shubiao.png",
+    "skip_down.png",
+    "skip_hover_b.png",
+    "skip_hover_w.png",
+    "skip_nor.png",
+    "special/button_b_down1.png",
+    "special/button_b_down2.png",
+    "special/button_b_down3.png",
+    "special/button_b_nor1.png",
+    "special/button_b_nor2.png",
+    "special/button_b_nor3.png",
+    "special/button_b_on1.png",
+    "special/button_b_on2.png",
+    "special/button_b_on3.png",
+    "special/button_w_down1.png",
+    "special/button_w_down2.png",
+    "special/button_w_down3.png",
+    "special/button_w_nor1.png",
+    "special/button_w_nor2.png",
+    "special/button_w_nor3.png",
+    "special/button_w_on1.png",
+    "special/button_w_on2.png",
+    "special/button_w_on3.png",
+    "special/check upgread down_1.png",
+    "special/check upgread down_2.png",
+    "special/check upgread down_3.png",
+    "special/check upgread nor_1.png",
+    "special/check upgread nor_2.png",
+    "special/check upgread nor_3.png",
+    "special/check upgread on_1.png",
+    "special/check upgread on_2.png",
+    "special/check upgread on_3.png",
+    "special/dl_gaitu_bg.png",
+    "special/dl_icon.png",
+    "special/dl_setting.png",
+    "special/dl_setting_checked.png",
+    "special/dl_setting_dis.png",
+    "special/dl_setting_down.png",
+    "special/dl_setting_hover.png",
+    "special/dl_setting_nor.png",
+    "special/download.png",
+    "stop_all_down.png",
+    "stop_all_hover.png",
+    "stop_all_nor.png",
+    "stop_green_down.png",
+    "stop_green_hover.png",
+    "stop_green_nor.png",
+    "stop_red_down.png",
+    "stop_red_hover.png",
+    "stop_red_nor.png",
+    "stop_white_down.png",
+    "stop_white_hover.png",
+    "stop_white_nor.png",
+    "time_b.png",
+    "time_w.png",
+    "video_b.png",
+    "video_kuang.png",
+    "video_tiao_hover.png",
+    "video_tiao_nor.png",
+    "video_tiao_on.png",
+    "video_tiao_on_hover.png",
+    "video_w.png",
+    "youtube_cvt_background.png",
+    "youtube_edit_down.png",
+    "youtube_edit_hover.png",
+    "youtube_edit_hover_w.png",
+    "youtube_edit_nor_b.png",
+    "youtube_edit_nor_w.png"
+};
+
+enum class Kind { Strip, Panel, Bar, Button, Icon, Line };
+
+Kind kindOf(const QString& n)
+{
+    if (n.startsWith(QLatin1String("video_tiao")))
+        return Kind::Strip;
+    if (n.contains(QLatin1String("background")) || n.contains(QLatin1String("gaitu_bg")) || n.contains(QLatin1String("neirong_bg"))
+        || n == QLatin1String("player.png") || n.startsWith(QLatin1String("quan")))
+        return Kind::Panel;
+    if (n.contains(QLatin1String("progress")))
+        return Kind::Bar;
+    if (n.contains(QLatin1String("line")))
+        return Kind::Line;
+    if (n.startsWith(QLatin1String("stop_")) || n.startsWith(QLatin1String("download_now")) || n.startsWith(QLatin1String("restore"))
+        || n.startsWith(QLatin1String("browse")) || n.startsWith(QLatin1String("open_")) || n.startsWith(QLatin1String("setting_up"))
+        || n.startsWith(QLatin1String("special/button")) || n.startsWith(QLatin1String("special/check upgread")))
+        return Kind::Button;
+    return Kind::Icon;
+}
+
+QColor baseColour(const QString& n)
+{
+    if (n.contains(QLatin1String("green")) || n.contains(QLatin1String("complete_")))
+        return QColor(0x17, 0xA2, 0x49);
+    if (n.contains(QLatin1String("red")) || n.contains(QLatin1String("notcomplete")) || n.contains(QLatin1String("guanbi")))
+        return QColor(0xFC, 0x37, 0x46);
+    if (n.contains(QLatin1String("white")) || n.endsWith(QLatin1String("_w.png")) || n.contains(QLatin1String("_w_"))
+        || n.contains(QLatin1String("button_w")))
+        return QColor(0xF4, 0xF5, 0xF7);
+    if (n.endsWith(QLatin1String("_b.png")) || n.contains(QLatin1String("_b_")) || n.contains(QLatin1String("black")))
+        return QColor(0x43, 0x46, 0x52);
+    return QColor(0x21, 0xAA, 0xD4);
+}
+
+QColor shade(const QString& n, QColor c)
+{
+    if (n.contains(QLatin1String("hover")) || n.contains(QLatin1String("_on")))
+        return c.lighter(120);
+    if (n.contains(QLatin1String("down")) || n.contains(QLatin1String("checked")))
+        return c.darker(125);
+    if (n.contains(QLatin1String("_dis")))
+        return QColor(0x99, 0x99, 0x99);
+    return c;
+}
+
+QImage paint(const QString& n)
+{
+    const Kind kind = kindOf(n);
+    QSize size(28, 28);
+    switch (kind) {
+    case Kind::Strip: size = QSize(752, 120); break;
+    case Kind::Panel: size = QSize(300, 208); break;
+    case Kind::Bar: size = QSize(64, 8); break;
+    case Kind::Button: size = QSize(n.contains(QLatin1String("special/")) ? 12 : 96, 46); break;
+    case Kind::Line: size = QSize(4, 64); break;
+    case Kind::Icon: break;
+    }
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor c = shade(n, baseColour(n));
+    const QRectF r = QRectF(img.rect()).adjusted(1, 1, -1, -1);
+    switch (kind) {
+    case Kind::Strip: {
+        QColor fill = n.contains(QLatin1String("_on")) ? QColor(0x00, 0x9C, 0xFF) : QColor(0xFF, 0xFF, 0xFF);
+        if (n.contains(QLatin1String("hover")))
+            fill = fill.darker(104);
+        p.setPen(QColor(0xDD, 0xE0, 0xE6));
+        p.setBrush(fill);
+        p.drawRoundedRect(r.adjusted(3, 2, -3, -4), 6, 6);
+        break;
+    }
+    case Kind::Panel: {
+        QLinearGradient g(0, 0, 0, size.height());
+        g.setColorAt(0, QColor(0xF7, 0xF8, 0xFA));
+        g.setColorAt(1, QColor(0xE4, 0xE7, 0xEC));
+        p.setPen(QColor(0xD0, 0xD4, 0xDB));
+        p.setBrush(g);
+        p.drawRoundedRect(r, 8, 8);
+        break;
+    }
+    case Kind::Bar:
+        p.setPen(Qt::NoPen);
+        p.setBrush(n.contains(QLatin1String("bg")) ? QColor(0xDD, 0xE0, 0xE6) : QColor(0x69, 0xD8, 0x6C));
+        p.drawRoundedRect(r, 3, 3);
+        break;
+    case Kind::Line:
+        p.fillRect(QRect(1, 0, 2, size.height()), QColor(0xD0, 0xD4, 0xDB));
+        break;
+    case Kind::Button:
+        p.setPen(c.darker(115));
+        p.setBrush(c);
+        p.drawRoundedRect(r, 6, 6);
+        break;
+    case Kind::Icon: {
+        p.setPen(QPen(c, 2.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(r.adjusted(3, 3, -3, -3));
+        // A mark of its own per name, so that neighbouring icons differ.
+        const uint h = qHash(n);
+        QPainterPath path;
+        path.moveTo(8 + h % 5, 14);
+        path.lineTo(14, 8 + (h / 5) % 5);
+        path.lineTo(20 - (h / 25) % 5, 14);
+        path.lineTo(14, 20);
+        p.drawPath(path);
+        break;
+    }
+    }
+    p.end();
+    return img;
+}
+
+} // namespace
+
+QStringList downloadImageNames()
+{
+    QStringList names;
+    for (const char* n : kNames)
+        names.append(QString::fromUtf8(n));
+    return names;
+}
+
+void addDownloadPainters(QMap<QString, std::function<QImage()>>& painters)
+{
+    for (const QString& n : downloadImageNames())
+        painters.insert(n, [n] { return paint(n); });
+}

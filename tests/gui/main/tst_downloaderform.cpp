@@ -1,0 +1,327 @@
+#include "DialogAnswerer.h"
+#include "EngineTestEnv.h"
+#include "FakeScripts.h"
+#include "LocalHttpServer.h"
+#include "PageTestEnv.h"
+#include "PlatformGuard.h"
+
+#include "ui_DownloaderForm.h"
+#include "ui_mediadlitemform.h"
+
+#include "function/QtAV/include/VideoPlay.h"
+#include "function/VersionCheck/NetVersionMgr.h"
+#include "function/Youtube/private/Downloader/DownloadingStore.h"
+#include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/BtnWidget.h"
+#include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/main/DownloaderForm.h"
+#include "gui/main/cnorvideodlitem.h"
+#include "gui/special/PopupForm/Unclassified/FileListDialog.h"
+#include "platform/Online.h"
+#include "shell/ImageDownloader.h"
+
+#include <QBuffer>
+#include <QTextEdit>
+#include <QtTest>
+#include <memory>
+
+// Waits are generous: tests run in parallel on a loaded machine, and a wait
+// ends as soon as its condition holds.
+static constexpr int kWaitMs = 30000;
+
+class TstDownloaderForm : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_root;
+    EngineTestEnv::Folders m_f;
+    LocalHttpServer m_server;
+    std::unique_ptr<PlatformGuard> m_guard;
+
+    static QByteArray description(const QStringList& tools)
+    {
+        QString json = QStringLiteral("{\"upgrade\":{\"version\":{\"old\":[\"o\"],\"new\":[\"n\"]},\"description\":{\"old\":[\"d\"],\"new\":[\"n\"]},"
+                                      "\"upgradelog\":[\"l\"],\"upgradeurl\":\"https://up/normal\",\"forcedurl\":\"https://up/forced\"},"
+                                      "\"additional\":{");
+        for (int i = 0; i < tools.size(); ++i) {
+            json += QStringLiteral("%1\"t%2\":{\"product\":\"%3\",\"description\":\"%3 does it\",\"button\":\"Get %3\",\"url\":\"https://%3.example/\"}")
+                        .arg(i ? "," : "").arg(i).arg(tools.at(i));
+        }
+        json += QStringLiteral("},\"website\":{\"title\":\"Sites of %1\",\"url\":\"https://sites.example/\"}}").arg(tools.value(0));
+        return json.toUtf8();
+    }
+
+    void serveVersion(const QStringList& tools)
+    {
+        m_server.addFile(QStringLiteral("/version.json"),
+                         QStringLiteral("{\"version\":\"1.0\",\"Date\":\"2026-2-1\",\"forced\":\"0.1\",\"en\":\"%1\"}")
+                             .arg(m_server.url(QStringLiteral("/en.json")).toString()).toUtf8(),
+                         "application/json");
+        m_server.addFile(QStringLiteral("/en.json"), description(tools), "application/json");
+    }
+
+    CNorVideoDlItem* addRow(DownloaderForm& page, const QString& title, const QString& path)
+    {
+        auto* r = new CNorVideoDlItem(page.downloadList(), PageTestEnv::task(title, path), true);
+        page.downloadList()->insertItem(r, false, -1);
+        Youtube::instance()->addDownloadingItems({r->downloadItem()});
+        page.form()->stackedWidget->setCurrentIndex(1);
+        return r;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        m_f = EngineTestEnv::setUp(m_root.path());
+        QVERIFY(EngineTestEnv::installFake(m_f, FakeScripts::downloads()));
+        m_guard.reset(new PlatformGuard);
+        QVERIFY(m_server.start(false));
+        const QString profile = QDir(m_root.path()).filePath(QStringLiteral("profile"));
+        QDir().mkpath(profile);
+        EngineTestEnv::setSetting(QStringLiteral("base/customProfilePath"), SettingsStore::toStoredPath(profile));
+        EngineTestEnv::setSetting(QStringLiteral("base/language"), QStringLiteral("en"));
+        // The description an earlier run kept.
+        QFile cached(profile + QStringLiteral("/upd"));
+        QVERIFY(cached.open(QIODevice::WriteOnly));
+        cached.write(description({QStringLiteral("CachedA"), QStringLiteral("CachedB")}));
+        cached.close();
+        NetVersionMgr::Environment env;
+        env.versionFileUrl = m_server.url(QStringLiteral("/version.json"));
+        env.transferTimeoutMs = 5000;
+        QVERIFY(NetVersionMgr::createInstance(env));
+        QVERIFY(!NetVersionMgr::createInstance(env));
+    }
+
+    void cleanup()
+    {
+        QVERIFY(m_guard->powerOffs == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty(), kWaitMs);
+    }
+
+    void emptyStartShowsTheWelcomePage()
+    {
+        DownloaderForm page;
+        Ui::DownloaderForm* f = page.form();
+        QCOMPARE(f->stackedWidget->currentIndex(), 0);
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        QVERIFY(f->folder_path->text().isEmpty());
+        QCOMPARE(page.downloadList()->parentWidget()->parentWidget(), f->listStack);
+        QVERIFY(f->LabLive->isHidden());
+        QVERIFY(f->widget_15->isHidden());
+        QVERIFY(f->btn_myList->isHidden());
+        QCOMPARE(f->btnCheckUpgrad->text(), QStringLiteral("Check for Upgrade"));
+        QVERIFY(f->menuBtn_addMusic->geometry().right() < 0);
+        QCOMPARE(f->myYtbAccountLogIn->property("basePos").toPoint(), QPoint(15, 9));
+        for (BtnWidget* b : {f->menuBtn_back, f->menuBtn_addVideo, f->menuBtn_addMusic, f->menuBtn_clean,
+                             f->menuBtn_cleanSucceed, f->menuBtn_Setting}) {
+            b->fitToText();
+            QVERIFY2(b->picWidget() && b->spaceWidget() && b->textLabel(), qPrintable(b->objectName()));
+        }
+        QCOMPARE(f->menuBtn_addVideo->property("basePos").toPoint(), QPoint(32, 18));
+        const QPoint clean = f->menuBtn_clean->property("basePos").toPoint();
+        QCOMPARE(clean.x(), 32 + f->menuBtn_addVideo->baseSize().width() + 50);
+        QCOMPARE(f->menuBtn_back->toolTip(), QStringLiteral("Back to home page"));
+        // The account line of a logged-in user comes into view when rescaled.
+        QCOMPARE(f->myYtbAccountLogIn->x(), -300);
+        UIBaseData::rescaleWidgetTree(&page, 1.0);
+        QCOMPARE(f->myYtbAccountLogIn->pos(), QPoint(15, 9));
+        QVERIFY(f->widget_15->geometry().right() < 0);
+        QSignalSpy setting(&page, &DownloaderForm::doSetting);
+        emit f->menuBtn_Setting->doClicked();
+        QCOMPARE(setting.count(), 1);
+    }
+
+    // Rows added after an empty start still get their thumbnails.
+    void laterRowsFollowTheirThumbnails()
+    {
+        QImage img(40, 30, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        QByteArray png;
+        QBuffer buf(&png);
+        buf.open(QIODevice::WriteOnly);
+        img.save(&buf, "PNG");
+        m_server.addFile(QStringLiteral("/thumb.png"), png, "image/png");
+        DownloaderForm page;
+        CNorVideoDlItem* r = addRow(page, QStringLiteral("Pictured"), QStringLiteral("/delay/p"));
+        r->downloadItem()->thumbnail = m_server.url(QStringLiteral("/thumb.png")).toString();
+        page.downloadList()->selectFirst(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!r->mediaForm()->PosterWidget->pictureLabel()->isHidden(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.form()->PhotoFrame->pictureLabel()->isHidden(), kWaitMs);
+
+        // A picture for a row that is not current leaves the preview alone.
+        CNorVideoDlItem* other = addRow(page, QStringLiteral("Other"), QStringLiteral("/delay/q"));
+        other->downloadItem()->thumbnail = m_server.url(QStringLiteral("/thumb2.png")).toString();
+        m_server.addFile(QStringLiteral("/thumb2.png"), png, "image/png");
+        page.form()->PhotoFrame->clear();
+        ImageDownloader::instance()->getImage(other->downloadItem()->thumbnail);
+        QTRY_VERIFY_WITH_TIMEOUT(!other->mediaForm()->PosterWidget->pictureLabel()->isHidden(), kWaitMs);
+        QVERIFY(page.form()->PhotoFrame->pictureLabel()->isHidden());
+        page.clearDownloadList();
+    }
+
+    void toolsPanel()
+    {
+        {
+            // A failed check: the description kept from the last run.
+            DownloaderForm page;
+            QSignalSpy checked(NetVersionMgr::instance(), &NetVersionMgr::doNetVersionChecked);
+            NetVersionMgr::instance()->checkVersion(true);
+            QVERIFY(checked.wait(kWaitMs));
+            QCOMPARE(checked.at(0).at(0).toBool(), false);
+            QCOMPARE(page.form()->label_5->text(), QStringLiteral("CachedA"));
+            QCOMPARE(page.form()->label_7->text(), QStringLiteral("CachedB"));
+            QCOMPARE(page.form()->btnSupWebs->text(), QStringLiteral("Sites of CachedA"));
+        }
+        {
+            serveVersion({QStringLiteral("<b>Only</b>")});
+            DownloaderForm page;
+            const QString formText = page.form()->label_5->text();
+            QSignalSpy checked(NetVersionMgr::instance(), &NetVersionMgr::doNetVersionChecked);
+            NetVersionMgr::instance()->checkVersion(true);
+            QVERIFY(checked.wait(kWaitMs));
+            QCOMPARE(checked.at(0).at(0).toBool(), true);
+            QCOMPARE(page.form()->label_5->text(), formText);
+            QCOMPARE(page.form()->btnLinkToMp3->property("URL").toString(),
+                     QStringLiteral("https://www.marbleto.example/mp3-converter.html"));
+        }
+        {
+            serveVersion({QStringLiteral("<i>FreshA</i>"), QStringLiteral("FreshB")});
+            DownloaderForm page;
+            QSignalSpy checked(NetVersionMgr::instance(), &NetVersionMgr::doNetVersionChecked);
+            NetVersionMgr::instance()->checkVersion(true);
+            QVERIFY(checked.wait(kWaitMs));
+            QCOMPARE(page.form()->label_5->text(), QStringLiteral("<i>FreshA</i>"));
+            QCOMPARE(page.form()->label_5->textFormat(), Qt::PlainText);
+            QCOMPARE(page.form()->label_6->text(), QStringLiteral("<i>FreshA</i> does it"));
+            QCOMPARE(page.form()->btnLinkToMp3->text(), QStringLiteral("Get <i>FreshA</i>"));
+            QCOMPARE(page.form()->label_7->text(), QStringLiteral("FreshB"));
+            QCOMPARE(page.form()->btnLinkDrovik->property("URL").toString(), QStringLiteral("https://FreshB.example/"));
+        }
+    }
+
+    void startAllAndStopAll()
+    {
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("true"));
+        DownloaderForm page;
+        Ui::DownloaderForm* f = page.form();
+        {
+            DialogAnswerer answerer;
+            answerer.press("MsgDialog", QStringLiteral("btn_0"));
+            QTest::mouseClick(f->btn_dowloadAll, Qt::LeftButton);
+            QVERIFY(answerer.allAnswered());
+            QVERIFY(answerer.seen.value(0).texts.contains(QStringLiteral("There is no files available to download.")));
+            QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        }
+        CNorVideoDlItem* a = addRow(page, QStringLiteral("A"), QStringLiteral("/slow/a"));
+        CNorVideoDlItem* b = addRow(page, QStringLiteral("B"), QStringLiteral("/slow/b"));
+        page.startAllDownloads();
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_stop);
+        QTRY_VERIFY_WITH_TIMEOUT(a->isDownloading() && b->isDownloading(), kWaitMs);
+        {
+            // No, then yes.
+            DialogAnswerer answerer;
+            answerer.press("MsgDialog", QStringLiteral("btn_1"));
+            QTest::mouseClick(f->btn_stopAll, Qt::LeftButton);
+            QVERIFY(answerer.allAnswered());
+            QVERIFY(a->isDownloading());
+            QCOMPARE(f->downloadStacked->currentWidget(), f->page_stop);
+            answerer.press("MsgDialog", QStringLiteral("btn_0"));
+            QTest::mouseClick(f->btn_stopAll, Qt::LeftButton);
+            QVERIFY(answerer.allAnswered());
+        }
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        // The stopped batch ends without a shut-down question (an unexpected
+        // box would fail the answerer).
+        {
+            QSignalSpy ended(Youtube::instance(), &Youtube::doDownloadFinished);
+            DialogAnswerer none;
+            QTRY_VERIFY_WITH_TIMEOUT(!a->isDownloading() && !b->isDownloading(), kWaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 1, kWaitMs);
+            // The page takes the report queued; let it arrive.
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QVERIFY(!none.hasFailed());
+        }
+        QCOMPARE(page.downloadList()->count(), 2);
+        QCOMPARE(a->lastResultCode(), int(DownloadItem::DownloadStopped));
+        // Start all takes the stopped rows again, then clean all is asked.
+        page.startAllDownloads();
+        QTRY_VERIFY_WITH_TIMEOUT(a->isDownloading(), kWaitMs);
+        {
+            DialogAnswerer answerer;
+            answerer.press("MsgDialog", QStringLiteral("btn_0"));
+            emit f->menuBtn_clean->doClicked();
+            QVERIFY(answerer.allAnswered());
+            QCOMPARE(page.downloadList()->count(), 2);
+            QCOMPARE(f->stackedWidget->currentIndex(), 1);
+            answerer.press("MsgDialog", QStringLiteral("btn_1"));
+            emit f->menuBtn_clean->doClicked();
+            QVERIFY(answerer.allAnswered());
+        }
+        QCOMPARE(page.downloadList()->count(), 0);
+        QCOMPARE(f->stackedWidget->currentIndex(), 0);
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
+    }
+
+    void cleanSucceeded()
+    {
+        DownloaderForm page;
+        CNorVideoDlItem* done1 = addRow(page, QStringLiteral("D1"), QStringLiteral("/d1"));
+        CNorVideoDlItem* done2 = addRow(page, QStringLiteral("D2"), QStringLiteral("/d2"));
+        addRow(page, QStringLiteral("Open"), QStringLiteral("/open"));
+        done1->onDownFinished(0, {QStringLiteral("/x/1.mp4")});
+        done2->onDownFinished(0, {QStringLiteral("/x/2.mp4")});
+        page.downloadList()->selectFirst(false);
+        PageTestEnv::Capture capture;
+        emit page.form()->menuBtn_cleanSucceed->doClicked();
+        QCOMPARE(page.downloadList()->count(), 1);
+        QCOMPARE(page.row(0)->downloadItem()->title, QStringLiteral("Open"));
+        const QStringList looked = capture.lines().filter(QStringLiteral("i = "));
+        QCOMPARE(looked.size(), 3);
+        QVERIFY(looked.at(0).startsWith(QStringLiteral("i =  0")));
+        QVERIFY(looked.at(1).startsWith(QStringLiteral("i =  0")));
+    }
+
+    void backEmptiesTheListAndTheFile()
+    {
+        DownloaderForm page;
+        addRow(page, QStringLiteral("Gone"), QStringLiteral("/g"));
+        QSignalSpy back(&page, &DownloaderForm::doBack);
+        emit page.form()->menuBtn_back->doClicked();
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(page.downloadList()->count(), 0);
+        QCOMPARE(page.form()->stackedWidget->currentIndex(), 0);
+        QFile f(DownloadingStore::filePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray().isEmpty());
+    }
+
+    void failedFilesThenTheShutdownQuestion()
+    {
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("true"));
+        DownloaderForm page;
+        CNorVideoDlItem* r = addRow(page, QStringLiteral("Broken <title>"), QStringLiteral("/fail"));
+        QString listed;
+        DialogAnswerer answerer;
+        answerer.run("FileListDialog", [&](QWidget* w) {
+            listed = w->findChild<QTextEdit*>(QStringLiteral("fileList"))->toPlainText();
+            DialogAnswerer::closeDialog(w);
+        });
+        answerer.press("MsgDialog", QStringLiteral("btn_1"));
+        page.startAllDownloads();
+        QTRY_VERIFY_WITH_TIMEOUT(answerer.allAnswered(), kWaitMs);
+        QVERIFY(listed.contains(QStringLiteral("Broken <title>")));
+        QCOMPARE(answerer.seen.size(), 2);
+        QCOMPARE(answerer.seen.at(1).className, QStringLiteral("MsgDialog"));
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->downloadStacked->currentWidget(), page.form()->page_download, kWaitMs);
+        QCOMPARE(r->lastResultCode(), int(DownloadItem::DownloadFailed));
+        QVERIFY(!UIBaseData::instance()->isShutdownRequested());
+        QCOMPARE(m_guard->powerOffs, 0);
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
+        page.clearDownloadList();
+    }
+};
+
+QTEST_MAIN(TstDownloaderForm)
+#include "tst_downloaderform.moc"

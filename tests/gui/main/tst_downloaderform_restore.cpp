@@ -1,0 +1,107 @@
+#include "EngineTestEnv.h"
+#include "FakeScripts.h"
+#include "PageTestEnv.h"
+
+#include "ui_DownloaderForm.h"
+#include "ui_mediadlitemform.h"
+
+#include "function/QtAV/include/VideoPlay.h"
+#include "function/Youtube/private/Downloader/DownloadingStore.h"
+#include "function/Youtube/private/YoutubePrivate.h"
+#include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/main/DownloaderForm.h"
+#include "gui/main/cnorvideodlitem.h"
+
+#include <QtTest>
+#include <memory>
+
+static constexpr int kWaitMs = 30000;
+
+// The engine reads "downloading.json" once per process, so restoring has a
+// test program of its own.
+class TstDownloaderFormRestore : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_root;
+    EngineTestEnv::Folders m_f;
+    QStringList m_temps;
+
+    static QStringList storedTitles()
+    {
+        QFile f(DownloadingStore::filePath());
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QStringList titles;
+        const QJsonArray a = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray();
+        for (const QJsonValue& v : a)
+            titles << v.toObject().value(QStringLiteral("title")).toString();
+        return titles;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_root.isValid());
+        m_f = EngineTestEnv::setUp(m_root.path());
+        QVERIFY(EngineTestEnv::installFake(m_f, FakeScripts::downloads()));
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        QList<DownloadItem*> ptrs;
+        const char* names[] = {"First", "Second", "Third"};
+        for (int i = 0; i < 3; ++i) {
+            auto job = std::make_unique<DownloadItem>(PageTestEnv::task(QLatin1String(names[i]), QStringLiteral("/slow/%1").arg(i)));
+            job->progress = 10 * (i + 1);
+            const QString temp = QDir(m_root.path()).filePath(QStringLiteral("temp%1").arg(i));
+            QDir().mkpath(temp);
+            QFile part(temp + QStringLiteral("/part"));
+            QVERIFY(part.open(QIODevice::WriteOnly));
+            part.write("partial");
+            m_temps << temp;
+            job->tempFilePath = temp;
+            ptrs << job.get();
+            jobs.push_back(std::move(job));
+        }
+        QVERIFY(DownloadingStore::write(ptrs));
+    }
+
+    void restoredRowsSurviveThePage()
+    {
+        auto page = std::make_unique<DownloaderForm>();
+        QUxListWidget* list = page->downloadList();
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(page->form()->stackedWidget->currentIndex(), 1);
+        QVERIFY(!page->form()->downloadStacked->isHidden());
+        QList<DownloadItem*> held;
+        const QStringList titles = {"First", "Second", "Third"};
+        for (int i = 0; i < 3; ++i) {
+            CNorVideoDlItem* r = page->row(i);
+            QCOMPARE(r->downloadItem()->title, titles.at(i));
+            QCOMPARE(r->progress(), 10 * (i + 1));
+            QCOMPARE(r->mediaForm()->labProcess->text(), QStringLiteral("%1%").arg(10 * (i + 1)));
+            QVERIFY(!r->isDownloading());
+            held << r->downloadItem();
+        }
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(Youtube::instance()->privatePart()->downloadingStore()->items(), held);
+
+        // One runs when the page goes (a quit, a restart, SIGTERM).
+        QVERIFY(Youtube::instance()->startDownload({page->row(1)->downloadItem()}));
+        QTRY_VERIFY_WITH_TIMEOUT(page->row(1)->isDownloading(), kWaitMs);
+        page.reset();
+        QCOMPARE(storedTitles(), titles);
+        QTRY_VERIFY_WITH_TIMEOUT(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty(), kWaitMs);
+        QCOMPARE(storedTitles(), titles);
+        for (const QString& temp : qAsConst(m_temps))
+            QVERIFY2(QFileInfo::exists(temp + QStringLiteral("/part")), qPrintable(temp));
+
+        // The next process reads them back in order.
+        DownloadingStore next;
+        const QList<DownloadItem> again = next.read();
+        QCOMPARE(again.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(again.at(i).title, titles.at(i));
+    }
+};
+
+QTEST_MAIN(TstDownloaderFormRestore)
+#include "tst_downloaderform_restore.moc"
