@@ -14,8 +14,10 @@
 #include <QMutex>
 #include <QTest>
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <fcntl.h>
+#include <malloc.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -66,41 +68,68 @@ double childCpu(const QStringList& args)
 
 // Bare FFmpeg: open, and decode up to the first frame at or after `ms`
 // (from the key frame before it).
-double bareDecodeMs(const QString& source, qint64 ms, bool open)
+struct BareDecoder
+{
+    AVFormatContext* fmt = nullptr;
+    AVCodecContext* ctx = nullptr;
+    AVPacket* pkt = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    int vs = -1;
+
+    bool open(const QString& source)
+    {
+        if (avformat_open_input(&fmt, source.toUtf8().constData(), nullptr, nullptr) < 0)
+            return false;
+        avformat_find_stream_info(fmt, nullptr);
+        vs = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+        if (vs < 0)
+            return false;
+        const AVCodec* dec = avcodec_find_decoder(fmt->streams[vs]->codecpar->codec_id);
+        ctx = avcodec_alloc_context3(dec);
+        avcodec_parameters_to_context(ctx, fmt->streams[vs]->codecpar);
+        ctx->pkt_timebase = fmt->streams[vs]->time_base;
+        ctx->thread_count = 0;
+        return avcodec_open2(ctx, dec, nullptr) >= 0;
+    }
+    // Seeks (when ms > 0) and decodes to the first frame at or after ms.
+    bool decodeTo(qint64 ms)
+    {
+        if (ms > 0) {
+            const int64_t start = fmt->start_time != AV_NOPTS_VALUE ? fmt->start_time : 0;
+            avformat_seek_file(fmt, -1, INT64_MIN, ms * 1000 + start, ms * 1000 + start, 0);
+            avcodec_flush_buffers(ctx);
+        }
+        const double tb = av_q2d(fmt->streams[vs]->time_base);
+        const double start = fmt->start_time != AV_NOPTS_VALUE ? fmt->start_time / double(AV_TIME_BASE) : 0.0;
+        bool done = false;
+        while (!done && av_read_frame(fmt, pkt) >= 0) {
+            if (pkt->stream_index == vs && avcodec_send_packet(ctx, pkt) >= 0)
+                while (!done && avcodec_receive_frame(ctx, frame) >= 0) {
+                    done = frame->best_effort_timestamp * tb - start >= ms / 1000.0 - 0.001;
+                    av_frame_unref(frame);
+                }
+            av_packet_unref(pkt);
+        }
+        return done;
+    }
+    ~BareDecoder()
+    {
+        av_frame_free(&frame);
+        av_packet_free(&pkt);
+        avcodec_free_context(&ctx);
+        avformat_close_input(&fmt);
+    }
+};
+
+// Open and first frame, all of it timed.
+double bareFirstFrameMs(const QString& source)
 {
     QElapsedTimer t;
-    AVFormatContext* fmt = nullptr;
-    AVDictionary* opts = nullptr;
     t.start();
-    if (avformat_open_input(&fmt, source.toUtf8().constData(), nullptr, &opts) < 0)
+    BareDecoder b;
+    if (!b.open(source) || !b.decodeTo(0))
         return -1;
-    avformat_find_stream_info(fmt, nullptr);
-    const int vs = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    const AVCodec* dec = avcodec_find_decoder(fmt->streams[vs]->codecpar->codec_id);
-    AVCodecContext* ctx = avcodec_alloc_context3(dec);
-    avcodec_parameters_to_context(ctx, fmt->streams[vs]->codecpar);
-    ctx->thread_count = 0;
-    avcodec_open2(ctx, dec, nullptr);
-    if (!open)
-        t.restart();
-    if (ms > 0)
-        avformat_seek_file(fmt, -1, INT64_MIN, ms * 1000, ms * 1000, 0);
-    AVPacket* pkt = av_packet_alloc();
-    AVFrame* f = av_frame_alloc();
-    const double tb = av_q2d(fmt->streams[vs]->time_base);
-    bool done = false;
-    while (!done && av_read_frame(fmt, pkt) >= 0) {
-        if (pkt->stream_index == vs && avcodec_send_packet(ctx, pkt) >= 0)
-            while (!done && avcodec_receive_frame(ctx, f) >= 0)
-                done = f->best_effort_timestamp * tb >= ms / 1000.0 - 0.001;
-        av_packet_unref(pkt);
-    }
-    const double elapsed = t.nsecsElapsed() / 1e6;
-    av_frame_free(&f);
-    av_packet_free(&pkt);
-    avcodec_free_context(&ctx);
-    avformat_close_input(&fmt);
-    return elapsed;
+    return t.nsecsElapsed() / 1e6;
 }
 
 class FirstFrame : public VideoRenderer
@@ -154,7 +183,30 @@ void report(const char* name, double value, double target, bool atMost = true)
     std::fflush(stdout);
 }
 
-double median3(double a, double b, double c) { double v[3] = {a, b, c}; std::sort(v, v + 3); return v[1]; }
+void note(const char* fmt, ...)
+{
+    va_list ap;
+    va_start(ap, fmt);
+    std::printf("    ");
+    std::vprintf(fmt, ap);
+    std::printf("\n");
+    std::fflush(stdout);
+    va_end(ap);
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
+}
+
+// The allocator keeps freed memory for reuse; what it could give back is no
+// growth of the player's own.
+long settledRssKb()
+{
+    malloc_trim(0);
+    return rssKb();
+}
 
 } // namespace
 
@@ -172,17 +224,30 @@ int main(int argc, char** argv)
     server.serveFolder("/media", AvTestMedia::folder());
     const QString httpSmall = server.url("/media/" + QFileInfo(small).fileName()).toString();
 
-    // CPU of real-time playback against ffmpeg's decode of the same file.
-    const double ours = childCpu({TW_TWPLAY, "--audio", "null", full});
-    const double bare = childCpu({"ffmpeg", "-nostdin", "-v", "error", "-i", full, "-f", "null", "-"});
-    report("CPU 10 s 1080p playback / ffmpeg -f null", ours / bare, 1.3);
+    // CPU of real-time playback against ffmpeg's decode of the same file;
+    // the two take turns three times, so a busy machine weighs on both alike.
+    {
+        QVector<double> oursV, bareV;
+        for (int i = 0; i < 3; ++i) {
+            oursV << childCpu({TW_TWPLAY, "--audio", "null", full});
+            bareV << childCpu({"ffmpeg", "-nostdin", "-v", "error", "-i", full, "-f", "null", "-"});
+        }
+        const double ours = median(oursV), bare = median(bareV);
+        report("CPU 10 s 1080p playback / ffmpeg -f null", ours / bare, 1.3);
+        note("twplay %.2f s, ffmpeg %.2f s of CPU (medians of 3)", ours, bare);
+    }
 
-    // Time to the first frame; the medians of three tries damp scheduling noise.
+    // Time to the first frame; medians of five turns each damp scheduling noise.
     for (const QString& src : {small, httpSmall}) {
-        const double p = median3(playerFirstFrameMs(src), playerFirstFrameMs(src), playerFirstFrameMs(src));
-        const double b = median3(bareDecodeMs(src, 0, true), bareDecodeMs(src, 0, true), bareDecodeMs(src, 0, true));
+        QVector<double> oursV, bareV;
+        for (int i = 0; i < 5; ++i) {
+            oursV << playerFirstFrameMs(src);
+            bareV << bareFirstFrameMs(src);
+        }
+        const double p = median(oursV), b = median(bareV);
         report(src.startsWith("http") ? "first frame http / bare open+decode" : "first frame local / bare open+decode",
                p / b, 1.5);
+        note("ours %.1f ms, bare %.1f ms", p, b);
     }
 
     // Seek latency of a paused player against a bare decode from the key frame before.
@@ -207,12 +272,22 @@ int main(int argc, char** argv)
             waitOrDie([&] { return frameCount(r) > 0; }, 30000);
             Q_UNUSED(before)
             ours << r.firstMs;
-            bareV << bareDecodeMs(full, ms, false);
         }
         player.stop();
+        // The bare decoder is warm too: open, first frame decoded, then sought.
+        BareDecoder bareDec;
+        if (!bareDec.open(full) || !bareDec.decodeTo(0))
+            return 1;
+        for (qint64 ms : {2960, 5480, 8920}) {
+            QElapsedTimer t;
+            t.start();
+            bareDec.decodeTo(ms);
+            bareV << t.nsecsElapsed() / 1e6;
+        }
         double a = 0, b = 0;
         for (int i = 0; i < ours.size(); ++i) { a += ours[i]; b += bareV[i]; }
         report("seek latency / bare decode from key frame", a / b, 1.5);
+        note("ours %.1f ms, bare %.1f ms over three seeks", a, b);
     }
 
     // Extraction against the same bare decode.
@@ -224,6 +299,9 @@ int main(int argc, char** argv)
         ex.setPosition(100);
         ex.extract();   // the first opens the source; it stays open
         waitOrDie([&] { return answered == 1; }, 30000);
+        BareDecoder bareDec;
+        if (!bareDec.open(full) || !bareDec.decodeTo(100))
+            return 1;
         double a = 0, b = 0;
         for (qint64 ms : {2960, 5480, 8920}) {
             QElapsedTimer t;
@@ -233,9 +311,12 @@ int main(int argc, char** argv)
             ex.extract();
             waitOrDie([&] { return answered == want; }, 30000);
             a += t.nsecsElapsed() / 1e6;
-            b += bareDecodeMs(full, ms, false);
+            t.restart();
+            bareDec.decodeTo(ms);
+            b += t.nsecsElapsed() / 1e6;
         }
         report("extraction / bare decode from key frame", a / b, 1.3);
+        note("ours %.1f ms, bare %.1f ms over three extractions", a, b);
     }
 
     // Clock error when frames are handed over.
@@ -269,9 +350,11 @@ int main(int argc, char** argv)
             waitOrDie([&] { return frameCount(r) > 2; }, 30000);
             player.stop();
             if (i == 5)
-                after5 = rssKb();
+                after5 = settledRssKb();
+            if (i % 10 == 0)
+                note("RSS after %d cycles: %ld kB", i, settledRssKb());
         }
-        report("RSS after 50 play/stop / after 5", double(rssKb()) / after5, 1.1);
+        report("RSS after 50 play/stop / after 5", double(settledRssKb()) / after5, 1.1);
     }
     return 0;
 }

@@ -307,7 +307,7 @@ void PlayerSession::enterUnderrun()
 bool PlayerSession::waitWhileHeld()
 {
     const int serial = m_serial;
-    while (!m_abort && (m_paused || m_buffering) && serial == m_serial) {
+    while (!m_abort && (m_paused || m_buffering || m_firstFrameGate) && serial == m_serial) {
         m_audio->sinkPause(true);
         sleepMs(5);
     }
@@ -505,6 +505,7 @@ void PlayerSession::demuxMain()
     m_buffering = m_network;
     if (m_network)
         m_clock->setHeld(true);
+    m_firstFrameGate = m_videoIndex >= 0 && !m_info.videoIsStill;
     {
         std::lock_guard<std::mutex> lock(m_ctl);
         if (m_abort) {
@@ -643,8 +644,10 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
 {
     AVCodecContext* ctx = openDecoder(params, tbNum, tbDen);
     avcodec_parameters_free(&params);
-    if (!ctx)
+    if (!ctx) {
         qWarning() << "no video decoder";
+        m_firstFrameGate = false;
+    }
     double tb = double(tbNum) / tbDen;
     const double frameDur = m_info.frameRate > 0.0 ? 1.0 / m_info.frameRate : 0.04;
     double skipBefore = m_startMs / 1000.0;
@@ -682,10 +685,12 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
         for (VideoFilter* f : m_hooks.videoFilters())
             if (f->isEnabled())
                 f->process(&vf);
-        if (still || showNext) {
+        if (still || showNext || m_firstFrameGate) {
             render(vf);
             finishSeek(skipBefore);
             drops = 0;
+            if (m_firstFrameGate.exchange(false) && !still)
+                m_clock->reset(pts);
             return;
         }
         while (!m_abort && serial == m_serial) {
@@ -752,6 +757,7 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
             avcodec_flush_buffers(ctx);
             if (showNext)
                 finishSeek(skipBefore);   // asked past the last frame
+            m_firstFrameGate = false;     // no picture came
             if (serial == m_serial) {
                 m_videoDone = true;
                 checkFinished();
@@ -768,6 +774,7 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
         }
         PacketQueue::release(it);
     }
+    m_firstFrameGate = false;
     av_frame_free(&frame);
     avcodec_free_context(&ctx);
 }
@@ -848,7 +855,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
 
     while (!m_abort) {
         // While the read-ahead refills the sink stops too, so the clock holds.
-        m_audio->sinkPause(m_buffering || m_paused);
+        m_audio->sinkPause(m_buffering || m_paused || m_firstFrameGate);
         PacketQueue::Item it;
         if (!m_aq.pop(&it, 20)) {
             if (!m_audioDone && m_network && !m_buffering && !m_paused)
@@ -907,7 +914,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
             // A device may keep a little queued for good; do not wait on it
             // forever, but a pause or a refill stops the count.
             for (int waited = 0; waited < 400 && !m_abort && serial == m_serial && m_audio->sinkBuffered() > 0.0;) {
-                const bool hold = m_paused || m_buffering;
+                const bool hold = m_paused || m_buffering || m_firstFrameGate;
                 m_audio->sinkPause(hold);
                 if (!hold)
                     ++waited;
