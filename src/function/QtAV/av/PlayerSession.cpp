@@ -594,8 +594,11 @@ void PlayerSession::demuxMain()
         if (eof || queuesFull()) {
             // A hold that began as the end was read must still end.
             updateBuffering(eof);
+            // Requests notify; the nap only bounds how soon room in the
+            // queues (which nobody announces) is seen.
             std::unique_lock<std::mutex> lock(m_ctl);
-            m_ctlCv.wait_for(lock, std::chrono::milliseconds(10));
+            m_ctlCv.wait_for(lock, std::chrono::milliseconds(eof ? 50 : 20),
+                             [this] { return m_seekRequested || m_abort; });
             continue;
         }
         const int rc = av_read_frame(m_fmt, pkt);
@@ -701,7 +704,9 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
             const double diff = pts - m_clock->value();
             if (diff <= 0.002)
                 break;
-            sleepMs(qMin(diff, 0.01) * 1000);
+            // Wake just before the frame is due; a seek or a stop waits at
+            // most one such nap.
+            sleepMs(qMin(diff - 0.001, 0.02) * 1000);
         }
         if (m_abort || serial != m_serial)
             return;
