@@ -829,8 +829,13 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
                 av_channel_layout_default(&swrLayout, swrLayout.nb_channels);
             swrFormat = frame->format;
             swrRate = frame->sample_rate;
+            // Mono is doubled at its own level; the resampler's default
+            // would lower it by 3 dB.
+            static const double monoToStereo[2] = {1.0, 1.0};
             if (swr_alloc_set_opts2(&swr, &stereo, AV_SAMPLE_FMT_S16, rate, &swrLayout, AVSampleFormat(swrFormat),
-                                    swrRate, 0, nullptr) < 0 || swr_init(swr) < 0) {
+                                    swrRate, 0, nullptr) < 0
+                || (swrLayout.nb_channels == 1 && swr_set_matrix(swr, monoToStereo, 1) < 0)
+                || swr_init(swr) < 0) {
                 swr_free(&swr);
                 return;
             }

@@ -376,6 +376,45 @@ private slots:
             QCOMPARE(levels[1], levels[0]);
     }
 
+    void soundBecomesStereo_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("minPeak");
+        QTest::addColumn<int>("maxPeak");
+        // Half scale is 16383; mono is doubled, not lowered, and a mix-down
+        // keeps the tone without clipping.
+        QTest::newRow("mono doubled") << 1 << 16000 << 16700;
+        QTest::newRow("stereo unchanged") << 2 << 16000 << 16700;
+        QTest::newRow("5.1 mixed down") << 6 << 3000 << 16700;
+    }
+    void soundBecomesStereo()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, minPeak);
+        QFETCH(int, maxPeak);
+        const QString file = AvTestMedia::toneWav(channels);
+        QVERIFY(!file.isEmpty());
+        AVPlayer player;
+        PlayerProbe probe(&player);
+        player.audio()->setRecording(true);
+        player.play(file);
+        QTRY_VERIFY_WITH_TIMEOUT(probe.ended(), 20000);
+        QCOMPARE(probe.countOf("error"), 0);
+        const QByteArray pcm = player.audio()->recorded();
+        QVERIFY(pcm.size() >= 48000 * 4 * 9 / 10);
+        QCOMPARE(player.audio()->recordedSampleRate(), 48000);
+        const auto* s = reinterpret_cast<const qint16*>(pcm.constData());
+        int left = 0, right = 0;
+        for (int i = 0; i + 1 < pcm.size() / 2; i += 2) {
+            left = qMax(left, qAbs(int(s[i])));
+            right = qMax(right, qAbs(int(s[i + 1])));
+            QVERIFY2(qAbs(int(s[i]) - int(s[i + 1])) <= 1, qPrintable(QString("frame %1").arg(i / 2)));
+        }
+        QVERIFY2(left >= minPeak && left <= maxPeak, qPrintable(QString::number(left)));
+        QCOMPARE(right, left);
+        QVERIFY(qAbs(AvTestMedia::toneFrequency(pcm, 48000) - 440) < 10);
+    }
+
     void coverPictureIsAStillFrame()
     {
         AVPlayer player;
