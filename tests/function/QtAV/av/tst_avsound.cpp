@@ -31,15 +31,23 @@ private:
         PlayerProbe probe(player);
         player->play(AvTestMedia::twoAudioWithSubtitle());
         if (midway) {
-            if (!QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000))
+            if (!QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000)) {
+                qWarning().noquote() << "midway not reached at" << player->position() << "ms, events"
+                                     << probe.events.join(',');
                 return QByteArray();
+            }
             midway();
         }
         const bool reached = QTest::qWaitFor([&] { return player->position() >= untilMs || probe.ended(); }, 20000);
+        const qint64 position = player->position();
         player->stop();
         parec.terminate();
         parec.waitForFinished(5000);
-        return reached ? parec.readAllStandardOutput() : QByteArray();
+        const QByteArray pcm = parec.readAllStandardOutput();
+        if (!reached || pcm.isEmpty())
+            qWarning().noquote() << "recording failed at" << position << "ms, events" << probe.events.join(',')
+                                 << "recorded" << pcm.size() << "bytes";
+        return reached ? pcm : QByteArray();
     }
 
     static QByteArray loudPart(const QByteArray& pcm)
