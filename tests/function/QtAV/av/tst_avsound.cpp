@@ -110,6 +110,7 @@ private slots:
     {
         AVPlayer player;
         const QByteArray pcm = loudPart(record(&player, 2600, [&] { QVERIFY(player.setAudioStream(1)); }));
+        QVERIFY2(!player.audio()->isNullSink(), "the private sound server refused the stream");
         QVERIFY(pcm.size() > 48000 * 4 * 2);
         const int frames = pcm.size() / 4;
         const double head = AvTestMedia::toneFrequency(pcm.left(frames / 4 * 4), 48000);
@@ -126,6 +127,8 @@ private slots:
         const int fullPeak = AvTestMedia::peakLevel(record(&full, 1500));
         const int silentPeak = AvTestMedia::peakLevel(record(&silent, 1500));
         const int loudPeak = AvTestMedia::peakLevel(record(&loud, 1500));
+        for (AVPlayer* p : {&full, &silent, &loud})
+            QVERIFY2(!p->audio()->isNullSink(), "the private sound server refused the stream");
         QVERIFY(fullPeak > 1000);
         QVERIFY2(silentPeak < 50, qPrintable(QString::number(silentPeak)));
         QVERIFY2(qAbs(loudPeak - fullPeak) <= fullPeak / 20, qPrintable(QString("%1 %2").arg(loudPeak).arg(fullPeak)));
