@@ -44,7 +44,10 @@ AVCodecContext* openDecoder(const AVCodecParameters* params, int tbNum, int tbDe
         return nullptr;
     }
     ctx->pkt_timebase = AVRational{tbNum, tbDen};
-    ctx->thread_count = 0;
+    // Small pictures decode far faster than real time on one thread; a pool
+    // of frame threads would only cost its start-up and a few frames of
+    // delay before the first picture. Larger ones get one per core.
+    ctx->thread_count = params->width * params->height <= 640 * 480 ? 1 : 0;
     if (avcodec_open2(ctx, codec, nullptr) < 0) {
         avcodec_free_context(&ctx);
         return nullptr;
