@@ -67,6 +67,19 @@ QString hlsPlaylist()
     return index;
 }
 
+QString toneWav(int channels)
+{
+    const QString wave = QStringLiteral("0.5*sin(2*PI*440*t)");
+    QStringList exprs;
+    for (int c = 0; c < channels; ++c)
+        exprs << (channels <= 2 || c < 2 ? wave : QStringLiteral("0"));
+    const QString layout = channels == 1 ? QStringLiteral("mono")
+                         : channels == 2 ? QStringLiteral("stereo") : QStringLiteral("5.1");
+    return make(QStringLiteral("tone%1.wav").arg(channels), QStringList{
+        "-f", "lavfi", "-i", QStringLiteral("aevalsrc=exprs=%1:s=48000:c=%2:d=1").arg(exprs.join('|'), layout),
+        "-c:a", "pcm_s16le", "-f", "wav"});
+}
+
 QString vp9Opus()
 {
     return make(QStringLiteral("clip.webm"), kVideo + tone(440) + QStringList{

@@ -28,6 +28,9 @@ QString h264Full(int seconds = 3);
 // 2 s MP3 (440 Hz) with a PNG cover picture.
 QString mp3WithCover();
 QString textFile();
+// 1 s of 440 Hz at half scale, 48 kHz S16 WAV: the same tone in every channel
+// for 1 (mono) and 2, only the front left and right of 6 (5.1) sound.
+QString toneWav(int channels);
 // The frame ffmpeg itself gives at `ms` (precise seek), as RGB32.
 QImage ffmpegFrameAt(const QString& file, qint64 ms);
 // Mean absolute difference per channel, 0..255 (255 for different sizes).

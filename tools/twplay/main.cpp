@@ -249,6 +249,14 @@ int main(int argc, char** argv)
     int exitCode = 0;
     bool playerDone = false;
     int extractsLeft = extracts.size();
+    // A capture the playback never reached is still answered.
+    auto answerCaptures = [&] {
+        for (Timed& c : captures)
+            if (!c.done) {
+                c.done = true;
+                out({{"event", "capture"}, {"at", c.at}, {"file", c.file}, {"ok", false}});
+            }
+    };
     auto maybeQuit = [&] {
         if (playerDone && extractsLeft == 0)
             QTimer::singleShot(0, &app, [&] { app.exit(exitCode); });
@@ -294,6 +302,7 @@ int main(int argc, char** argv)
         out({{"event", "error"}, {"message", e.string()}});
         exitCode = 2;
         playerDone = true;
+        answerCaptures();
         maybeQuit();
     });
     QObject::connect(&player, &AVPlayer::stopped, [&] {
@@ -302,6 +311,7 @@ int main(int argc, char** argv)
                  {"painted", view->glRenderer()->framesPainted()}});
         out({{"event", "stopped"}});
         playerDone = true;
+        answerCaptures();
         maybeQuit();
     });
     QObject::connect(&tap, &VideoRenderer::frameReceived, &app, [&](const VideoFrame& f) {

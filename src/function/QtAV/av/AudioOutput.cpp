@@ -238,8 +238,11 @@ bool AudioOutput::sinkWrite(const QByteArray& blockIn, double endPts, const std:
                 s->endPts = endPts;
                 break;
             }
+            // Sleep until there is room again, but wake often enough to see
+            // an abort, a pause or a flush.
+            const double wait = s->paused ? 0.005 : s->buffered() - kNullAhead;
             lock.unlock();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::this_thread::sleep_for(std::chrono::microseconds(qBound<qint64>(1000, qint64(wait * 1e6), 20000)));
             continue;
         }
         const int room = s->paused ? 0 : s->device->bytesFree();

@@ -44,7 +44,10 @@ AVCodecContext* openDecoder(const AVCodecParameters* params, int tbNum, int tbDe
         return nullptr;
     }
     ctx->pkt_timebase = AVRational{tbNum, tbDen};
-    ctx->thread_count = 0;
+    // Small pictures decode far faster than real time on one thread; a pool
+    // of frame threads would only cost its start-up and a few frames of
+    // delay before the first picture. Larger ones get one per core.
+    ctx->thread_count = params->width * params->height <= 640 * 480 ? 1 : 0;
     if (avcodec_open2(ctx, codec, nullptr) < 0) {
         avcodec_free_context(&ctx);
         return nullptr;
@@ -307,7 +310,7 @@ void PlayerSession::enterUnderrun()
 bool PlayerSession::waitWhileHeld()
 {
     const int serial = m_serial;
-    while (!m_abort && (m_paused || m_buffering) && serial == m_serial) {
+    while (!m_abort && (m_paused || m_buffering || m_firstFrameGate) && serial == m_serial) {
         m_audio->sinkPause(true);
         sleepMs(5);
     }
@@ -505,6 +508,7 @@ void PlayerSession::demuxMain()
     m_buffering = m_network;
     if (m_network)
         m_clock->setHeld(true);
+    m_firstFrameGate = m_videoIndex >= 0 && !m_info.videoIsStill;
     {
         std::lock_guard<std::mutex> lock(m_ctl);
         if (m_abort) {
@@ -593,8 +597,11 @@ void PlayerSession::demuxMain()
         if (eof || queuesFull()) {
             // A hold that began as the end was read must still end.
             updateBuffering(eof);
+            // Requests notify; the nap only bounds how soon room in the
+            // queues (which nobody announces) is seen.
             std::unique_lock<std::mutex> lock(m_ctl);
-            m_ctlCv.wait_for(lock, std::chrono::milliseconds(10));
+            m_ctlCv.wait_for(lock, std::chrono::milliseconds(eof ? 50 : 20),
+                             [this] { return m_seekRequested || m_abort; });
             continue;
         }
         const int rc = av_read_frame(m_fmt, pkt);
@@ -643,8 +650,10 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
 {
     AVCodecContext* ctx = openDecoder(params, tbNum, tbDen);
     avcodec_parameters_free(&params);
-    if (!ctx)
+    if (!ctx) {
         qWarning() << "no video decoder";
+        m_firstFrameGate = false;
+    }
     double tb = double(tbNum) / tbDen;
     const double frameDur = m_info.frameRate > 0.0 ? 1.0 / m_info.frameRate : 0.04;
     double skipBefore = m_startMs / 1000.0;
@@ -682,10 +691,12 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
         for (VideoFilter* f : m_hooks.videoFilters())
             if (f->isEnabled())
                 f->process(&vf);
-        if (still || showNext) {
+        if (still || showNext || m_firstFrameGate) {
             render(vf);
             finishSeek(skipBefore);
             drops = 0;
+            if (m_firstFrameGate.exchange(false) && !still)
+                m_clock->reset(pts);
             return;
         }
         while (!m_abort && serial == m_serial) {
@@ -696,7 +707,9 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
             const double diff = pts - m_clock->value();
             if (diff <= 0.002)
                 break;
-            sleepMs(qMin(diff, 0.01) * 1000);
+            // Wake just before the frame is due; a seek or a stop waits at
+            // most one such nap.
+            sleepMs(qMin(diff - 0.001, 0.02) * 1000);
         }
         if (m_abort || serial != m_serial)
             return;
@@ -752,6 +765,7 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
             avcodec_flush_buffers(ctx);
             if (showNext)
                 finishSeek(skipBefore);   // asked past the last frame
+            m_firstFrameGate = false;     // no picture came
             if (serial == m_serial) {
                 m_videoDone = true;
                 checkFinished();
@@ -768,6 +782,7 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
         }
         PacketQueue::release(it);
     }
+    m_firstFrameGate = false;
     av_frame_free(&frame);
     avcodec_free_context(&ctx);
 }
@@ -817,8 +832,13 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
                 av_channel_layout_default(&swrLayout, swrLayout.nb_channels);
             swrFormat = frame->format;
             swrRate = frame->sample_rate;
+            // Mono is doubled at its own level; the resampler's default
+            // would lower it by 3 dB.
+            static const double monoToStereo[2] = {1.0, 1.0};
             if (swr_alloc_set_opts2(&swr, &stereo, AV_SAMPLE_FMT_S16, rate, &swrLayout, AVSampleFormat(swrFormat),
-                                    swrRate, 0, nullptr) < 0 || swr_init(swr) < 0) {
+                                    swrRate, 0, nullptr) < 0
+                || (swrLayout.nb_channels == 1 && swr_set_matrix(swr, monoToStereo, 1) < 0)
+                || swr_init(swr) < 0) {
                 swr_free(&swr);
                 return;
             }
@@ -848,7 +868,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
 
     while (!m_abort) {
         // While the read-ahead refills the sink stops too, so the clock holds.
-        m_audio->sinkPause(m_buffering || m_paused);
+        m_audio->sinkPause(m_buffering || m_paused || m_firstFrameGate);
         PacketQueue::Item it;
         if (!m_aq.pop(&it, 20)) {
             if (!m_audioDone && m_network && !m_buffering && !m_paused)
@@ -907,7 +927,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
             // A device may keep a little queued for good; do not wait on it
             // forever, but a pause or a refill stops the count.
             for (int waited = 0; waited < 400 && !m_abort && serial == m_serial && m_audio->sinkBuffered() > 0.0;) {
-                const bool hold = m_paused || m_buffering;
+                const bool hold = m_paused || m_buffering || m_firstFrameGate;
                 m_audio->sinkPause(hold);
                 if (!hold)
                     ++waited;

@@ -164,6 +164,10 @@ private:
     QThread* m_audioThread = nullptr;
     std::atomic<double> m_lastBufferReport{-1.0};
     std::atomic_bool m_readyPosted{false};
+    // Closed from the open until the first picture is shown: the sound (and
+    // with it the clock) waits for the picture, so a slow decoder start does
+    // not make the first frames late.
+    std::atomic_bool m_firstFrameGate{false};
 };
 
 } // namespace TwAV

@@ -144,7 +144,9 @@ struct VideoFrameExtractor::Worker
         }
         av_packet_free(&pkt);
         av_frame_free(&f);
-        avcodec_flush_buffers(codec);
+        // No flush here: with frame threads it would wait for the frames
+        // still being decoded after the one found, delaying the answer. The
+        // next request flushes after its seek.
         if (!found.isValid())
             found = last;
         if (!found.isValid())

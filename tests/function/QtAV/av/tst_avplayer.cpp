@@ -64,6 +64,7 @@ private slots:
         QTest::newRow("vp9 opus local") << AvTestMedia::vp9Opus() << false << 50 << qint64(2000);
         QTest::newRow("h264 aac http") << AvTestMedia::h264Aac() << true << 75 << qint64(3000);
         QTest::newRow("hls http") << QString("hls/index.m3u8") << true << 75 << qint64(3000);
+        QTest::newRow("h264 1080p local") << AvTestMedia::h264Full(3) << false << 75 << qint64(3000);
     }
     void playsEveryFrameInOrder()
     {
@@ -80,11 +81,22 @@ private slots:
         order.removeAll("buffer");
         QCOMPARE(order, QStringList({"state1", "started", "stopped", "state0"}));
         QVERIFY(qAbs(player.duration() - duration) <= 100);
+        const QSize size = file.contains("full") ? QSize(1920, 1080) : QSize(320, 240);
+        QCOMPARE(player.statistics().video.size(), size);
+        QCOMPARE(probe.renderer.currentFrame().size(), size);
         QVERIFY(player.isSeekable() || !player.isPlaying());
         const QVector<double> pts = probe.renderer.timestamps();
         QVERIFY(ascending(pts));
-        // Late frames may be dropped on a loaded machine, but never many.
-        QVERIFY2(pts.size() >= frames * 9 / 10, qPrintable(QString::number(pts.size())));
+        // Late frames may be dropped on a loaded machine (or under a
+        // sanitizer), but never so many in a row that the picture freezes,
+        // and the first and last frames are shown.
+        QVERIFY2(pts.size() >= frames * 3 / 4, qPrintable(QString::number(pts.size())));
+        const double interval = duration / 1000.0 / frames;
+        QVERIFY2(pts.first() < interval, qPrintable(QString::number(pts.first())));
+        QVERIFY2(pts.last() > duration / 1000.0 - 4.5 * interval, qPrintable(QString::number(pts.last())));
+        for (int i = 1; i < pts.size(); ++i)
+            QVERIFY2(pts[i] - pts[i - 1] < 4.5 * interval,
+                     qPrintable(QString("%1 -> %2").arg(pts[i - 1]).arg(pts[i])));
         QCOMPARE(player.state(), AVPlayer::StoppedState);
     }
 
@@ -237,24 +249,6 @@ private slots:
         QVERIFY(t.elapsed() < 2000);
     }
 
-    void deliveredBlocksAreFullSizeBeforeVolume()
-    {
-        AVPlayer player;
-        PlayerProbe probe(&player);
-        player.audio()->setVolume(0);
-        QList<AudioFrame> frames;
-        connect(player.audio(), &AudioOutput::deliverAudioFrame, this, [&](const AudioFrame& f) { frames << f; });
-        player.play(AvTestMedia::vp9Opus());
-        QTRY_VERIFY_WITH_TIMEOUT(frames.size() > 20, 20000);
-        player.stop();
-        for (const AudioFrame& f : frames) {
-            QCOMPARE(f.data().size(), 4096);
-            QCOMPARE(f.samplesPerChannel(), 1024);
-            QCOMPARE(f.channelCount(), 2);
-        }
-        QVERIFY(AvTestMedia::peakLevel(frames.at(10).data()) > 1000);
-    }
-
     void seeksLandOnTheAskedTime_data()
     {
         QTest::addColumn<qint64>("target");
@@ -289,82 +283,6 @@ private slots:
             QCOMPARE(player.position(), target);
         }
         player.stop();
-    }
-
-    void audioTrackChoiceChangesTheTone()
-    {
-        AVPlayer player;
-        PlayerProbe probe(&player);
-        player.audio()->setRecording(true);
-        QVERIFY(player.setAudioStream(1));
-        player.play(AvTestMedia::twoAudioWithSubtitle());
-        QTRY_VERIFY_WITH_TIMEOUT(player.audio()->recorded().size() > 48000 * 4 / 2, 20000);
-        QCOMPARE(player.currentAudioStream(), 1);
-        QCOMPARE(player.audioStreamCount(), 2);
-        const int rate = player.audio()->recordedSampleRate();
-        QVERIFY(qAbs(AvTestMedia::toneFrequency(player.audio()->recorded().mid(8192), rate) - 1000) < 30);
-
-        // The subtitle track is listed.
-        const QVariantList subs = player.internalSubtitleTracks();
-        QCOMPARE(subs.size(), 1);
-        const QVariantMap s = subs.first().toMap();
-        QCOMPARE(s.value("id").toInt(), 0);
-        QCOMPARE(s.value("codec").toString(), QString("mov_text"));
-        QCOMPARE(s.value("lang").toString(), QString("eng"));
-        QCOMPARE(s.value("title").toString(), QString("English"));
-
-        // Out of range keeps the old choice.
-        QVERIFY(!player.setAudioStream(5));
-        QCOMPARE(player.currentAudioStream(), 1);
-        player.stop();
-    }
-
-    void audioSwitchDuringPlayKeepsPosition()
-    {
-        AVPlayer player;
-        PlayerProbe probe(&player);
-        player.audio()->setRecording(true);
-        player.play(AvTestMedia::twoAudioWithSubtitle());
-        QTRY_VERIFY_WITH_TIMEOUT(player.audio()->recorded().size() > 48000 * 4 / 2, 20000);
-        const int rate = player.audio()->recordedSampleRate();
-        QVERIFY(qAbs(AvTestMedia::toneFrequency(player.audio()->recorded().mid(8192), rate) - 440) < 20);
-        const qint64 pos = player.position();
-        QVERIFY(player.setAudioStream(1));
-        player.audio()->setRecording(true);
-        QTRY_VERIFY_WITH_TIMEOUT(player.audio()->recorded().size() > 48000 * 4 / 2, 20000);
-        QVERIFY(qAbs(AvTestMedia::toneFrequency(player.audio()->recorded().mid(8192), rate) - 1000) < 30);
-        QVERIFY(player.position() >= pos);
-        player.stop();
-    }
-
-    void volumeIsAFactorUpToOne_data()
-    {
-        QTest::addColumn<qreal>("volume");
-        QTest::addColumn<bool>("silent");
-        QTest::newRow("0") << qreal(0) << true;
-        QTest::newRow("5 plays as 1") << qreal(5) << false;
-    }
-    void volumeIsAFactorUpToOne()
-    {
-        QFETCH(qreal, volume);
-        QFETCH(bool, silent);
-        int levels[2] = {0, 0};
-        for (int round = 0; round < 2; ++round) {
-            AVPlayer player;
-            PlayerProbe probe(&player);
-            player.setVolume(round == 0 ? 1.0 : volume);
-            QVERIFY(player.volume() >= 0.0 && player.volume() <= 1.0);
-            player.audio()->setRecording(true);
-            player.play(AvTestMedia::h264Aac());
-            QTRY_VERIFY_WITH_TIMEOUT(player.audio()->recorded().size() > 48000 * 4, 20000);
-            levels[round] = AvTestMedia::peakLevel(player.audio()->recorded().mid(8192));
-            player.stop();
-        }
-        QVERIFY(levels[0] > 1000);
-        if (silent)
-            QCOMPARE(levels[1], 0);
-        else
-            QCOMPARE(levels[1], levels[0]);
     }
 
     void coverPictureIsAStillFrame()

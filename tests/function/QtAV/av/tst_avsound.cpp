@@ -31,15 +31,23 @@ private:
         PlayerProbe probe(player);
         player->play(AvTestMedia::twoAudioWithSubtitle());
         if (midway) {
-            if (!QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000))
+            if (!QTest::qWaitFor([&] { return player->position() >= 1000 || probe.ended(); }, 20000)) {
+                qWarning().noquote() << "midway not reached at" << player->position() << "ms, events"
+                                     << probe.events.join(',');
                 return QByteArray();
+            }
             midway();
         }
         const bool reached = QTest::qWaitFor([&] { return player->position() >= untilMs || probe.ended(); }, 20000);
+        const qint64 position = player->position();
         player->stop();
         parec.terminate();
         parec.waitForFinished(5000);
-        return reached ? parec.readAllStandardOutput() : QByteArray();
+        const QByteArray pcm = parec.readAllStandardOutput();
+        if (!reached || pcm.isEmpty())
+            qWarning().noquote() << "recording failed at" << position << "ms, events" << probe.events.join(',')
+                                 << "recorded" << pcm.size() << "bytes";
+        return reached ? pcm : QByteArray();
     }
 
     static QByteArray loudPart(const QByteArray& pcm)
@@ -102,6 +110,7 @@ private slots:
     {
         AVPlayer player;
         const QByteArray pcm = loudPart(record(&player, 2600, [&] { QVERIFY(player.setAudioStream(1)); }));
+        QVERIFY2(!player.audio()->isNullSink(), "the private sound server refused the stream");
         QVERIFY(pcm.size() > 48000 * 4 * 2);
         const int frames = pcm.size() / 4;
         const double head = AvTestMedia::toneFrequency(pcm.left(frames / 4 * 4), 48000);
@@ -118,6 +127,8 @@ private slots:
         const int fullPeak = AvTestMedia::peakLevel(record(&full, 1500));
         const int silentPeak = AvTestMedia::peakLevel(record(&silent, 1500));
         const int loudPeak = AvTestMedia::peakLevel(record(&loud, 1500));
+        for (AVPlayer* p : {&full, &silent, &loud})
+            QVERIFY2(!p->audio()->isNullSink(), "the private sound server refused the stream");
         QVERIFY(fullPeak > 1000);
         QVERIFY2(silentPeak < 50, qPrintable(QString::number(silentPeak)));
         QVERIFY2(qAbs(loudPeak - fullPeak) <= fullPeak / 20, qPrintable(QString("%1 %2").arg(loudPeak).arg(fullPeak)));
