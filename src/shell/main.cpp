@@ -60,6 +60,9 @@ void installMessageHook()
     MessageHook::installCritical([](const QString& title, const QString& text) {
         MsgDialog::showMsg(text, QString(), QString(), QString(), QString(), QString(), nullptr, title, 1);
     });
+    // A broken profile tree cannot be worked around: the report window says
+    // so and the program ends.
+    MessageHook::installFatal([](const QString& text) { showFatalErrorAndExit(text); });
     MessageHook::flushPending();
 }
 
