@@ -1,4 +1,5 @@
 #include "gui/accounts/CUxDlLog.h"
+#include "gui/UIBaseData/DesignGeometry.h"
 
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -20,24 +21,6 @@
 #include <QSpacerItem>
 
 namespace {
-
-void place(QWidget* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    w->setBaseSize(width, height);
-    w->setProperty("basePos", QPoint(x, y));
-}
-
-QString imageButtonStyle(const QString& prefix, bool disabledImage)
-{
-    QString s = QStringLiteral("QPushButton{border-image:url(:/res/%1_nor.png);color:white;}"
-                               "QPushButton:hover{border-image:url(:/res/%1_hover.png);}"
-                               "QPushButton:pressed{border-image:url(:/res/%1_down.png);}")
-                    .arg(prefix);
-    if (disabledImage)
-        s += QStringLiteral("QPushButton:disabled{border-image:url(:/res/%1_dis.png);}").arg(prefix);
-    return s;
-}
 
 // The store's hosts for the three sites the dialog knows.
 const QString& ytbHost()
@@ -190,7 +173,7 @@ void CUxDlLog::buildForm()
 
     m_widget = new QWidget(this);
     m_widget->setObjectName(QStringLiteral("widget"));
-    place(m_widget, 0, 0, 578, 390);
+    placeAtDesign(m_widget, 0, 0, 578, 390);
     m_widget->setStyleSheet(QStringLiteral("#widget{border-image:url(:/res/bg_2.png);}"));
 
     m_btnClose = new QPushButton(m_widget);
@@ -199,16 +182,16 @@ void CUxDlLog::buildForm()
                                              "QPushButton:hover{border-image:url(:/res/close_hover.png);}"
                                              "QPushButton:pressed{border-image:url(:/res/close_down.png);}"
                                              "QPushButton:disabled{border-image:url(:/res/close_dis1.png);}"));
-    place(m_btnClose, 532, 0, 46, 24);
+    placeAtDesign(m_btnClose, 532, 0, 46, 24);
 
     m_tabBar = new QWidget(m_widget);
     m_tabBar->setObjectName(QStringLiteral("widget_2"));
-    place(m_tabBar, 0, 28, 578, 49);
+    placeAtDesign(m_tabBar, 0, 28, 578, 49);
     m_chosenBg = new QWidget(m_tabBar);
     m_chosenBg->setObjectName(QStringLiteral("chosenBg"));
     m_chosenBg->setStyleSheet(QStringLiteral("border-image: url(:/res/choose_bg.png);"));
     m_chosenBg->setAttribute(Qt::WA_StyledBackground, true);
-    place(m_chosenBg, -200, -10, 145, 49);
+    placeAtDesign(m_chosenBg, -200, -10, 145, 49);
     const struct
     {
         const char* holder;
@@ -222,7 +205,7 @@ void CUxDlLog::buildForm()
     for (const auto& t : tabs) {
         auto* holder = new QWidget(m_tabBar);
         holder->setObjectName(QLatin1String(t.holder));
-        place(holder, t.x, 0, 145, 47);
+        placeAtDesign(holder, t.x, 0, 145, 47);
         auto* layout = new QHBoxLayout(holder);
         layout->setContentsMargins(0, 0, 0, 0);
         auto* button = new CUxTextBesideBtn(holder);
@@ -244,7 +227,7 @@ void CUxDlLog::buildForm()
         line->setObjectName(QLatin1String(r.name));
         line->setStyleSheet(QLatin1String(r.style));
         line->setFrameShape(QFrame::NoFrame);
-        place(line, 0, r.y, 578, 1);
+        placeAtDesign(line, 0, r.y, 578, 1);
     }
 
     m_label3 = new QLabel(m_widget);
@@ -254,19 +237,19 @@ void CUxDlLog::buildForm()
     QFont headingFont = m_label3->font();
     headingFont.setWeight(75);
     m_label3->setFont(headingFont);
-    place(m_label3, 0, 107, 578, 26);
+    placeAtDesign(m_label3, 0, 107, 578, 26);
 
     auto* label = new QLabel(tr("Account:"), m_widget);
     label->setObjectName(QStringLiteral("label"));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setStyleSheet(QStringLiteral("color:#434652;"));
     label->setProperty("baseFontSize", 13);
-    place(label, 20, 160, 120, 30);
+    placeAtDesign(label, 20, 160, 120, 30);
     m_editAccount = new QComboBox(m_widget);
     m_editAccount->setObjectName(QStringLiteral("edit_account"));
     m_editAccount->setEditable(true);
     m_editAccount->setInsertPolicy(QComboBox::NoInsert);
-    place(m_editAccount, 150, 160, 340, 30);
+    placeAtDesign(m_editAccount, 150, 160, 340, 30);
     QFont editFont = m_editAccount->font();
     editFont.setPixelSize(UIBaseData::scaled(12));
     m_editAccount->lineEdit()->setFont(editFont);
@@ -276,20 +259,20 @@ void CUxDlLog::buildForm()
     label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label2->setStyleSheet(QStringLiteral("color:#434652;"));
     label2->setProperty("baseFontSize", 13);
-    place(label2, 20, 220, 120, 30);
+    placeAtDesign(label2, 20, 220, 120, 30);
     auto* frame = new QWidget(m_widget);
     frame->setObjectName(QStringLiteral("widget_3"));
     frame->setAttribute(Qt::WA_StyledBackground, true);
     frame->setStyleSheet(QStringLiteral("#widget_3{border-image:url(:/res/input_nor.png);}"
                                         "#widget_3:hover{border-image:url(:/res/input_on.png);}"));
-    place(frame, 150, 220, 340, 30);
+    placeAtDesign(frame, 150, 220, 340, 30);
     m_editPassword = new QLineEdit(frame);
     m_editPassword->setObjectName(QStringLiteral("edit_password"));
     m_editPassword->setEchoMode(QLineEdit::Password);
     m_editPassword->setPlaceholderText(tr("Input password"));
     m_editPassword->setStyleSheet(QStringLiteral("QLineEdit{border:none;background:transparent;color:#575d66;}"));
     m_editPassword->setProperty("baseFontSize", 12);
-    place(m_editPassword, 6, 3, 300, 24);
+    placeAtDesign(m_editPassword, 6, 3, 300, 24);
     m_btnPwdVisiable = new QPushButton(frame);
     m_btnPwdVisiable->setObjectName(QStringLiteral("btnPwdVisiable"));
     m_btnPwdVisiable->setCheckable(true);
@@ -297,19 +280,19 @@ void CUxDlLog::buildForm()
     m_btnPwdVisiable->setFocusPolicy(Qt::NoFocus);
     m_btnPwdVisiable->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/res/password_see.png);}"
                                                    "QPushButton:checked{border-image:url(:/res/password_dont_see.png);}"));
-    place(m_btnPwdVisiable, 314, 10, 17, 10);
+    placeAtDesign(m_btnPwdVisiable, 314, 10, 17, 10);
 
     auto* row = new QWidget(m_widget);
     row->setObjectName(QStringLiteral("widget_6"));
-    place(row, 87, 318, 412, 29);
+    placeAtDesign(row, 87, 318, 412, 29);
     m_btnCancel = new QPushButton(tr("Cancel"), row);
     m_btnCancel->setObjectName(QStringLiteral("btn_cancel"));
     m_btnCancel->setStyleSheet(imageButtonStyle(QStringLiteral("cancle"), false));
-    place(m_btnCancel, 0, 0, 104, 29);
+    placeAtDesign(m_btnCancel, 0, 0, 104, 29);
     m_btnOk = new QPushButton(tr("OK"), row);
     m_btnOk->setObjectName(QStringLiteral("btn_Ok"));
     m_btnOk->setStyleSheet(imageButtonStyle(QStringLiteral("done"), true));
-    place(m_btnOk, 308, 0, 104, 29);
+    placeAtDesign(m_btnOk, 308, 0, 104, 29);
     for (QPushButton* b : {m_btnCancel, m_btnOk, m_btnClose}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);

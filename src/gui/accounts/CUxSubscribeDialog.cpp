@@ -1,4 +1,5 @@
 #include "gui/accounts/CUxSubscribeDialog.h"
+#include "gui/UIBaseData/DesignGeometry.h"
 
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -17,24 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void place(QWidget* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    w->setBaseSize(width, height);
-    w->setProperty("basePos", QPoint(x, y));
-}
-
-QString imageButtonStyle(const QString& prefix, bool disabledImage)
-{
-    QString s = QStringLiteral("QPushButton{border-image:url(:/res/%1_nor.png);color:white;}"
-                               "QPushButton:hover{border-image:url(:/res/%1_hover.png);}"
-                               "QPushButton:pressed{border-image:url(:/res/%1_down.png);}")
-                    .arg(prefix);
-    if (disabledImage)
-        s += QStringLiteral("QPushButton:disabled{border-image:url(:/res/%1_dis.png);}").arg(prefix);
-    return s;
-}
 
 // The record a row shows, when the engine's list still has one there.
 bool recordAt(int index, SubscribeRecord& out)
@@ -278,40 +261,40 @@ void CUxSubscribeDialog::buildForm()
     bg->setObjectName(QStringLiteral("Bg"));
     bg->setAttribute(Qt::WA_StyledBackground, true);
     bg->setStyleSheet(QStringLiteral("#Bg{border-image:url(:/res/bg_2.png);}"));
-    place(bg, 0, 0, 518, 600);
+    placeAtDesign(bg, 0, 0, 518, 600);
     m_btnClose = new QPushButton(bg);
     m_btnClose->setObjectName(QStringLiteral("btnClose"));
     m_btnClose->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/res/close_nor1.png);}"
                                              "QPushButton:hover{border-image:url(:/res/close_hover.png);}"
                                              "QPushButton:pressed{border-image:url(:/res/close_down.png);}"
                                              "QPushButton:disabled{border-image:url(:/res/close_dis1.png);}"));
-    place(m_btnClose, 472, 0, 46, 24);
+    placeAtDesign(m_btnClose, 472, 0, 46, 24);
     auto* title = new QLabel(tr("Subscribe Urls"), bg);
     title->setObjectName(QStringLiteral("label"));
     title->setAlignment(Qt::AlignCenter);
     title->setProperty("baseFontSize", 20);
-    place(title, 0, 24, 518, 31);
+    placeAtDesign(title, 0, 24, 518, 31);
     auto* frame = new QWidget(bg);
     frame->setObjectName(QStringLiteral("widget_2"));
     frame->setAttribute(Qt::WA_StyledBackground, true);
     frame->setStyleSheet(QStringLiteral("#widget_2{border-image:url(:/res/subscribe_bg.png) 40 40 40 40;"
                                         "border-width:40px;}"));
-    place(frame, 0, 75, 518, 428);
+    placeAtDesign(frame, 0, 75, 518, 428);
     m_list = new QUxListWidget(frame);
     m_list->setObjectName(QStringLiteral("list"));
     m_list->setStyleSheet(QStringLiteral("border:none;"));
-    place(m_list, 6, 8, 506, 410);
+    placeAtDesign(m_list, 6, 8, 506, 410);
     auto* row = new QWidget(bg);
     row->setObjectName(QStringLiteral("widget_3"));
-    place(row, 50, 520, 420, 31);
+    placeAtDesign(row, 50, 520, 420, 31);
     m_btnCancel = new QPushButton(tr("Cancel"), row);
     m_btnCancel->setObjectName(QStringLiteral("btn_cancel"));
     m_btnCancel->setStyleSheet(imageButtonStyle(QStringLiteral("cancle"), false));
-    place(m_btnCancel, 0, 1, 104, 29);
+    placeAtDesign(m_btnCancel, 0, 1, 104, 29);
     m_btnDone = new QPushButton(tr("Analysis"), row);
     m_btnDone->setObjectName(QStringLiteral("btn_done"));
     m_btnDone->setStyleSheet(imageButtonStyle(QStringLiteral("done"), true));
-    place(m_btnDone, 316, 1, 104, 29);
+    placeAtDesign(m_btnDone, 316, 1, 104, 29);
     for (QPushButton* b : {m_btnCancel, m_btnDone, m_btnClose}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);

@@ -1,4 +1,5 @@
 #include "gui/accounts/YoutubeAccount.h"
+#include "gui/UIBaseData/DesignGeometry.h"
 
 #include "shell/SettingsStore.h"
 
@@ -16,22 +17,6 @@ QMap<QWidget*, YoutubeAccount*> g_dialogs;
 
 const char kAccountKey[] = "youtube/account";
 const char kPasswordKey[] = "youtube/pw";
-
-void place(QWidget* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    w->setBaseSize(width, height);
-    w->setProperty("basePos", QPoint(x, y));
-}
-
-QString imageButtonStyle(const QString& prefix)
-{
-    return QStringLiteral("QPushButton{border-image:url(:/res/%1_nor.png);color:white;}"
-                          "QPushButton:hover{border-image:url(:/res/%1_hover.png);}"
-                          "QPushButton:pressed{border-image:url(:/res/%1_down.png);}"
-                          "QPushButton:disabled{border-image:url(:/res/%1_dis.png);}")
-        .arg(prefix);
-}
 
 } // namespace
 
@@ -94,7 +79,7 @@ void YoutubeAccount::buildForm()
     resize(494, 280);
     auto* bg = new QWidget(this);
     bg->setObjectName(QStringLiteral("widget"));
-    place(bg, 0, 0, 494, 280);
+    placeAtDesign(bg, 0, 0, 494, 280);
     bg->setStyleSheet(QStringLiteral("#widget{border-image:url(:/res/bg_2.png);}"));
     const QString editStyle = QStringLiteral(
         "QLineEdit{border-image:url(:/res/input_nor.png);color:#575d66;padding-left:3px;}"
@@ -105,34 +90,34 @@ void YoutubeAccount::buildForm()
     m_label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_label->setStyleSheet(QStringLiteral("color:#434652;"));
     m_label->setProperty("baseFontSize", 13);
-    place(m_label, 30, 60, 110, 30);
+    placeAtDesign(m_label, 30, 60, 110, 30);
     m_editAccount = new QLineEdit(bg);
     m_editAccount->setObjectName(QStringLiteral("edit_account"));
     m_editAccount->setPlaceholderText(tr("YouTube Account"));
     m_editAccount->setStyleSheet(editStyle);
     m_editAccount->setProperty("baseFontSize", 12);
-    place(m_editAccount, 150, 60, 280, 30);
+    placeAtDesign(m_editAccount, 150, 60, 280, 30);
 
     m_label2 = new QLabel(tr("Password:"), bg);
     m_label2->setObjectName(QStringLiteral("label_2"));
     m_label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_label2->setStyleSheet(QStringLiteral("color:#434652;"));
     m_label2->setProperty("baseFontSize", 13);
-    place(m_label2, 30, 110, 110, 30);
+    placeAtDesign(m_label2, 30, 110, 110, 30);
     m_editPassword = new QLineEdit(bg);
     m_editPassword->setObjectName(QStringLiteral("edit_password"));
     m_editPassword->setEchoMode(QLineEdit::Password);
     m_editPassword->setPlaceholderText(tr("Input password"));
     m_editPassword->setStyleSheet(editStyle);
     m_editPassword->setProperty("baseFontSize", 12);
-    place(m_editPassword, 150, 110, 280, 30);
+    placeAtDesign(m_editPassword, 150, 110, 280, 30);
     m_btnPwdVisiable = new QPushButton(bg);
     m_btnPwdVisiable->setObjectName(QStringLiteral("btnPwdVisiable"));
     m_btnPwdVisiable->setCheckable(true);
     m_btnPwdVisiable->setChecked(true);
     m_btnPwdVisiable->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/res/eye_opened.png);}"
                                                    "QPushButton:checked{border-image:url(:/res/eye_closed.png);}"));
-    place(m_btnPwdVisiable, 440, 115, 22, 20);
+    placeAtDesign(m_btnPwdVisiable, 440, 115, 22, 20);
 
     m_checkRemember = new QPushButton(tr("Remember the password"), bg);
     m_checkRemember->setObjectName(QStringLiteral("check_remember"));
@@ -144,23 +129,23 @@ void YoutubeAccount::buildForm()
     m_checkRemember->setIconSize(QSize(18, 20));
     m_checkRemember->setProperty("baseIconSize", QSize(18, 20));
     m_checkRemember->setStyleSheet(QStringLiteral("QPushButton{border:none;color:#434652;text-align:left;}"));
-    place(m_checkRemember, 150, 155, 280, 24);
+    placeAtDesign(m_checkRemember, 150, 155, 280, 24);
 
     auto* bottom = new QWidget(bg);
     bottom->setObjectName(QStringLiteral("widget_bottom"));
-    place(bottom, 0, 220, 494, 50);
+    placeAtDesign(bottom, 0, 220, 494, 50);
     m_btnCancel = new QPushButton(tr("Cancel"), bottom);
     m_btnCancel->setObjectName(QStringLiteral("btn_cancel"));
-    m_btnCancel->setStyleSheet(imageButtonStyle(QStringLiteral("cancle")));
-    place(m_btnCancel, 90, 13, 86, 24);
+    m_btnCancel->setStyleSheet(imageButtonStyle(QStringLiteral("cancle"), true));
+    placeAtDesign(m_btnCancel, 90, 13, 86, 24);
     m_btnAnalyse = new QPushButton(tr("Analyze"), bottom);
     m_btnAnalyse->setObjectName(QStringLiteral("btn_analyse"));
-    m_btnAnalyse->setStyleSheet(imageButtonStyle(QStringLiteral("done")));
-    place(m_btnAnalyse, 320, 13, 86, 24);
+    m_btnAnalyse->setStyleSheet(imageButtonStyle(QStringLiteral("done"), true));
+    placeAtDesign(m_btnAnalyse, 320, 13, 86, 24);
     m_btnOk = new QPushButton(tr("OK"), bottom);
     m_btnOk->setObjectName(QStringLiteral("btn_Ok"));
-    m_btnOk->setStyleSheet(imageButtonStyle(QStringLiteral("done")));
-    place(m_btnOk, 320, 13, 86, 24);
+    m_btnOk->setStyleSheet(imageButtonStyle(QStringLiteral("done"), true));
+    placeAtDesign(m_btnOk, 320, 13, 86, 24);
     m_btnOk->raise();
     for (QPushButton* b : {m_btnCancel, m_btnAnalyse, m_btnOk}) {
         b->setFocusPolicy(Qt::NoFocus);

@@ -1,4 +1,5 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
+#include "gui/UIBaseData/DesignGeometry.h"
 
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -17,13 +18,6 @@ namespace {
 const QColor kGrey(96, 96, 96, 128);
 const QColor kTitle(QStringLiteral("#434652"));
 const QColor kUploader(QStringLiteral("#949ca8"));
-
-void place(QWidget* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    w->setBaseSize(width, height);
-    w->setProperty("basePos", QPoint(x, y));
-}
 
 } // namespace
 
@@ -72,23 +66,23 @@ void CYtbFirstLevelItem::buildForm()
         "{border-image: url(:/res/xuanzhong_on.png);}\n"
         "QCheckBox::indicator:indeterminate,QCheckBox::indicator:indeterminate:hover"
         "{border-image: url(:/res/indeterminate.png);}"));
-    place(m_checkBox, 7, 28, 18, 20);
+    placeAtDesign(m_checkBox, 7, 28, 18, 20);
     m_photo = new CUxPhotoFrame(this);
     m_photo->setObjectName(QStringLiteral("Photo"));
     m_photo->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 0);"));
-    place(m_photo, 28, 17, 53, 40);
+    placeAtDesign(m_photo, 28, 17, 53, 40);
     m_labLoading = new QLabel(this);
     m_labLoading->setObjectName(QStringLiteral("labLoading"));
     m_labLoading->setScaledContents(true);
-    place(m_labLoading, 10, 30, 14, 14);
+    placeAtDesign(m_labLoading, 10, 30, 14, 14);
     m_words = new CYtbLinkWords(this);
     m_words->setObjectName(QStringLiteral("words"));
-    place(m_words, 87, 12, 220, 50);
+    placeAtDesign(m_words, 87, 12, 220, 50);
     m_flag = new QLabel(this);
     m_flag->setObjectName(QStringLiteral("label"));
     m_flag->setAlignment(Qt::AlignCenter);
     m_flag->setProperty("baseFontSize", 12);
-    place(m_flag, 4, 3, 29, 13);
+    placeAtDesign(m_flag, 4, 3, 29, 13);
     rescaleWidgetTree(this, UIBaseData::instance()->scale());
     connect(m_checkBox, &CUxCheckBox::uxClicked, this, &CYtbFirstLevelItem::on_checkBox_uxClicked);
 }

@@ -1,4 +1,5 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
+#include "gui/UIBaseData/DesignGeometry.h"
 
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -20,13 +21,6 @@ bool g_pressed = false;
 
 const QColor kTitle(QStringLiteral("#434652"));
 const QColor kHoverTitle(32, 175, 243);
-
-void place(QWidget* w, int x, int y, int width, int height)
-{
-    w->setGeometry(x, y, width, height);
-    w->setBaseSize(width, height);
-    w->setProperty("basePos", QPoint(x, y));
-}
 
 // The overlay icons, loaded once and kept scaled for the current factor.
 const QPixmap& icon(bool error)
@@ -60,19 +54,19 @@ CYtbSecVideoLinkItem::CYtbSecVideoLinkItem(QWidget* parent) : BaseWidget(parent)
     resize(170, 160);
     m_bg = new QWidget(this);
     m_bg->setObjectName(QStringLiteral("bg"));
-    place(m_bg, 5, 5, 160, 150);
+    placeAtDesign(m_bg, 5, 5, 160, 150);
     m_image = new CUxPhotoFrame(m_bg);
     m_image->setObjectName(QStringLiteral("image"));
     m_image->setStyleSheet(QStringLiteral("background-color: rgb(0, 0, 0);"));
     m_image->setProperty("baseFontSize", 20);
-    place(m_image, 0, 0, 160, 80);
+    placeAtDesign(m_image, 0, 0, 160, 80);
     m_words = new CYtbLinkWords(m_bg);
     m_words->setObjectName(QStringLiteral("words"));
-    place(m_words, 0, 82, 160, 68);
+    placeAtDesign(m_words, 0, 82, 160, 68);
     m_overlay = new QWidget(m_bg);
     m_overlay->setObjectName(QStringLiteral("imageFuCeng"));
     m_overlay->setProperty("baseFontSize", 20);
-    place(m_overlay, 0, 0, 160, 80);
+    placeAtDesign(m_overlay, 0, 0, 160, 80);
     m_btnCheck = new QPushButton(m_overlay);
     m_btnCheck->setObjectName(QStringLiteral("BtnCheck"));
     m_btnCheck->setCheckable(true);
@@ -80,7 +74,7 @@ CYtbSecVideoLinkItem::CYtbSecVideoLinkItem(QWidget* parent) : BaseWidget(parent)
     m_btnCheck->setFocusPolicy(Qt::NoFocus);
     m_btnCheck->setStyleSheet(QStringLiteral("QPushButton#BtnCheck\n{\nborder-image:url(:/res/download_gou_nor.png);\n}\n"
                                              "QPushButton#BtnCheck:checked\n{\nborder-image:url(:/res/download_gou_on.png);\n}"));
-    place(m_btnCheck, 5, 5, 14, 14);
+    placeAtDesign(m_btnCheck, 5, 5, 14, 14);
     rescaleWidgetTree(this, UIBaseData::instance()->scale());
     m_bg->installEventFilter(this);
     m_overlay->installEventFilter(this);
