@@ -199,7 +199,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         BoxAnswerer answerer("btn_1");
         QComboBox* lan = dialog.page()->comboBox_Lan;
-        lan->setFocus(Qt::TabFocusReason);
+        // Reached with the keyboard as a user would: Tab through the page.
+        QApplication::setActiveWindow(&dialog);
+        for (int i = 0; i < 60 && QApplication::focusWidget() != lan; ++i) {
+            QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : static_cast<QWidget*>(&dialog);
+            QTest::keyClick(from, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(lan));
         QTest::keyClick(lan, Qt::Key_Down);
         QTRY_COMPARE(answerer.count, 1);
         QCOMPARE(lan->currentText(), QStringLiteral("English"));
