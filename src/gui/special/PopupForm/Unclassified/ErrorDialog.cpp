@@ -79,18 +79,22 @@ void ErrorDialog::prepare()
     {
         const char* key;
         QWidget* widget;
-        QSpacerItem* spacer;
+        QSpacerItem** spacer;
     };
     const Row rows[] = {
-        {"base/criticalLog", ui->widget_log, ui->spacer_lead},
-        {"base/dump", ui->widget_dump, ui->spacer_dump},
-        {"base/errorZip", ui->widget_zip, ui->spacer_zip},
+        {"base/criticalLog", ui->widget_log, &ui->spacer_lead},
+        {"base/dump", ui->widget_dump, &ui->spacer_dump},
+        {"base/errorZip", ui->widget_zip, &ui->spacer_zip},
     };
     for (const Row& row : rows) {
         if (fileExists(row.key))
             continue;
-        if (ui->container_layout->indexOf(row.spacer) >= 0)
-            ui->container_layout->removeItem(row.spacer);
+        // A spacer taken out of its layout is ours to free.
+        if (*row.spacer && ui->container_layout->indexOf(*row.spacer) >= 0) {
+            ui->container_layout->removeItem(*row.spacer);
+            delete *row.spacer;
+            *row.spacer = nullptr;
+        }
         row.widget->hide();
     }
 }
