@@ -1,15 +1,30 @@
 #pragma once
 
+#include "function/Youtube/YoutubeStructure.h"
 #include "gui/BaseDialog.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
 
 namespace Ui {
 class UrlAnalyserDialog;
 }
 
+class QLabel;
+class QListWidget;
+class QMovie;
+class QUxListWidget;
+class CYtbVideoListSubArea;
+
 // The URL analysis window: the address field, the analysed lists and items
 // with their formats and subtitles, and the buttons that hand the selection
 // to the download page. Frameless, with a 10-pixel shadow band around its
 // content, dragged by its top band and rescaled by the interface factor.
+//
+// The engine's model changes under the window while an analysis runs and
+// is replaced by the next one, so no engine pointer is kept: the current
+// list is read from the facade at each use.
 class UrlAnalyserDialog : public BaseDialog
 {
     Q_OBJECT
@@ -24,15 +39,81 @@ public:
     // UIBaseData::scaled), the window itself included.
     void rescaleForm();
 
+    void resetUi();
+    int execAnalyse(const QString& url);
+    int execMyList(bool myList);
+    int exec() override;
+
+    static bool isHttpUrl(const QString& text);
+    // The request for plain words: "ytsearchdate<count>:<words>".
+    static QString searchRequest(const QString& words);
+
+    // Whether the next analysis first checks the engine pack for an upgrade
+    // (process-wide; tests re-arm it).
+    static bool upgradeCheckArmed();
+    static void setUpgradeCheckArmed(bool armed);
+
+    QUxListWidget* listRowsWidget() const { return listRows; }
+    QUxListWidget* itemRowsWidget() const { return itemRows; }
+    QString currentRequest() const { return currentUrl; }
+
 signals:
     // The user logged in or out inside the dialog.
     void logged(bool in);
 
+public slots:
+    void onAnalyseUrl(const QString& url);
+    void on_btnAnalyseOrStop_clicked(bool bChecked);
+    void on_btn_paste_clicked();
+    void analyseUrl(const QString& url);
+    void onAnalyseProgress(int cur, int total);
+    void onAnalyseAllStoped();
+    void onLiveMusicToVideo();
+    void on_btnLogIn_clicked();
+    void on_btn_clearAccount_clicked();
+    void on_btn_myList_clicked();
+    void on_btnLog_clicked();
+    void on_btn_done_clicked();
+    void on_btn_doneAll_clicked();
+    void on_btn_cancel_clicked();
+    void on_closebtn_clicked();
+    void on_checkBoxDownloadList_uxClicked(bool checked);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private slots:
+    void onStartAnalyse();
+    void handUrlData();
 
 private:
+    void resetAnalyseButton();
+    void runningLook(bool fromEngine);
+    bool handleAnalyseResult(YoutubeError ret, bool& relogin, QString& site);
+    bool askAgain();
+    void showPreview();
+    void refreshWatchLaterButton(bool enabled);
+    void hideLanguageChoice();
+    void startMovie(QLabel* label);
+    void stopMovie(QLabel* label);
+    void finish(int result);
+
     Ui::UrlAnalyserDialog* ui = nullptr;
     bool m_rescaling = false;
+    QUxListWidget* listRows = nullptr;
+    QUxListWidget* itemRows = nullptr;
+    QUxListWidget* formatRows = nullptr;
+    CYtbVideoListSubArea* subtitleArea = nullptr;
+    QLabel* subtitleStatusLabel = nullptr;
+    QLabel* subtitleBusyLabel = nullptr;
+    QPointer<QListWidget> tileList;
+    QString thumbnailUrl;
+    int currentItemIndex = -1;
+    bool showAllFormats = false;
+    QString currentUrl;
+    bool taskbarShown = false;
 };
