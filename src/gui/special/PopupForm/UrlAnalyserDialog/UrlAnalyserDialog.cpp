@@ -7,7 +7,10 @@
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 #include "gui/special/PopupForm/Unclassified/YtbUpgradeDialog.h"
+#include "function/marbleto_library/arguments/util/util.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CYtbVideoInfoItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbVideoListSubArea.h"
 #include "platform/TaskbarProgress.h"
 #include "shell/ImageDownloader.h"
@@ -100,6 +103,13 @@ QString siteWord(QString website)
     return website.remove(QStringLiteral("www.")).remove(QStringLiteral(".com"));
 }
 
+// Tooltips guess rich text from the text itself; a site's title must read
+// as written, tags and all.
+QString literalToolTip(const QString& text)
+{
+    return text.isEmpty() ? QString() : QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
+}
+
 // The site tab of the login dialog for an account-store website.
 int loginTab(const QString& site)
 {
@@ -143,6 +153,18 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     connect(engine, &Youtube::doLiveMusicToVideo, this, &UrlAnalyserDialog::onLiveMusicToVideo,
             Qt::QueuedConnection);
     connect(engine, &Youtube::doStartAnalyse, this, &UrlAnalyserDialog::onStartAnalyse, Qt::QueuedConnection);
+    connect(engine, &Youtube::doYoutubeListRefresh, this, &UrlAnalyserDialog::onItemRefresh, Qt::QueuedConnection);
+    connect(engine, &Youtube::doListInfoRefresh, subtitleArea, &CYtbVideoListSubArea::onSubListCatched,
+            Qt::QueuedConnection);
+    connect(engine, &Youtube::doListInfoRefresh, this, &UrlAnalyserDialog::onMediaListInfo, Qt::QueuedConnection);
+    connect(ImageDownloader::instance(), &ImageDownloader::doImgDownloadFinished, this,
+            &UrlAnalyserDialog::onUrlImageCatched);
+    connect(listRows, &QUxListWidget::curSelectedItemChanged, this, &UrlAnalyserDialog::firMediaItemChanged);
+    connect(itemRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::secMediaItemChanged_left);
+    ui->btnSubscribe->setCheckable(true);
+    ui->btnShowAll->setCheckable(true);
+    ui->ListInfoBg->installEventFilter(this);
+    ui->medialistArea->installEventFilter(this);
     connect(ui->btnAnalyseOrStop, &QPushButton::toggled, ui->lineEdit, &QLineEdit::setReadOnly);
     connect(ui->lineEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         ui->btnAnalyseOrStop->setEnabled(!text.trimmed().isEmpty() && !ui->btnAnalyseOrStop->isChecked());
@@ -235,6 +257,7 @@ void UrlAnalyserDialog::resetUi()
     listRows->clear();
     itemRows->clear();
     ui->closebtn->setEnabled(true);
+    currentListIndex = -1;
 }
 
 int UrlAnalyserDialog::execAnalyse(const QString& url)
@@ -476,6 +499,7 @@ bool UrlAnalyserDialog::handleAnalyseResult(YoutubeError ret, bool& relogin, QSt
             tileList->deleteLater();
             tileList = nullptr;
         }
+        currentListIndex = -1;
         handUrlData();
         return true;
     }
@@ -554,6 +578,21 @@ void UrlAnalyserDialog::handUrlData()
         itemRows->addItems(rows);
         itemRows->selectItem(0);
         currentItemIndex = 0;
+        const YoutubeItem& first = items.items.first();
+        if (!first.analysed) {
+            ui->rightStackedWidget->setCurrentIndex(2);
+        } else if (first.status == YtbNoError
+                   || (first.status == YtbSkipped && (first.downloadState == 0 || first.downloadState == 3))) {
+            if (first.status == YtbNoError)
+                setShowAllFormats(false);
+            YoutubeList formats;
+            Youtube::instance()->lists(formats, 1, 0);
+            showItemFormats(formats, 0, false);
+        } else if (first.status == YtbSkipped) {
+            YoutubeList formats;
+            Youtube::instance()->lists(formats, 1, 0);
+            showItemState(formats, 0, first.downloadState);
+        }
         return;
     }
     ui->btnBack->show();
@@ -745,6 +784,12 @@ void UrlAnalyserDialog::on_checkBoxDownloadList_uxClicked(bool checked)
 
 bool UrlAnalyserDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Resize)) {
+        if (watched == ui->ListInfoBg)
+            placeTiles();
+        else if (watched == ui->medialistArea)
+            formatRows->setGeometry(QRect(QPoint(0, 0), ui->medialistArea->size()));
+    }
     if (watched == this && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
         return true;
     return BaseDialog::eventFilter(watched, event);
@@ -788,4 +833,391 @@ void UrlAnalyserDialog::showEvent(QShowEvent* event)
 {
     BaseDialog::showEvent(event);
     rescaleForm();
+}
+
+// ---- results and choices ----
+
+void UrlAnalyserDialog::placeTiles()
+{
+    if (!tileList)
+        return;
+    tileList->setGeometry(UIBaseData::scaled(20), UIBaseData::scaled(10),
+                          ui->ListInfoBg->width() - UIBaseData::scaled(30),
+                          ui->ListInfoBg->height() - UIBaseData::scaled(20));
+    const QSize tile(UIBaseData::scaled(170), UIBaseData::scaled(160));
+    for (int i = 0; i < tileList->count(); ++i)
+        tileList->item(i)->setSizeHint(tile);
+    // The engine's order stays: tiles are found by their record's index,
+    // never by a sorted position.
+    tileList->show();
+}
+
+QWidget* UrlAnalyserDialog::tileAt(int recordIndex) const
+{
+    if (!tileList)
+        return nullptr;
+    for (int i = 0; i < tileList->count(); ++i) {
+        auto* tile = qobject_cast<CYtbSecVideoLinkItem*>(tileList->itemWidget(tileList->item(i)));
+        if (tile && tile->item().index == recordIndex)
+            return tile;
+    }
+    return nullptr;
+}
+
+void UrlAnalyserDialog::firMediaItemChanged(int iIndex)
+{
+    currentItemIndex = -1;
+    if (iIndex < 0 || iIndex >= listRows->count())
+        return;
+    YoutubeList items;
+    Youtube::instance()->lists(items, 0, iIndex);
+    if (items.items.isEmpty()) {
+        qInfo() << "displayYoutubePlayListItems there is no items!!";
+        return;
+    }
+    if (tileList) {
+        tileList->hide();
+        tileList->deleteLater();
+    }
+    tileList = new QListWidget(ui->ListInfoBg);
+    tileList->setObjectName(QStringLiteral("mySeclistWidget"));
+    tileList->setViewMode(QListView::IconMode);
+    tileList->setResizeMode(QListView::Adjust);
+    tileList->setDragDropMode(QAbstractItemView::NoDragDrop);
+    tileList->setMovement(QListView::Static);
+    tileList->setSpacing(0);
+    tileList->setStyleSheet(QStringLiteral("QListWidget{border:none;background-color:rgb(255,25,255,0);}"));
+    tileList->setUpdatesEnabled(false);
+    for (const YoutubeItem& item : items.items) {
+        auto* entry = new QListWidgetItem(tileList);
+        auto* tile = new CYtbSecVideoLinkItem(tileList);
+        tile->setData(item);
+        tileList->setItemWidget(entry, tile);
+        connect(tile, &CYtbSecVideoLinkItem::getIn, this, &UrlAnalyserDialog::secMediaItemClicked_right);
+    }
+    tileList->setUpdatesEnabled(true);
+    ui->btn_applyToAll->hide();
+    hideLanguageChoice();
+    ui->rightStackedWidget->setCurrentIndex(0);
+    ui->ListInfoBg->hide();
+    ui->ListInfoBg->show();
+    placeTiles();
+}
+
+void UrlAnalyserDialog::secMediaItemChanged_left(int iIndex)
+{
+    if (iIndex == currentItemIndex)
+        return;
+    YoutubeList items;
+    Youtube::instance()->lists(items, 0, 0);
+    if (iIndex < 0 || iIndex >= items.items.size())
+        return;
+    const YoutubeItem& item = items.items.at(iIndex);
+    currentItemIndex = iIndex;
+    if (!item.analysed) {
+        ui->rightStackedWidget->setCurrentIndex(2);
+        return;
+    }
+    if (item.status == YtbNoError)
+        setShowAllFormats(false);
+    YoutubeList formats;
+    Youtube::instance()->lists(formats, 1, iIndex);
+    if (item.status == YtbNoError)
+        showItemFormats(formats, iIndex, false);
+    else
+        showItemState(formats, iIndex, item.downloadState);
+}
+
+void UrlAnalyserDialog::secMediaItemClicked_right(int iIndex)
+{
+    if (iIndex == currentItemIndex)
+        return;
+    setShowAllFormats(false);
+    YoutubeList formats;
+    Youtube::instance()->lists(formats, 1, iIndex);
+    currentItemIndex = iIndex;
+    showItemFormats(formats, iIndex, false);
+}
+
+void UrlAnalyserDialog::showHeader(const YoutubeList& formats, int index)
+{
+    const QString title = formats.info.title;
+    const QString url = formats.info.url;
+    UIBaseData::setElidedText(ui->labName, title, Qt::ElideRight, ui->labName->width());
+    ui->labName->setToolTip(literalToolTip(title));
+    UIBaseData::setElidedText(ui->labUrl, url, Qt::ElideRight, ui->labUrl->width());
+    ui->labUrl->setToolTip(literalToolTip(url));
+    thumbnailUrl = formats.info.thumbnail;
+    ui->poster->clear();
+    if (!thumbnailUrl.isEmpty()) {
+        const QImage img = ImageDownloader::instance()->getImage(thumbnailUrl);
+        if (!img.isNull())
+            ui->poster->setImage(img);
+    }
+    fillLanguageChoice(index);
+}
+
+void UrlAnalyserDialog::fillLanguageChoice(int index)
+{
+    currentListIndex = index;
+    hideLanguageChoice();
+    QStringList codes;
+    int preferred = 0;
+    if (!Youtube::instance()->audioLanguages(index, codes, preferred) || codes.size() < 3)
+        return;
+    const QSignalBlocker block(ui->comboBoxLangCode);
+    for (int i = 0; i < codes.size(); ++i) {
+        if (i == 0) {
+            ui->comboBoxLangCode->addItem(tr("Auto"));
+            continue;
+        }
+        QString code = codes.at(i);
+        const iso639_entry* row = find_language_entry(code.toUtf8().constData());
+        if (!row && code.contains(QLatin1Char('-')))
+            row = find_language_entry(code.section(QLatin1Char('-'), 0, 0).toUtf8().constData());
+        const QString name = row && row->nativeName && *row->nativeName ? QString::fromUtf8(row->nativeName) : code;
+        ui->comboBoxLangCode->addItem(name);
+    }
+    ui->comboBoxLangCode->setCurrentIndex(qBound(0, preferred, codes.size() - 1));
+    // The filled choice is shown: hiding it would leave it unreachable.
+    ui->comboBoxLangCode->show();
+    ui->labLangCode->show();
+    ui->widLangCode->show();
+}
+
+void UrlAnalyserDialog::fillFormatRows(const YoutubeList& formats)
+{
+    formatRows->clear();
+    // Filled in one pass while hidden: no event loop runs between rows.
+    formatRows->hide();
+    QList<QUxItemBase*> rows;
+    for (const YoutubeItem& f : formats.items)
+        rows.append(new CYtbVideoInfoItem(f, formatRows));
+    formatRows->addItems(rows);
+    formatRows->scrollRowsTo(0);
+    formatRows->show();
+}
+
+void UrlAnalyserDialog::showItemFormats(const YoutubeList& formats, int index, bool fromRefresh)
+{
+    Q_UNUSED(fromRefresh)
+    showHeader(formats, index);
+    if (formats.items.isEmpty()) {
+        formatRows->clear();
+        ui->rightStackedWidget->setCurrentIndex(3);
+    } else {
+        setItemStatePage(3);
+        fillFormatRows(formats);
+        switchToMediaUi();
+        formatRows->show();
+    }
+    subtitleArea->onCleared();
+    onMediaListInfo(formats.info);
+    subtitleArea->setLanguages(formats.info.subLangs);
+}
+
+void UrlAnalyserDialog::showItemState(const YoutubeList& formats, int index, int state)
+{
+    showHeader(formats, index);
+    switchToMediaUi();
+    setItemStatePage(state);
+}
+
+void UrlAnalyserDialog::switchToMediaUi()
+{
+    if (ui->rightStackedWidget->currentIndex() == 1)
+        return;
+    ui->btn_applyToAll->show();
+    ui->rightStackedWidget->setCurrentIndex(1);
+}
+
+void UrlAnalyserDialog::setItemStatePage(int state)
+{
+    const QList<QWidget*> formatParts = {ui->lineWidget, ui->medialistArea, ui->stacked_sub, ui->subArea};
+    if (state == 3) {
+        for (QWidget* w : formatParts)
+            w->show();
+        ui->btn_applyToAll->show();
+        ui->subscribeMayRefresh->hide();
+        return;
+    }
+    if (state < 0 || state > 2)
+        return;
+    ui->subscribeMayRefresh->show();
+    for (QWidget* w : formatParts)
+        w->hide();
+    ui->btn_applyToAll->hide();
+    hideLanguageChoice();
+    ui->btnOpen->setVisible(state == 2);
+    if (state == 0)
+        ui->label_2->setText(tr("This video analyse failed,click 'analyse' to redownload."));
+    else if (state == 1)
+        ui->label_2->setText(tr("This video has been downloaded before,but not found, clicked 'analyse' to redownload."));
+    else
+        ui->label_2->setText(
+            tr("This video has been downloaded,you can open folder to find the video or analyse to redownload."));
+}
+
+void UrlAnalyserDialog::setShowAllFormats(bool on)
+{
+    showAllFormats = on;
+    Youtube::instance()->setShowAllMedia(on);
+    ui->btnShowAll->setText(on ? tr("Hide") : tr("Show All"));
+    ui->btnShowAll->setChecked(on);
+}
+
+void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structure::List* curList, int curIndex,
+                                      YoutubeItem item)
+{
+    // The engine's list pointer and index are not used: the model they
+    // point into may already belong to the next analysis.
+    Q_UNUSED(curList)
+    Q_UNUSED(curIndex)
+    if (listType == YtbFormatsLevel) {
+        for (int i = 0; i < formatRows->count(); ++i) {
+            auto* row = qobject_cast<CYtbVideoInfoItem*>(formatRows->item(i));
+            if (row && row->item().index == item.index) {
+                row->setData(item);
+                break;
+            }
+        }
+        return;
+    }
+    if (listType == YtbListsLevel) {
+        if (item.index == -1) {
+            ui->checkBox->setChecked(item.checkState != 0);
+            ui->label_4->hide();
+            ui->checkBox->show();
+            return;
+        }
+        auto* row = qobject_cast<CYtbFirstLevelItem*>(listRows->item(item.index));
+        if (!row)
+            return;
+        const bool firstTime = !row->isAnalysed() && item.analysed;
+        row->setData(item);
+        if (firstTime && listRows->currentIndex() == item.index && currentItemIndex == -1) {
+            qInfo() << "onItemRefresh listType = " << "PLAYLISTS";
+            firMediaItemChanged(item.index);
+        }
+        return;
+    }
+    // One item: its tile (found by its record's index) and its row.
+    if (auto* tile = qobject_cast<CYtbSecVideoLinkItem*>(tileAt(item.index)))
+        tile->setData(item);
+    auto* row = qobject_cast<CYtbFirstLevelItem*>(itemRows->item(item.index));
+    if (!row)
+        return;
+    const bool wasAnalysed = row->isAnalysed();
+    row->setData(item);
+    if (item.index != currentItemIndex)
+        return;
+    if (!wasAnalysed && item.analysed) {
+        YoutubeList formats;
+        Youtube::instance()->lists(formats, 1, item.index);
+        if (item.status == YtbNoError && (item.downloadState == 3 || item.downloadState == 0)) {
+            if (item.downloadState == 3)
+                setShowAllFormats(false);
+            showItemFormats(formats, item.index, true);
+        } else {
+            showItemState(formats, item.index, item.downloadState == 3 ? 0 : item.downloadState);
+        }
+    } else if (wasAnalysed && !item.analysed) {
+        ui->rightStackedWidget->setCurrentIndex(2);
+    }
+}
+
+void UrlAnalyserDialog::onMediaListInfo(YoutubeMediaListInfo mediaListInfo)
+{
+    if (mediaListInfo.searchingSubtitles) {
+        subtitleStatusLabel->setText(tr("Searching subtitle..."));
+        subtitleStatusLabel->adjustSize();
+        subtitleStatusLabel->show();
+        subtitleBusyLabel->show();
+        ui->btn_search->setEnabled(false);
+        return;
+    }
+    if (mediaListInfo.subLangs.isEmpty()) {
+        subtitleStatusLabel->setText(tr("No subtitle"));
+        subtitleStatusLabel->adjustSize();
+        subtitleStatusLabel->show();
+    } else {
+        subtitleStatusLabel->hide();
+    }
+    ui->btn_search->setEnabled(true);
+    subtitleBusyLabel->hide();
+}
+
+void UrlAnalyserDialog::onUrlImageCatched(QString url, QImage img)
+{
+    if (!url.isEmpty() && url == thumbnailUrl)
+        ui->poster->setImage(img);
+}
+
+void UrlAnalyserDialog::on_btnBack_clicked()
+{
+    currentItemIndex = -1;
+    hideLanguageChoice();
+    ui->btn_applyToAll->hide();
+    ui->rightStackedWidget->setCurrentIndex(0);
+}
+
+void UrlAnalyserDialog::on_btnShowAll_clicked()
+{
+    if (currentItemIndex < 0) {
+        ui->btnShowAll->setChecked(showAllFormats);
+        return;
+    }
+    setShowAllFormats(!showAllFormats);
+    YoutubeList formats;
+    Youtube::instance()->lists(formats, 1, currentItemIndex);
+    if (formats.items.size() != formatRows->count())
+        fillFormatRows(formats);
+}
+
+void UrlAnalyserDialog::on_btnReload_clicked()
+{
+    setShowAllFormats(false);
+    Youtube::instance()->reloadItem(-1);
+}
+
+void UrlAnalyserDialog::on_btn_search_clicked()
+{
+    ui->btn_search->setEnabled(false);
+    subtitleStatusLabel->setText(tr("Searching subtitle..."));
+    subtitleStatusLabel->adjustSize();
+    subtitleStatusLabel->show();
+    subtitleBusyLabel->show();
+    subtitleArea->onCleared();
+    Youtube::instance()->searchSubtitles();
+}
+
+void UrlAnalyserDialog::on_comboBoxLangCode_currentIndexChanged(int index)
+{
+    if (index < 0 || currentListIndex < 0)
+        return;
+    Youtube::instance()->setAudioLanguageIndex(currentListIndex, index);
+}
+
+void UrlAnalyserDialog::on_checkBox_uxClicked(bool checked)
+{
+    Youtube::instance()->setChecked(0, -1, checked);
+}
+
+void UrlAnalyserDialog::on_btn_applyToAll_clicked()
+{
+    if (ui->stackedWidget->currentWidget() != ui->mainPage || ui->rightStackedWidget->currentIndex() != 1)
+        return;
+    auto* row = qobject_cast<CYtbVideoInfoItem*>(formatRows->currentItem());
+    if (row && row->item().index >= 0)
+        Youtube::instance()->applyMediaToAll(row->item().index);
+}
+
+void UrlAnalyserDialog::on_btnSubscribe_checked(bool checked)
+{
+    if (!checked) {
+        // A subscription is ended on the subscription page, not here.
+        ui->btnSubscribe->setChecked(true);
+        return;
+    }
+    Youtube::instance()->subscribeCurrentList();
 }

@@ -4,6 +4,7 @@
 #include "gui/BaseDialog.h"
 
 #include <QImage>
+#include <QListWidget>
 #include <QPointer>
 #include <QString>
 
@@ -12,7 +13,6 @@ class UrlAnalyserDialog;
 }
 
 class QLabel;
-class QListWidget;
 class QMovie;
 class QUxListWidget;
 class CYtbVideoListSubArea;
@@ -56,6 +56,9 @@ public:
     QUxListWidget* listRowsWidget() const { return listRows; }
     QUxListWidget* itemRowsWidget() const { return itemRows; }
     QString currentRequest() const { return currentUrl; }
+    QUxListWidget* formatRowsWidget() const { return formatRows; }
+    QListWidget* tiles() const { return tileList; }
+    int shownItem() const { return currentItemIndex; }
 
 signals:
     // The user logged in or out inside the dialog.
@@ -86,6 +89,22 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
+public slots:
+    void onItemRefresh(YoutubeListType listType, Youtube_Structure::List* curList, int curIndex, YoutubeItem item);
+    void onMediaListInfo(YoutubeMediaListInfo mediaListInfo);
+    void onUrlImageCatched(QString url, QImage img);
+    void firMediaItemChanged(int iIndex);
+    void secMediaItemChanged_left(int iIndex);
+    void secMediaItemClicked_right(int iIndex);
+    void on_btnBack_clicked();
+    void on_btnShowAll_clicked();
+    void on_btnReload_clicked();
+    void on_btn_search_clicked();
+    void on_comboBoxLangCode_currentIndexChanged(int index);
+    void on_checkBox_uxClicked(bool checked);
+    void on_btn_applyToAll_clicked();
+    void on_btnSubscribe_checked(bool checked);
+
 private slots:
     void onStartAnalyse();
     void handUrlData();
@@ -101,6 +120,16 @@ private:
     void startMovie(QLabel* label);
     void stopMovie(QLabel* label);
     void finish(int result);
+    void showItemFormats(const YoutubeList& formats, int index, bool fromRefresh);
+    void showItemState(const YoutubeList& formats, int index, int state);
+    void showHeader(const YoutubeList& formats, int index);
+    void fillLanguageChoice(int index);
+    void switchToMediaUi();
+    void setItemStatePage(int state);
+    void setShowAllFormats(bool on);
+    void fillFormatRows(const YoutubeList& formats);
+    void placeTiles();
+    QWidget* tileAt(int recordIndex) const;
 
     Ui::UrlAnalyserDialog* ui = nullptr;
     bool m_rescaling = false;
@@ -116,4 +145,6 @@ private:
     bool showAllFormats = false;
     QString currentUrl;
     bool taskbarShown = false;
+    // The item of the current list whose audio languages the combo shows.
+    int currentListIndex = -1;
 };

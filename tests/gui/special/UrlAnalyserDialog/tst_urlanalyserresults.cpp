@@ -1,0 +1,301 @@
+// What the URL window shows of an analysis and what its choices write into
+// the engine, against the scripted engine.
+
+#include "DialogAnswerer.h"
+#include "PlatformGuard.h"
+#include "ScriptedEngine.h"
+#include "gui/PopupBase.h"
+#include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/CUxBtn.h"
+#include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
+#include "shell/SettingsStore.h"
+#include "ui_UrlAnalyserDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Youtube_Structure;
+
+namespace {
+
+const QString kUrl = QStringLiteral("https://www.youtube.com/watch?v=abc");
+
+Media media(int index, const QString& height)
+{
+    Media m;
+    m.index = index;
+    m.formatId = QString::number(100 + index);
+    m.vcodec = QStringLiteral("avc1");
+    m.height = height;
+    m.width = QString::number(height.toInt() * 16 / 9);
+    m.acodec = QStringLiteral("mp4a");
+    m.ext = m.targetExt = QStringLiteral("mp4");
+    m.url = QStringLiteral("http://127.0.0.1:9/%1").arg(index);
+    return m;
+}
+
+Item item(const QString& title, int status = YtbNoError, int state = 3)
+{
+    Item it;
+    it.title = title;
+    it.url = QStringLiteral("https://www.youtube.com/watch?v=") + title;
+    it.analysed = true;
+    it.status = status;
+    it.downloadState = state;
+    it.medias = {media(0, QStringLiteral("720")), media(1, QStringLiteral("360"))};
+    return it;
+}
+
+List list(const QString& title, int n)
+{
+    List l;
+    l.title = title;
+    l.analysed = true;
+    for (int i = 0; i < n; ++i)
+        l.items.append(item(QStringLiteral("v%1").arg(i)));
+    return l;
+}
+
+YoutubeItem record(int index, const QString& title)
+{
+    YoutubeItem r;
+    r.index = index;
+    r.title = title;
+    r.analysed = true;
+    return r;
+}
+
+} // namespace
+
+class TestUrlAnalyserResults : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    PopupBase* m_main = nullptr;
+    UrlAnalyserDialog* m_dialog = nullptr;
+
+    Ui::UrlAnalyserDialog* ui() const { return m_dialog->form(); }
+
+    void analyse()
+    {
+        ui()->lineEdit->setText(kUrl);
+        QTest::mouseClick(ui()->btnAnalyseOrStop, Qt::LeftButton);
+    }
+
+    QString tileTitle(int position) const
+    {
+        auto* tile = qobject_cast<CYtbSecVideoLinkItem*>(
+            m_dialog->tiles()->itemWidget(m_dialog->tiles()->item(position)));
+        return tile ? tile->item().title : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SettingsStore::instance()->setValue(QStringLiteral("youtube/path"), m_dir.path());
+        m_main = new PopupBase(nullptr);
+        m_main->setBaseSize(1078, 710);
+        m_main->init(m_main, m_main, 1.0f, true);
+        UIBaseData::instance()->setMainPopup(m_main);
+        UrlAnalyserDialog::setUpgradeCheckArmed(false);
+        m_dialog = new UrlAnalyserDialog(nullptr);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    }
+
+    void cleanupTestCase()
+    {
+        delete m_dialog;
+        UIBaseData::instance()->setMainPopup(nullptr);
+        delete m_main;
+    }
+
+    void init()
+    {
+        ScriptedEngine::reset();
+        m_dialog->resetUi();
+    }
+
+    void cleanup()
+    {
+        if (ScriptedEngine::isAnalysing())
+            ScriptedEngine::finishAnalysis();
+        QTRY_VERIFY(ui()->closebtn->isEnabled());
+    }
+
+    // Forty tiles keep the engine's order and a refresh reaches its own tile.
+    void tilesKeepOrderAndRefreshTheirOwn()
+    {
+        ScriptedEngine::model().append(list(QStringLiteral("A"), 40));
+        ScriptedEngine::model().append(list(QStringLiteral("B"), 2));
+        analyse();
+        QCOMPARE(m_dialog->listRowsWidget()->count(), 2);
+        QTRY_VERIFY(m_dialog->tiles());
+        QCOMPARE(m_dialog->tiles()->count(), 40);
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(tileTitle(i), QStringLiteral("v%1").arg(i));
+        emit Youtube::instance()->doYoutubeListRefresh(YtbItemsLevel, nullptr, 0, record(30, QStringLiteral("fresh")));
+        QTRY_COMPARE(tileTitle(30), QStringLiteral("fresh"));
+        for (int i = 0; i < 40; ++i)
+            if (i != 30)
+                QCOMPARE(tileTitle(i), QStringLiteral("v%1").arg(i));
+        // A tile opens its video; Back returns to the tiles.
+        auto* tile = qobject_cast<CYtbSecVideoLinkItem*>(m_dialog->tiles()->itemWidget(m_dialog->tiles()->item(5)));
+        emit tile->getIn(5);
+        QCOMPARE(m_dialog->shownItem(), 5);
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), 1);
+        QCOMPARE(m_dialog->formatRowsWidget()->count(), 2);
+        QMetaObject::invokeMethod(m_dialog, "on_btnBack_clicked");
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), 0);
+        QCOMPARE(m_dialog->shownItem(), -1);
+    }
+
+    void rowsOpenItemsAndStatePages_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("page");      // rightStackedWidget
+        QTest::addColumn<QString>("label");  // label_2, empty: format view
+        QTest::newRow("formats") << 0 << 3 << 1 << QString();
+        QTest::newRow("state 0") << int(YtbSkipped) << 0 << 1
+                                 << "This video analyse failed,click 'analyse' to redownload.";
+        QTest::newRow("state 1") << int(YtbSkipped) << 1 << 1
+                                 << "This video has been downloaded before,but not found, clicked 'analyse' to redownload.";
+        QTest::newRow("state 2") << int(YtbSkipped) << 2 << 1
+                                 << "This video has been downloaded,you can open folder to find the video or analyse to redownload.";
+    }
+    void rowsOpenItemsAndStatePages()
+    {
+        QFETCH(int, status);
+        QFETCH(int, state);
+        QFETCH(int, page);
+        QFETCH(QString, label);
+        List l = list(QStringLiteral("A"), 2);
+        l.items[1].status = status;
+        l.items[1].downloadState = state;
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        QCOMPARE(m_dialog->itemRowsWidget()->count(), 2);
+        QCOMPARE(m_dialog->shownItem(), 0);
+        QCOMPARE(m_dialog->formatRowsWidget()->count(), 2);
+        emit m_dialog->itemRowsWidget()->Itemclicked(1);
+        QCOMPARE(m_dialog->shownItem(), 1);
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), page);
+        if (label.isEmpty()) {
+            QVERIFY(!ui()->subscribeMayRefresh->isVisible());
+        } else {
+            QCOMPARE(ui()->label_2->text(), label);
+            QCOMPARE(ui()->btnOpen->isVisible(), state == 2);
+        }
+    }
+
+    void audioLanguageChoice()
+    {
+        List l = list(QStringLiteral("A"), 1);
+        for (const char* code : {"", "fr", "de"}) {
+            AudioLan lan;
+            lan.language = QString::fromLatin1(code);
+            l.items[0].audioLans.append(lan);
+        }
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        QComboBox* combo = ui()->comboBoxLangCode;
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->itemText(0), QStringLiteral("Auto"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("français"));
+        QCOMPARE(combo->itemText(2), QStringLiteral("Deutsch"));
+        QVERIFY(combo->isVisible());
+        ScriptedEngine::clearCalls();
+        combo->setCurrentIndex(2);
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("setAudioLanguageIndex(0,2)")));
+        QCOMPARE(ScriptedEngine::model().at(0).items.at(0).audioLanIndex, 2);
+    }
+
+    void titlesReadLiterally()
+    {
+        List l = list(QStringLiteral("A"), 1);
+        l.items[0].title = QStringLiteral("<b>bold</b>");
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        QCOMPARE(ui()->labName->textFormat(), Qt::PlainText);
+        QVERIFY(ui()->labName->text().startsWith(QStringLiteral("<b>")));
+        QVERIFY(ui()->labName->toolTip().contains(QStringLiteral("&lt;b&gt;")));
+    }
+
+    void choicesReachTheEngine()
+    {
+        List l = list(QStringLiteral("A"), 2);
+        l.subscribable = true;
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        ScriptedEngine::clearCalls();
+        // Show All toggles and writes the engine's flag.
+        QMetaObject::invokeMethod(m_dialog, "on_btnShowAll_clicked");
+        QCOMPARE(ui()->btnShowAll->text(), QStringLiteral("Hide"));
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("setShowAllMedia(1)")));
+        // Subtitle search.
+        QMetaObject::invokeMethod(m_dialog, "on_btn_search_clicked");
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("searchSubtitles()")));
+        QVERIFY(!ui()->btn_search->isEnabled());
+        // Subscribe: ticking subscribes, unticking is refused.
+        QVERIFY(ui()->btnSubscribe->isVisible());
+        QMetaObject::invokeMethod(m_dialog, "on_btnSubscribe_checked", Q_ARG(bool, true));
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("subscribeCurrentList()")));
+        ui()->btnSubscribe->setChecked(false);
+        QMetaObject::invokeMethod(m_dialog, "on_btnSubscribe_checked", Q_ARG(bool, false));
+        QVERIFY(ui()->btnSubscribe->isChecked());
+        QCOMPARE(ScriptedEngine::calls().count(QStringLiteral("subscribeCurrentList()")), 1);
+        // Select All.
+        QMetaObject::invokeMethod(m_dialog, "on_checkBox_uxClicked", Q_ARG(bool, false));
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("setChecked(0,-1,0)")));
+        QCOMPARE(ui()->label_5->text(), QStringLiteral("none"));
+    }
+
+    void doneWithNothingTickedAsks()
+    {
+        List l = list(QStringLiteral("A"), 2);
+        for (Item& it : l.items)
+            it.checkState = 0;
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        ScriptedEngine::finishAnalysis();
+        QTRY_VERIFY(ui()->btn_done->isEnabled());
+        m_dialog->setResult(-5);
+        DialogAnswerer answerer;
+        answerer.press("MsgDialog", QStringLiteral("btn_0"));
+        QMetaObject::invokeMethod(m_dialog, "on_btn_done_clicked", Qt::QueuedConnection);
+        QTRY_VERIFY(answerer.allAnswered());
+        QVERIFY(answerer.seen.first().texts.contains(
+            QStringLiteral("No video/audio is selected. Would you like to continue to quit?")));
+        QCOMPARE(m_dialog->result(), -5);
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    void downloadFullPlaylistTicksAllAndReturnsOne()
+    {
+        ScriptedEngine::model().append(list(QStringLiteral("A"), 2));
+        analyse();
+        ScriptedEngine::finishAnalysis();
+        QTRY_VERIFY(ui()->btn_doneAll->isEnabled());
+        QTimer::singleShot(0, m_dialog, [this] {
+            QTRY_VERIFY(m_dialog->isVisible());
+            QTest::mouseClick(ui()->btn_doneAll, Qt::LeftButton);
+        });
+        m_dialog->hide();
+        const int result = m_dialog->exec();
+        QCOMPARE(result, 1);
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("setChecked(0,-1,1)")));
+        m_dialog->show();
+    }
+};
+
+QTEST_MAIN(TestUrlAnalyserResults)
+#include "tst_urlanalyserresults.moc"
