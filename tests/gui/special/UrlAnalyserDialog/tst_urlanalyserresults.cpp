@@ -64,6 +64,29 @@ List list(const QString& title, int n)
     return l;
 }
 
+QList<SiteAccount*>& sites()
+{
+    return *Youtube::instance()->siteAccounts();
+}
+
+SiteAccount* site(const QString& host)
+{
+    for (SiteAccount* s : sites())
+        if (s->website() == host)
+            return s;
+    return nullptr;
+}
+
+// No accounts, YouTube first.
+void clearStore()
+{
+    for (SiteAccount* s : sites())
+        for (const QString& name : s->accountNames())
+            s->removeAccount(name);
+    if (sites().first()->website() != QLatin1String("www.youtube.com"))
+        Youtube::instance()->moveSiteAccountToFront(1);
+}
+
 YoutubeItem record(int index, const QString& title)
 {
     YoutubeItem r;
@@ -257,6 +280,67 @@ private slots:
         QMetaObject::invokeMethod(m_dialog, "on_checkBox_uxClicked", Q_ARG(bool, false));
         QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("setChecked(0,-1,0)")));
         QCOMPARE(ui()->label_5->text(), QStringLiteral("none"));
+    }
+
+    void watchLaterFollowsTheFirstSite_data()
+    {
+        QTest::addColumn<bool>("vimeoFirst");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("YouTube first") << false << "https://www.youtube.com/playlist?list=WL"
+                                       << "yt1 's youtube watch later playlist";
+        QTest::newRow("Vimeo first") << true << "https://vimeo.com/watchlater" << "v1 's vimeo watch later playlist";
+    }
+    void watchLaterFollowsTheFirstSite()
+    {
+        QFETCH(bool, vimeoFirst);
+        QFETCH(QString, address);
+        QFETCH(QString, link);
+        clearStore();
+        site(QStringLiteral("www.youtube.com"))->addAccount(QStringLiteral("yt1"), QStringLiteral("p1"));
+        site(QStringLiteral("www.vimeo.com"))->addAccount(QStringLiteral("v1"), QStringLiteral("pv"));
+        if (vimeoFirst)
+            Youtube::instance()->moveSiteAccountToFront(1);
+        m_dialog->resetUi();
+        QMetaObject::invokeMethod(m_dialog, "onAnalyseAllStoped");
+        QCOMPARE(ui()->btnLog->text(), link);
+        QVERIFY(ui()->btnLog->isEnabled());
+        ScriptedEngine::model().append(list(QStringLiteral("WL"), 1));
+        QTest::mouseClick(ui()->btnLog, Qt::LeftButton);
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("initAnalyser(%1)").arg(address)));
+        QCOMPARE(ui()->lineEdit->text(), address);
+        clearStore();
+    }
+
+    void watchLaterDropDownOverThreeAccounts()
+    {
+        clearStore();
+        site(QStringLiteral("www.youtube.com"))->addAccount(QStringLiteral("a"), QStringLiteral("p"));
+        site(QStringLiteral("www.youtube.com"))->addAccount(QStringLiteral("b"), QStringLiteral("p"));
+        site(QStringLiteral("www.vimeo.com"))->addAccount(QStringLiteral("c"), QStringLiteral("p"));
+        m_dialog->resetUi();
+        QMetaObject::invokeMethod(m_dialog, "onAnalyseAllStoped");
+        QMetaObject::invokeMethod(m_dialog, "on_btnWatchLaterlXiala_clicked");
+        QWidget* popup = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("lllll"))
+                popup = w;
+        QVERIFY(popup);
+        QTRY_VERIFY(popup->isVisible());
+        QStringList texts;
+        const QList<QPushButton*> buttons = popup->findChildren<QPushButton*>();
+        for (QPushButton* b : buttons)
+            texts << b->text();
+        QCOMPARE(texts, (QStringList{"b's youtube watch later playlist", "a's youtube watch later playlist",
+                                     "c's vimeo watch later playlist"}));
+        ScriptedEngine::model().append(list(QStringLiteral("WL"), 1));
+        QTest::mouseClick(buttons.at(2), Qt::LeftButton);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(sites().first()->website(), QStringLiteral("www.vimeo.com"));
+        QVERIFY(ScriptedEngine::calls().contains(QStringLiteral("initAnalyser(https://vimeo.com/watchlater)")));
+        ScriptedEngine::finishAnalysis();
+        QTRY_VERIFY(ui()->closebtn->isEnabled());
+        clearStore();
     }
 
     void doneWithNothingTickedAsks()

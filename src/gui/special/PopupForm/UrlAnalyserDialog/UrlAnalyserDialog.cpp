@@ -8,6 +8,7 @@
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 #include "gui/special/PopupForm/Unclassified/YtbUpgradeDialog.h"
 #include "function/marbleto_library/arguments/util/util.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CUxAccountWatchLaterList.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbVideoInfoItem.h"
@@ -734,6 +735,65 @@ void UrlAnalyserDialog::on_btn_myList_clicked()
 void UrlAnalyserDialog::on_btnLog_clicked()
 {
     on_btn_myList_clicked();
+}
+
+void UrlAnalyserDialog::on_btnWatchLaterlXiala_clicked()
+{
+    QList<SiteAccount*>* sites = Youtube::instance()->siteAccounts();
+    if (!sites)
+        return;
+    CUxAccountWatchLaterList* popup = CUxAccountWatchLaterList::instance();
+    qDeleteAll(popup->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
+    QFont font;
+    if (!UIBaseData::instance()->fontFamily().isEmpty())
+        font.setFamily(UIBaseData::instance()->fontFamily());
+    font.setPixelSize(UIBaseData::scaled(12));
+    const QFontMetrics metrics(font);
+    const QString style = QStringLiteral(
+        "QPushButton{border:none;color:#0aa7f5;text-decoration: underline;text-align:left;}"
+        "QPushButton:hover{color:#28C7F6;}QPushButton:disabled{color:gray;}");
+    QList<QPushButton*> buttons;
+    int widest = 0;
+    for (int s = 0; s < sites->size(); ++s) {
+        SiteAccount* site = sites->at(s);
+        for (const QString& name : site->accountNames()) {
+            auto* button = new QPushButton(popup);
+            button->setText(tr("%1's %2 watch later playlist").arg(name, siteWord(site->website())));
+            button->setFont(font);
+            button->setFlat(true);
+            button->setStyleSheet(style);
+            widest = qMax(widest, metrics.horizontalAdvance(button->text()));
+            const QString website = site->website();
+            connect(button, &QPushButton::clicked, this, [this, website, name, button] {
+                QList<SiteAccount*>* all = Youtube::instance()->siteAccounts();
+                for (int i = 0; all && i < all->size(); ++i) {
+                    if (all->at(i)->website() != website)
+                        continue;
+                    all->at(i)->setCurrentAccount(name);
+                    Youtube::instance()->moveSiteAccountToFront(i);
+                    break;
+                }
+                const QString text = button->text();
+                CUxAccountWatchLaterList::instance()->hide();
+                ui->btnLog->setText(text);
+                on_btn_myList_clicked();
+            });
+            buttons << button;
+        }
+    }
+    if (buttons.isEmpty())
+        return;
+    const int gap = UIBaseData::scaled(3);
+    const int margin = UIBaseData::scaled(6);
+    const int height = metrics.height();
+    int y = margin;
+    for (QPushButton* b : buttons) {
+        b->setGeometry(margin, y, widest, height);
+        y += height + gap;
+    }
+    popup->resize(widest + 2 * margin, buttons.size() * height + (buttons.size() - 1) * gap + 2 * margin);
+    popup->move(ui->btnLog->mapToGlobal(QPoint(0, ui->btnLog->height())));
+    popup->show();
 }
 
 void UrlAnalyserDialog::finish(int result)

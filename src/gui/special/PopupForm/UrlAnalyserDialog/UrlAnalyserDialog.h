@@ -76,6 +76,7 @@ public slots:
     void on_btn_clearAccount_clicked();
     void on_btn_myList_clicked();
     void on_btnLog_clicked();
+    void on_btnWatchLaterlXiala_clicked();
     void on_btn_done_clicked();
     void on_btn_doneAll_clicked();
     void on_btn_cancel_clicked();
