@@ -242,6 +242,45 @@ private slots:
         QCOMPARE(ScriptedEngine::model().at(0).items.at(0).audioLanIndex, 2);
     }
 
+    // The next analysis replaces the model the shown item lived in: the
+    // combo is emptied at once and later choices reach the new model only.
+    void secondAnalysisWhileItemsShow()
+    {
+        auto withLanguages = [](const QString& title) {
+            List l = list(title, 2);
+            for (const char* code : {"", "fr", "de"}) {
+                AudioLan lan;
+                lan.language = QString::fromLatin1(code);
+                l.items[0].audioLans.append(lan);
+            }
+            return l;
+        };
+        ScriptedEngine::model().append(withLanguages(QStringLiteral("A")));
+        analyse();
+        QCOMPARE(ui()->comboBoxLangCode->count(), 3);
+        ScriptedEngine::finishAnalysis();
+        QTRY_VERIFY(ui()->closebtn->isEnabled());
+        ScriptedEngine::reset();
+        ScriptedEngine::model().append(withLanguages(QStringLiteral("B")));
+        ScriptedEngine::queueInitAnswer(YtbNoError, 200);
+        ui()->lineEdit->setText(kUrl);
+        QTimer::singleShot(0, this, [this] {
+            QTRY_VERIFY(ScriptedEngine::isInitWaiting());
+            // While the engine works on the next one, nothing of the old shows.
+            QCOMPARE(ui()->comboBoxLangCode->count(), 0);
+            QCOMPARE(m_dialog->itemRowsWidget()->count(), 0);
+            emit Youtube::instance()->doYoutubeListRefresh(YtbItemsLevel, nullptr, 0, record(1, QStringLiteral("x")));
+        });
+        QTest::mouseClick(ui()->btnAnalyseOrStop, Qt::LeftButton);
+        QCOMPARE(m_dialog->itemRowsWidget()->count(), 2);
+        ui()->comboBoxLangCode->setCurrentIndex(1);
+        emit Youtube::instance()->doYoutubeListRefresh(YtbItemsLevel, nullptr, 0, record(0, QStringLiteral("y")));
+        QTRY_COMPARE(qobject_cast<CYtbFirstLevelItem*>(m_dialog->itemRowsWidget()->item(0))->item().title,
+                     QStringLiteral("y"));
+        QCOMPARE(ScriptedEngine::model().at(0).title, QStringLiteral("B"));
+        QCOMPARE(ScriptedEngine::model().at(0).items.at(0).audioLanIndex, 1);
+    }
+
     void titlesReadLiterally()
     {
         List l = list(QStringLiteral("A"), 1);
