@@ -391,6 +391,18 @@ private slots:
         TaskbarProgress::setHandlerForTesting({});
     }
 
+    void liveNotice()
+    {
+        DialogAnswerer answerer;
+        answerer.press("MsgDialog", QStringLiteral("btn_0"));
+        emit Youtube::instance()->doLiveMusicToVideo();
+        QTRY_VERIFY(answerer.allAnswered());
+        const QStringList texts = answerer.seen.first().texts;
+        QVERIFY(texts.contains(QStringLiteral("The analyzed item is a live video.")));
+        QVERIFY(texts.contains(QStringLiteral("The analysis result will change to video mode.")));
+        QVERIFY(texts.contains(QStringLiteral("Warning")));
+    }
+
     void clearAccountAndLogged()
     {
         QSignalSpy logged(m_dialog, &UrlAnalyserDialog::logged);
