@@ -104,6 +104,7 @@ class TestUrlAnalyserResults : public QObject
     QTemporaryDir m_dir;
     PopupBase* m_main = nullptr;
     UrlAnalyserDialog* m_dialog = nullptr;
+    QString m_file;
 
     Ui::UrlAnalyserDialog* ui() const { return m_dialog->form(); }
 
@@ -124,6 +125,9 @@ private slots:
     void initTestCase()
     {
         SettingsStore::instance()->setValue(QStringLiteral("youtube/path"), m_dir.path());
+        m_file = m_dir.filePath(QStringLiteral("done.mp4"));
+        QFile f(m_file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
         m_main = new PopupBase(nullptr);
         m_main->setBaseSize(1078, 710);
         m_main->init(m_main, m_main, 1.0f, true);
@@ -204,6 +208,7 @@ private slots:
         List l = list(QStringLiteral("A"), 2);
         l.items[1].status = status;
         l.items[1].downloadState = state;
+        l.items[1].note = m_file;
         ScriptedEngine::model().append(std::move(l));
         analyse();
         QCOMPARE(m_dialog->itemRowsWidget()->count(), 2);
@@ -217,6 +222,13 @@ private slots:
         } else {
             QCOMPARE(ui()->label_2->text(), label);
             QCOMPARE(ui()->btnOpen->isVisible(), state == 2);
+        }
+        if (state == 2) {
+            // Open folder shows the downloaded file in the file manager.
+            PlatformGuard guard;
+            QTest::mouseClick(ui()->btnOpen, Qt::LeftButton);
+            QCOMPARE(guard.fileManager.size(), 1);
+            QCOMPARE(guard.fileManager.first().files, QStringList{m_file});
         }
     }
 

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDebug>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMovie>
@@ -1238,6 +1239,20 @@ void UrlAnalyserDialog::on_btnReload_clicked()
 {
     setShowAllFormats(false);
     Youtube::instance()->reloadItem(-1);
+}
+
+void UrlAnalyserDialog::on_btnOpen_clicked()
+{
+    if (currentItemIndex < 0)
+        return;
+    YoutubeList formats;
+    Youtube::instance()->lists(formats, 1, currentItemIndex);
+    // The engine keeps the downloaded file's path in the item's note.
+    const QString file = formats.info.note;
+    if (file.isEmpty())
+        return;
+    const QFileInfo info(file);
+    UIBaseData::OpenFolderAndSelectFiles(info.absolutePath(), {info.absoluteFilePath()});
 }
 
 void UrlAnalyserDialog::on_btn_search_clicked()

@@ -100,6 +100,7 @@ public slots:
     void on_btnBack_clicked();
     void on_btnShowAll_clicked();
     void on_btnReload_clicked();
+    void on_btnOpen_clicked();
     void on_btn_search_clicked();
     void on_comboBoxLangCode_currentIndexChanged(int index);
     void on_checkBox_uxClicked(bool checked);
