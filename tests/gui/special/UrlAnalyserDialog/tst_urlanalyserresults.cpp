@@ -394,6 +394,14 @@ private slots:
         clearStore();
     }
 
+    void helpLinkOpensTheSupportPage()
+    {
+        PlatformGuard guard;
+        QMetaObject::invokeMethod(m_dialog, "onLinkSupport", Q_ARG(QString, QStringLiteral("ignored")));
+        QCOMPARE(guard.links.size(), 1);
+        QVERIFY(guard.links.first().toString().contains(QStringLiteral("ytbana")));
+    }
+
     void doneWithNothingTickedAsks()
     {
         List l = list(QStringLiteral("A"), 2);

@@ -15,6 +15,7 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbVideoListSubArea.h"
 #include "platform/TaskbarProgress.h"
 #include "shell/ImageDownloader.h"
+#include "shell/ServiceHosts.h"
 #include "shell/SettingsStore.h"
 #include "ui_UrlAnalyserDialog.h"
 
@@ -165,6 +166,7 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     connect(itemRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::secMediaItemChanged_left);
     ui->btnSubscribe->setCheckable(true);
     ui->btnShowAll->setCheckable(true);
+    connect(ui->labError, &QLabel::linkActivated, this, &UrlAnalyserDialog::onLinkSupport);
     ui->ListInfoBg->installEventFilter(this);
     ui->medialistArea->installEventFilter(this);
     connect(ui->btnAnalyseOrStop, &QPushButton::toggled, ui->lineEdit, &QLineEdit::setReadOnly);
@@ -1239,6 +1241,14 @@ void UrlAnalyserDialog::on_btnReload_clicked()
 {
     setShowAllFormats(false);
     Youtube::instance()->reloadItem(-1);
+}
+
+void UrlAnalyserDialog::onLinkSupport(const QString& link)
+{
+    Q_UNUSED(link)
+    const QString site = ServiceHosts::editionSite(SettingsStore::instance()->value(QStringLiteral("base/site")));
+    UIBaseData::openPHPParams(QStringLiteral("ytbana"),
+                              site + tr("/support/youtube-downloader-troubleshooting.html"));
 }
 
 void UrlAnalyserDialog::on_btnOpen_clicked()

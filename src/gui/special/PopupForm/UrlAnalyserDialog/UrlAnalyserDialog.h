@@ -101,6 +101,7 @@ public slots:
     void on_btnShowAll_clicked();
     void on_btnReload_clicked();
     void on_btnOpen_clicked();
+    void onLinkSupport(const QString& link);
     void on_btn_search_clicked();
     void on_comboBoxLangCode_currentIndexChanged(int index);
     void on_checkBox_uxClicked(bool checked);
