@@ -104,6 +104,16 @@ void Youtube::setSubLangChecked(int index, bool checked)
     d->setSubLangChecked(index, checked);
 }
 
+bool Youtube::audioLanguages(int itemIndex, QStringList& codes, int& preferred)
+{
+    return d->audioLanguages(itemIndex, codes, preferred);
+}
+
+void Youtube::setAudioLanguageIndex(int itemIndex, int index)
+{
+    d->setAudioLanguageIndex(itemIndex, index);
+}
+
 void Youtube::setShowAllMedia(bool on)
 {
     d->setShowAllMedia(on);

@@ -41,6 +41,12 @@ public:
     void reloadItem(int index);
     void setChecked(int level, int index, bool checked);
     void setSubLangChecked(int index, bool checked);
+    // The audio-language codes of item itemIndex of the current list and
+    // its preferred entry; false when there is no such item. The setter
+    // writes only the preferred index, under the model's lock, so analysis
+    // threads publishing into the item lose nothing.
+    bool audioLanguages(int itemIndex, QStringList& codes, int& preferred);
+    void setAudioLanguageIndex(int itemIndex, int index);
     void setShowAllMedia(bool on);
     void applyMediaToAll(int mediaIndex);
     void searchSubtitles();

@@ -48,6 +48,7 @@ PlatformGuard::PlatformGuard()
     PowerOff::setBackend(std::make_unique<RecordingPowerOff>(&powerOffs));
     Composition::setOverride(0);
     Online::setStateOverride([] { return Online::State::Online; });
+    TaskbarProgress::setHandlerForTesting([this](const TaskbarProgress::Update& u) { taskbar.append(u); });
 }
 
 PlatformGuard::~PlatformGuard()
@@ -61,6 +62,7 @@ PlatformGuard::~PlatformGuard()
     PowerOff::setBackend(nullptr);
     Composition::setOverride(-1);
     Online::setStateOverride({});
+    TaskbarProgress::setHandlerForTesting({});
 }
 
 void PlatformGuard::openUrl(const QUrl& url)

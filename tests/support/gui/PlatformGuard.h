@@ -5,9 +5,10 @@
 // the mail program (answering mailAnswer), web and mail links
 // (QDesktopServices), detached starts, quitting,
 // power-off, desktop composition (off) and the online state (online).
-// The taskbar progress gets its seam with the main window; add it here then.
+// and the launcher-entry progress (taskbar).
 
 #include "platform/FileManager.h"
+#include "platform/TaskbarProgress.h"
 
 #include <QList>
 #include <QObject>
@@ -31,6 +32,7 @@ public:
     QList<QPair<QString, QStringList>> started;
     int quits = 0;
     int powerOffs = 0;
+    QList<TaskbarProgress::Update> taskbar;
 
     void clear()
     {
@@ -38,6 +40,7 @@ public:
         mails.clear();
         links.clear();
         started.clear();
+        taskbar.clear();
         quits = powerOffs = 0;
     }
     int total() const { return fileManager.size() + mails.size() + links.size() + started.size() + quits + powerOffs; }

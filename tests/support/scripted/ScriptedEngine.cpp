@@ -484,6 +484,27 @@ void Youtube::setSubLangChecked(int index, bool checked)
         item->subLangs[index].checked = checked;
 }
 
+bool Youtube::audioLanguages(int itemIndex, QStringList& codes, int& preferred)
+{
+    log(QStringLiteral("audioLanguages(%1)").arg(itemIndex));
+    const Item* item = itemAt(state().currentList, itemIndex);
+    if (!item)
+        return false;
+    codes.clear();
+    for (const Youtube_Structure::AudioLan& lan : item->audioLans)
+        codes << lan.language;
+    preferred = item->audioLanIndex;
+    return true;
+}
+
+void Youtube::setAudioLanguageIndex(int itemIndex, int index)
+{
+    log(QStringLiteral("setAudioLanguageIndex(%1,%2)").arg(itemIndex).arg(index));
+    Item* item = itemAt(state().currentList, itemIndex);
+    if (item && index >= 0 && index < item->audioLans.size())
+        item->audioLanIndex = index;
+}
+
 void Youtube::setShowAllMedia(bool on)
 {
     log(QStringLiteral("setShowAllMedia(%1)").arg(flag(on)));

@@ -440,6 +440,27 @@ void YoutubePrivate::setSubLangChecked(int index, bool checked)
     item->subLangs[index].checked = checked;
 }
 
+bool YoutubePrivate::audioLanguages(int itemIndex, QStringList& codes, int& preferred)
+{
+    std::unique_lock l(modelLock());
+    const Item* item = itemAt(currentList, itemIndex);
+    if (!item)
+        return false;
+    codes.clear();
+    for (const Youtube_Structure::AudioLan& lan : item->audioLans)
+        codes << lan.language;
+    preferred = item->audioLanIndex;
+    return true;
+}
+
+void YoutubePrivate::setAudioLanguageIndex(int itemIndex, int index)
+{
+    std::unique_lock l(modelLock());
+    Item* item = itemAt(currentList, itemIndex);
+    if (item && index >= 0 && index < item->audioLans.size())
+        item->audioLanIndex = index;
+}
+
 void YoutubePrivate::setShowAllMedia(bool on)
 {
     std::unique_lock l(modelLock());

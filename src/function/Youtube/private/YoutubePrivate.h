@@ -36,6 +36,8 @@ public:
     Youtube_Structure::List* currentListPtr() const;
     void setChecked(int level, int index, bool checked);
     void setSubLangChecked(int index, bool checked);
+    bool audioLanguages(int itemIndex, QStringList& codes, int& preferred);
+    void setAudioLanguageIndex(int itemIndex, int index);
     void setShowAllMedia(bool on);
     void applyMediaToAll(int mediaIndex);
     void reloadItem(int index);
