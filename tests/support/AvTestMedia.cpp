@@ -178,4 +178,55 @@ int peakLevel(const QByteArray& pcm)
     return peak;
 }
 
+QString siteClip(const QString& name)
+{
+    return make(name + QStringLiteral(".mp4"), QStringList{
+        "-f", "lavfi", "-i", "testsrc=size=160x120:rate=10", "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=22050",
+        "-t", "2", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest",
+        "-f", "mp4"});
+}
+
+QString webVtt(const QString& name, const QString& text)
+{
+    const QString path = QDir(folder()).filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    f.write("WEBVTT\n\n00:00:00.000 --> 00:00:01.500\n" + text.toUtf8() + "\n");
+    return path;
+}
+
+QString hlsMaster()
+{
+    const QString dir = QDir(folder()).filePath(QStringLiteral("hlsmaster"));
+    const QString master = QDir(dir).filePath(QStringLiteral("master.m3u8"));
+    if (QFile::exists(master))
+        return master;
+    QByteArray text = "#EXTM3U\n#EXT-X-VERSION:3\n";
+    for (int height : {180, 360}) {
+        const int width = height * 16 / 9;
+        const QString variant = QDir(dir).filePath(QString::number(height));
+        QDir().mkpath(variant);
+        if (!runFfmpeg(QStringList{
+                "-f", "lavfi", "-i", QStringLiteral("testsrc=size=%1x%2:rate=10").arg(width).arg(height),
+                "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=22050", "-t", "2",
+                "-c:v", "libx264", "-preset", "ultrafast", "-g", "10", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                "-shortest", "-f", "hls", "-hls_time", "1", "-hls_playlist_type", "vod",
+                "-hls_segment_filename", QDir(variant).filePath(QStringLiteral("seg%d.ts")),
+                QDir(variant).filePath(QStringLiteral("index.m3u8"))}))
+            return QString();
+        text += QStringLiteral("#EXT-X-STREAM-INF:BANDWIDTH=%1,RESOLUTION=%2x%3,CODECS=\"avc1.42c00d,mp4a.40.2\"\n"
+                               "%3/index.m3u8\n")
+                    .arg(height * 2000)
+                    .arg(width)
+                    .arg(height)
+                    .toUtf8();
+    }
+    QFile f(master);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    f.write(text);
+    return master;
+}
+
 } // namespace AvTestMedia

@@ -40,4 +40,15 @@ double toneFrequency(const QByteArray& s16Stereo, int sampleRate);
 // Peak absolute sample value.
 int peakLevel(const QByteArray& s16Stereo);
 
+// Media for the site tests (engine and windows), served by a test's local
+// server to the real downloader. Small, so analysing and downloading stay quick.
+// 2 s 160x120 H.264 at 10 fps with 440 Hz AAC, as "<name>.mp4".
+QString siteClip(const QString& name);
+// A WebVTT file "<name>" with one cue reading text.
+QString webVtt(const QString& name, const QString& text);
+// An HLS master playlist ("hlsmaster/master.m3u8") of two 2 s variants,
+// 320x180 ("180/index.m3u8") and 640x360 ("360/index.m3u8"), each H.264
+// with AAC in 1 s segments.
+QString hlsMaster();
+
 } // namespace AvTestMedia

@@ -2,6 +2,7 @@
 // downloader (Debian's yt-dlp through our launcher) and ffmpeg, against
 // media this test makes and serves on 127.0.0.1.
 
+#include "AvTestMedia.h"
 #include "LocalHttpServer.h"
 #include "../QueuedSpy.h"
 
@@ -30,11 +31,6 @@ bool run(const QString& program, const QStringList& args, QByteArray* out = null
     if (out)
         *out = p.readAllStandardOutput();
     return true;
-}
-
-bool ffmpeg(const QStringList& args)
-{
-    return run("/usr/bin/ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
 }
 
 // The codec types of a media file's streams.
@@ -101,7 +97,6 @@ class TestEngineE2E : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_engine;
-    QTemporaryDir m_media;
     QTemporaryDir m_output;
     LocalHttpServer m_server;
 
@@ -129,7 +124,7 @@ private slots:
             QSKIP("yt-dlp is not installed");
         for (const char* v : {"http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY"})
             qunsetenv(v);
-        QVERIFY(m_engine.isValid() && m_media.isValid() && m_output.isValid());
+        QVERIFY(m_engine.isValid() && m_output.isValid());
         SettingsStore* s = SettingsStore::instance();
         s->setValue("youtube/path", SettingsStore::toStoredPath(m_engine.path()));
         s->setValue("youtube/download", SettingsStore::toStoredPath(m_output.path()));
@@ -137,13 +132,10 @@ private slots:
         s->setValue("proxy/enabled", QString());
         QVERIFY(DownloaderProgram::ensureLauncher());
 
-        const QString dir = m_media.path();
-        const QStringList src{"-f", "lavfi", "-i", "testsrc=size=160x120:rate=10", "-f", "lavfi",
-                              "-i", "sine=frequency=440:sample_rate=22050", "-t", "2"};
-        const QStringList enc{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac", "-shortest"};
-        QVERIFY(ffmpeg(src + enc + QStringList{dir + "/one.mp4"}));
-        QVERIFY(ffmpeg(src + enc + QStringList{dir + "/two.mp4"}));
-        writeFile(dir + "/one.en.vtt", "WEBVTT\n\n00:00:00.000 --> 00:00:01.500\nHello from the first clip\n");
+        const QString dir = AvTestMedia::folder();
+        QVERIFY(!AvTestMedia::siteClip("one").isEmpty());
+        QVERIFY(!AvTestMedia::siteClip("two").isEmpty());
+        QVERIFY(!AvTestMedia::webVtt("one.en.vtt", "Hello from the first clip").isEmpty());
 
         QVERIFY(m_server.start(true));
         m_server.serveFolder("/media", dir);
