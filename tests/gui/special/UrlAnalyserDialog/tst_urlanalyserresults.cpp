@@ -8,6 +8,7 @@
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/common/CUxBtn.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CUxAccountWatchLaterList.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
@@ -384,6 +385,19 @@ private slots:
             texts << b->text();
         QCOMPARE(texts, (QStringList{"b's youtube watch later playlist", "a's youtube watch later playlist",
                                      "c's vimeo watch later playlist"}));
+        // The card hangs from the link's bottom-left corner, its shadow
+        // beside and below it; the buttons stand on the card.
+        auto* dropDown = qobject_cast<CUxAccountWatchLaterList*>(popup);
+        QVERIFY(dropDown);
+        const QRect card = dropDown->cardRect();
+        QCOMPARE(popup->mapToGlobal(card.topLeft()), ui()->btnLog->mapToGlobal(QPoint(0, ui()->btnLog->height())));
+        QVERIFY(dropDown->shadowMargin() > 0);
+        for (QPushButton* b : buttons)
+            QVERIFY(card.contains(b->geometry()));
+        const QImage image = popup->grab().toImage();
+        QCOMPARE(image.pixelColor(card.topLeft() + QPoint(2, 2)), QColor(Qt::white));
+        QVERIFY(qAlpha(image.pixel(card.right() + dropDown->shadowMargin() / 2, card.center().y())) > 0);
+        QVERIFY(qAlpha(image.pixel(card.center().x(), card.bottom() + dropDown->shadowMargin() / 2)) > 0);
         ScriptedEngine::model().append(list(QStringLiteral("WL"), 1));
         QTest::mouseClick(buttons.at(2), Qt::LeftButton);
         QVERIFY(!popup->isVisible());
@@ -392,6 +406,72 @@ private slots:
         ScriptedEngine::finishAnalysis();
         QTRY_VERIFY(ui()->closebtn->isEnabled());
         clearStore();
+    }
+
+    // The shown item is analysed while the user looks at it: formats, a
+    // state page, or for a failed item the nearest openable neighbour.
+    void refreshOfTheShownItem_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("shown");     // item shown afterwards
+        QTest::addColumn<int>("page");      // rightStackedWidget
+        QTest::addColumn<bool>("formats");  // format rows rather than a state page
+        QTest::newRow("formats") << 0 << 3 << 1 << 1 << true;
+        QTest::newRow("downloaded before, formats still") << 0 << 2 << 1 << 1 << true;
+        QTest::newRow("skipped, downloaded") << int(YtbSkipped) << 2 << 1 << 1 << false;
+        QTest::newRow("failed goes to the neighbour above") << int(YtbAnalyseFailed) << 3 << 0 << 1 << true;
+    }
+    void refreshOfTheShownItem()
+    {
+        QFETCH(int, status);
+        QFETCH(int, state);
+        QFETCH(int, shown);
+        QFETCH(int, page);
+        QFETCH(bool, formats);
+        List l = list(QStringLiteral("A"), 3);
+        l.items[1].analysed = false;
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        QCOMPARE(m_dialog->shownItem(), 0);
+        // The row's own click: it becomes the selected row and opens.
+        emit m_dialog->itemRowsWidget()->item(1)->doSelect();
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), 2);
+        Item& it = ScriptedEngine::model()[0].items[1];
+        it.analysed = true;
+        it.status = status;
+        it.downloadState = state;
+        YoutubeList items;
+        Youtube::instance()->lists(items, 0, 0);
+        emit Youtube::instance()->doYoutubeListRefresh(YtbItemsLevel, nullptr, 0, items.items.at(1));
+        QTRY_VERIFY(ui()->rightStackedWidget->currentIndex() != 2);
+        QCOMPARE(m_dialog->shownItem(), shown);
+        QCOMPARE(m_dialog->itemRowsWidget()->currentIndex(), shown);
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), page);
+        QCOMPARE(ui()->subscribeMayRefresh->isVisibleTo(ui()->rightStackedWidget), !formats);
+        if (formats)
+            QCOMPARE(m_dialog->formatRowsWidget()->count(), 2);
+    }
+
+    // A selected list that turns out private hands the selection, and the
+    // tiles, to its neighbour.
+    void privateListGivesTheSelectionAway()
+    {
+        List a = list(QStringLiteral("A"), 2);
+        a.analysed = false;
+        ScriptedEngine::model().append(std::move(a));
+        ScriptedEngine::model().append(list(QStringLiteral("B"), 3));
+        analyse();
+        QCOMPARE(m_dialog->listRowsWidget()->currentIndex(), 0);
+        YoutubeList lists;
+        Youtube::instance()->lists(lists, 0, -1);
+        YoutubeItem r = lists.items.at(0);
+        r.analysed = true;
+        r.status = YtbPrivateList;
+        emit Youtube::instance()->doYoutubeListRefresh(YtbListsLevel, nullptr, 0, r);
+        QTRY_COMPARE(m_dialog->listRowsWidget()->currentIndex(), 1);
+        QTRY_VERIFY(m_dialog->tiles());
+        QCOMPARE(m_dialog->tiles()->count(), 3);
     }
 
     void helpLinkOpensTheSupportPage()

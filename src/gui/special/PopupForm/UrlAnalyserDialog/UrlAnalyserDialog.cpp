@@ -125,6 +125,18 @@ int loginTab(const QString& site)
     return 3;
 }
 
+// The enabled row nearest to index, above first, then below; -1 for none.
+int nearestEnabledRow(QUxListWidget* rows, int index)
+{
+    for (int i = index - 1; i >= 0; --i)
+        if (rows->item(i) && rows->item(i)->isEnabled())
+            return i;
+    for (int i = index + 1; i < rows->count(); ++i)
+        if (rows->item(i) && rows->item(i)->isEnabled())
+            return i;
+    return -1;
+}
+
 } // namespace
 
 UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(new Ui::UrlAnalyserDialog)
@@ -146,7 +158,10 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     subtitleStatusLabel = new QLabel(tr("No subtitle"), subtitleArea);
     subtitleStatusLabel->setStyleSheet(QStringLiteral("color:#29506E;"));
     subtitleBusyLabel = new QLabel(subtitleArea);
+    subtitleBusyLabel->setMovie(new QMovie(QStringLiteral(":/res/loading.gif"), QByteArray(), subtitleBusyLabel));
+    subtitleBusyLabel->setScaledContents(true);
     subtitleBusyLabel->hide();
+    subtitleArea->installEventFilter(this);
 
     // The engine emits on this thread, often from inside the window's own
     // calls into it: queued, so the window is never re-entered mid-call.
@@ -178,10 +193,7 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
         auto* movie = new QMovie(QStringLiteral(":/res/loading.gif"), QByteArray(), l);
         l->setMovie(movie);
     }
-    ui->btn_paste->setText(tr("Paste URL & Analyse"));
-    ui->btnSubscribe->setText(tr("Subscribe"));
-    ui->btnShowAll->setText(tr("Show All"));
-    ui->btn_search->setText(tr("Search"));
+    dressButtons();
 
     for (QWidget* w : {static_cast<QWidget*>(ui->btn_cancel), static_cast<QWidget*>(ui->btn_applyToAll),
                        static_cast<QWidget*>(ui->btn_doneAll), static_cast<QWidget*>(ui->btn_done),
@@ -190,11 +202,11 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     hideLanguageChoice();
     ui->btn_done->setText(tr("Download Selected Videos"));
     ui->btn_doneAll->setText(tr("Download Full Playlist"));
-    ui->btnBack->setToolTip(tr("Back"));
     ui->stacked_sub->setCurrentWidget(ui->page_search);
     ui->stackedWidget->setCurrentWidget(ui->page_preview);
     ui->btnWatchLaterlXiala->hide();
     ui->btn_clearAccount->hide();
+    ui->lineWidget->installEventFilter(this);
     // Plain text everywhere a site or a title may land.
     for (QLabel* l : {ui->labName, ui->labUrl, ui->labTip})
         l->setTextFormat(Qt::PlainText);
@@ -213,6 +225,7 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
                                          == QLatin1String("true"));
     installEventFilter(this);
     refreshWatchLaterButton(true);
+    layoutTexts();
     rescaleForm();
 }
 
@@ -245,6 +258,19 @@ void UrlAnalyserDialog::hideLanguageChoice()
     ui->comboBoxLangCode->hide();
     ui->widLangCode->hide();
     ui->labLangCode->hide();
+    placeUrlLabel();
+}
+
+// The address line moves up a little while the audio-language choice shows.
+void UrlAnalyserDialog::placeUrlLabel()
+{
+    const QVariant base = ui->labUrl->property("basePos");
+    if (!base.isValid())
+        return;
+    QPoint pos = UIBaseData::scaledPoint(base.toPoint());
+    if (ui->comboBoxLangCode->isVisibleTo(this))
+        pos.ry() -= UIBaseData::scaled(6);
+    ui->labUrl->move(pos);
 }
 
 void UrlAnalyserDialog::resetUi()
@@ -568,6 +594,7 @@ void UrlAnalyserDialog::handUrlData()
     ui->stackedWidget->setCurrentWidget(ui->mainPage);
     if (lists.items.size() < 2) {
         ui->btnBack->hide();
+        placePoster(QPoint(20, 16));
         ui->mediaAreaStacked->setCurrentWidget(itemRows);
         YoutubeList items;
         Youtube::instance()->lists(items, 0, 0);
@@ -600,6 +627,7 @@ void UrlAnalyserDialog::handUrlData()
         return;
     }
     ui->btnBack->show();
+    placePoster(QPoint(20, 30));
     ui->mediaAreaStacked->setCurrentWidget(listRows);
     ui->label_4->show();
     startMovie(ui->label_4);
@@ -791,12 +819,11 @@ void UrlAnalyserDialog::on_btnWatchLaterlXiala_clicked()
     const int height = metrics.height();
     int y = margin;
     for (QPushButton* b : buttons) {
-        b->setGeometry(margin, y, widest, height);
+        b->setGeometry(popup->shadowMargin() + margin, y, widest, height);
         y += height + gap;
     }
-    popup->resize(widest + 2 * margin, buttons.size() * height + (buttons.size() - 1) * gap + 2 * margin);
-    popup->move(ui->btnLog->mapToGlobal(QPoint(0, ui->btnLog->height())));
-    popup->show();
+    popup->showCard(ui->btnLog->mapToGlobal(QPoint(0, ui->btnLog->height())),
+                    QSize(widest + 2 * margin, buttons.size() * height + (buttons.size() - 1) * gap + 2 * margin));
 }
 
 void UrlAnalyserDialog::finish(int result)
@@ -850,9 +877,13 @@ bool UrlAnalyserDialog::eventFilter(QObject* watched, QEvent* event)
     if ((event->type() == QEvent::Show || event->type() == QEvent::Resize)) {
         if (watched == ui->ListInfoBg)
             placeTiles();
+        else if (watched == subtitleArea)
+            placeSubtitleStatus();
         else if (watched == ui->medialistArea)
             formatRows->setGeometry(QRect(QPoint(0, 0), ui->medialistArea->size()));
     }
+    if (watched == ui->lineWidget && event->type() == QEvent::Paint)
+        paintLineWidget();
     if (watched == this && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease))
         return true;
     return BaseDialog::eventFilter(watched, event);
@@ -883,6 +914,7 @@ void UrlAnalyserDialog::rescaleForm()
     const float f = UIBaseData::instance()->scale();
     setFixedSize(UIBaseData::scaledSize(baseSize()));
     rescaleTree(this, f);
+    applyLooks();
     m_rescaling = false;
 }
 
@@ -1046,6 +1078,7 @@ void UrlAnalyserDialog::fillLanguageChoice(int index)
     ui->comboBoxLangCode->show();
     ui->labLangCode->show();
     ui->widLangCode->show();
+    placeUrlLabel();
 }
 
 void UrlAnalyserDialog::fillFormatRows(const YoutubeList& formats)
@@ -1127,6 +1160,8 @@ void UrlAnalyserDialog::setShowAllFormats(bool on)
     Youtube::instance()->setShowAllMedia(on);
     ui->btnShowAll->setText(on ? tr("Hide") : tr("Show All"));
     ui->btnShowAll->setChecked(on);
+    ui->btnShowAll->setIconRotated(on);
+    placeShowAll();
 }
 
 void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structure::List* curList, int curIndex,
@@ -1157,8 +1192,16 @@ void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structur
         if (!row)
             return;
         const bool firstTime = !row->isAnalysed() && item.analysed;
+        const bool uploaderChanged = row->item().subTitle != item.subTitle;
         row->setData(item);
-        if (firstTime && listRows->currentIndex() == item.index && currentItemIndex == -1) {
+        if (!row->isEnabled() && listRows->currentIndex() == item.index) {
+            // A list that cannot be opened (private) gives the selection away.
+            const int next = nearestEnabledRow(listRows, item.index);
+            if (next >= 0)
+                listRows->selectItem(next);
+            return;
+        }
+        if ((firstTime || uploaderChanged) && listRows->currentIndex() == item.index && currentItemIndex == -1) {
             qInfo() << "onItemRefresh listType = " << "PLAYLISTS";
             firMediaItemChanged(item.index);
         }
@@ -1175,14 +1218,29 @@ void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structur
     if (item.index != currentItemIndex)
         return;
     if (!wasAnalysed && item.analysed) {
+        if (item.downloadState == 3 && !row->isEnabled()) {
+            // A failed item cannot be opened: its nearest openable neighbour
+            // is shown instead, or the failure itself when there is none.
+            const int next = nearestEnabledRow(itemRows, item.index);
+            if (next >= 0) {
+                itemRows->selectItem(next);
+                secMediaItemChanged_left(next);
+                return;
+            }
+        }
         YoutubeList formats;
         Youtube::instance()->lists(formats, 1, item.index);
-        if (item.status == YtbNoError && (item.downloadState == 3 || item.downloadState == 0)) {
-            if (item.downloadState == 3)
+        if (item.downloadState == 3) {
+            if (row->isEnabled()) {
                 setShowAllFormats(false);
+                showItemFormats(formats, item.index, true);
+            } else {
+                showItemState(formats, item.index, 0);
+            }
+        } else if (item.status == YtbNoError) {
             showItemFormats(formats, item.index, true);
         } else {
-            showItemState(formats, item.index, item.downloadState == 3 ? 0 : item.downloadState);
+            showItemState(formats, item.index, item.downloadState);
         }
     } else if (wasAnalysed && !item.analysed) {
         ui->rightStackedWidget->setCurrentIndex(2);
@@ -1194,8 +1252,7 @@ void UrlAnalyserDialog::onMediaListInfo(YoutubeMediaListInfo mediaListInfo)
     if (mediaListInfo.searchingSubtitles) {
         subtitleStatusLabel->setText(tr("Searching subtitle..."));
         subtitleStatusLabel->adjustSize();
-        subtitleStatusLabel->show();
-        subtitleBusyLabel->show();
+        showSubtitleBusy(true);
         ui->btn_search->setEnabled(false);
         return;
     }
@@ -1207,7 +1264,43 @@ void UrlAnalyserDialog::onMediaListInfo(YoutubeMediaListInfo mediaListInfo)
         subtitleStatusLabel->hide();
     }
     ui->btn_search->setEnabled(true);
-    subtitleBusyLabel->hide();
+    showSubtitleBusy(false);
+}
+
+void UrlAnalyserDialog::onClearSubTitles()
+{
+    subtitleStatusLabel->setText(tr("No subtitle"));
+    subtitleStatusLabel->show();
+    showSubtitleBusy(false);
+}
+
+void UrlAnalyserDialog::showSubtitleBusy(bool busy)
+{
+    subtitleBusyLabel->setVisible(busy);
+    if (busy)
+        startMovie(subtitleBusyLabel);
+    else
+        stopMovie(subtitleBusyLabel);
+    placeSubtitleStatus();
+}
+
+// The status text centred in the area, the busy animation left of it.
+void UrlAnalyserDialog::placeSubtitleStatus()
+{
+    subtitleStatusLabel->adjustSize();
+    const QSize area = subtitleArea->size();
+    const QSize text = subtitleStatusLabel->size();
+    subtitleStatusLabel->move((area.width() - text.width()) / 2, (area.height() - text.height()) / 2);
+    const int side = qMax(1, text.height());
+    subtitleBusyLabel->resize(side, side);
+    subtitleBusyLabel->move(subtitleStatusLabel->x() - UIBaseData::scaled(6) - side,
+                            (area.height() - side) / 2);
+}
+
+void UrlAnalyserDialog::placePoster(const QPoint& basePos)
+{
+    ui->poster->setProperty("basePos", basePos);
+    ui->poster->move(UIBaseData::scaledPoint(basePos));
 }
 
 void UrlAnalyserDialog::onUrlImageCatched(QString url, QImage img)
@@ -1218,7 +1311,14 @@ void UrlAnalyserDialog::onUrlImageCatched(QString url, QImage img)
 
 void UrlAnalyserDialog::on_btnBack_clicked()
 {
+    if (!tileList)
+        return;
     currentItemIndex = -1;
+    onSwitchToSecListUi();
+}
+
+void UrlAnalyserDialog::onSwitchToSecListUi()
+{
     hideLanguageChoice();
     ui->btn_applyToAll->hide();
     ui->rightStackedWidget->setCurrentIndex(0);
@@ -1269,9 +1369,8 @@ void UrlAnalyserDialog::on_btn_search_clicked()
 {
     ui->btn_search->setEnabled(false);
     subtitleStatusLabel->setText(tr("Searching subtitle..."));
-    subtitleStatusLabel->adjustSize();
     subtitleStatusLabel->show();
-    subtitleBusyLabel->show();
+    showSubtitleBusy(true);
     subtitleArea->onCleared();
     Youtube::instance()->searchSubtitles();
 }

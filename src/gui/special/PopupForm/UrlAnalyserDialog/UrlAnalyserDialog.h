@@ -16,6 +16,7 @@ class QLabel;
 class QMovie;
 class QUxListWidget;
 class CYtbVideoListSubArea;
+class CUxTpTextIllus;
 
 // The URL analysis window: the address field, the analysed lists and items
 // with their formats and subtitles, and the buttons that hand the selection
@@ -107,6 +108,8 @@ public slots:
     void on_checkBox_uxClicked(bool checked);
     void on_btn_applyToAll_clicked();
     void on_btnSubscribe_checked(bool checked);
+    void onSwitchToSecListUi();
+    void onClearSubTitles();
 
 private slots:
     void onStartAnalyse();
@@ -132,6 +135,17 @@ private:
     void setShowAllFormats(bool on);
     void fillFormatRows(const YoutubeList& formats);
     void placeTiles();
+    void placePoster(const QPoint& basePos);
+    void placeUrlLabel();
+    // The window's own dressing (UrlAnalyserDialogLooks.cpp).
+    void dressButtons();
+    void fitToContent(CUxTpTextIllus* button);
+    void layoutTexts();
+    void placeShowAll();
+    void applyLooks();
+    void paintLineWidget();
+    void placeSubtitleStatus();
+    void showSubtitleBusy(bool busy);
     QWidget* tileAt(int recordIndex) const;
 
     Ui::UrlAnalyserDialog* ui = nullptr;
