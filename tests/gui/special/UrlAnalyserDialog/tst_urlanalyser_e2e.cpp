@@ -233,6 +233,11 @@ private slots:
         QVERIFY2(formats->count() >= 2, qPrintable(seen.join(" | ")));
         QTest::mouseClick(low->checkButton(), Qt::LeftButton);
         QVERIFY(low->checkButton()->isChecked());
+        for (int i = 0; i < formats->count(); ++i) {
+            auto* row = qobject_cast<CYtbVideoInfoItem*>(formats->item(i));
+            if (row != low)
+                QTRY_VERIFY(!row->checkButton()->isChecked());
+        }
 
         // What the user sees, kept for review.
         QImage shot;

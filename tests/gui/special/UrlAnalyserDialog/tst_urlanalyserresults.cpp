@@ -11,6 +11,7 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/CUxAccountWatchLaterList.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbFirstLevelItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/CYtbVideoInfoItem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
 #include "shell/SettingsStore.h"
 #include "ui_UrlAnalyserDialog.h"
@@ -292,6 +293,22 @@ private slots:
                      QStringLiteral("y"));
         QCOMPARE(ScriptedEngine::model().at(0).title, QStringLiteral("B"));
         QCOMPARE(ScriptedEngine::model().at(0).items.at(0).audioLanIndex, 1);
+    }
+
+    // One chosen format per item: ticking one row unticks the one before.
+    void choosingAFormatUnticksTheOther()
+    {
+        ScriptedEngine::model().append(list(QStringLiteral("A"), 1));
+        analyse();
+        QUxListWidget* rows = m_dialog->formatRowsWidget();
+        QCOMPARE(rows->count(), 2);
+        auto* first = qobject_cast<CYtbVideoInfoItem*>(rows->item(0));
+        auto* second = qobject_cast<CYtbVideoInfoItem*>(rows->item(1));
+        QVERIFY(first->checkButton()->isChecked());
+        QTest::mouseClick(second->checkButton(), Qt::LeftButton);
+        QVERIFY(second->checkButton()->isChecked());
+        QTRY_VERIFY(!first->checkButton()->isChecked());
+        QCOMPARE(ScriptedEngine::model().at(0).items.at(0).chosenMediaIndex, 1);
     }
 
     void titlesReadLiterally()

@@ -179,6 +179,9 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
             &UrlAnalyserDialog::onUrlImageCatched);
     connect(listRows, &QUxListWidget::curSelectedItemChanged, this, &UrlAnalyserDialog::firMediaItemChanged);
     connect(itemRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::secMediaItemChanged_left);
+    // A row tells the engine of its choice after the list reports the click.
+    connect(formatRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::syncFormatChecks,
+            Qt::QueuedConnection);
     ui->btnSubscribe->setCheckable(true);
     ui->btnShowAll->setCheckable(true);
     connect(ui->labError, &QLabel::linkActivated, this, &UrlAnalyserDialog::onLinkSupport);
@@ -1244,6 +1247,23 @@ void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structur
         }
     } else if (wasAnalysed && !item.analysed) {
         ui->rightStackedWidget->setCurrentIndex(2);
+    }
+}
+
+// The engine keeps one chosen format per item: the other rows lose their tick.
+void UrlAnalyserDialog::syncFormatChecks()
+{
+    if (currentItemIndex < 0 || formatRows->count() == 0)
+        return;
+    YoutubeList formats;
+    Youtube::instance()->lists(formats, 1, currentItemIndex);
+    for (int i = 0; i < formatRows->count(); ++i) {
+        auto* row = qobject_cast<CYtbVideoInfoItem*>(formatRows->item(i));
+        if (!row)
+            continue;
+        for (const YoutubeItem& f : formats.items)
+            if (f.index == row->item().index && f.checkState != row->item().checkState)
+                row->setData(f);
     }
 }
 

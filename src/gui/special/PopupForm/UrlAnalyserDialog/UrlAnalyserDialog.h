@@ -114,6 +114,7 @@ public slots:
 private slots:
     void onStartAnalyse();
     void handUrlData();
+    void syncFormatChecks();
 
 private:
     void resetAnalyseButton();
