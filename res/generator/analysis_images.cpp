@@ -184,19 +184,6 @@ QImage backButton(int state)
     return img;
 }
 
-QImage magnifier(int state)
-{
-    QImage img = canvas(40, 40);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor c = stateColour(Blue, state);
-    p.setPen(QPen(c, 4, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(17, 17), 10, 10);
-    p.drawLine(QPointF(25, 25), QPointF(34, 34));
-    return img;
-}
-
 QImage tickBox(bool on)
 {
     QImage img = canvas(24, 24);
@@ -284,6 +271,68 @@ QImage inputFrame(bool on)
     return roundedPanel(340, 30, White, on ? Blue : QColor(0xCB, 0xCB, 0xCB), 3);
 }
 
+// A rounded button face; the window cuts it into slices or takes it whole.
+QImage pill(int w, int h, const QColor& fill, const QColor& border)
+{
+    QImage img = canvas(w, h);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(border.alpha() ? QPen(border, 2) : Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), h / 5.0, h / 5.0);
+    return img;
+}
+
+// The subtitle search button: a blue face with the magnifier in its left
+// slice (the window cuts it at 72 and 150 pixels).
+QImage searchButton(int state)
+{
+    QImage img = pill(180, 48, stateColour(Blue, state), QColor(0, 0, 0, 0));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(White, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawEllipse(QPointF(30, 21), 9, 9);
+    p.drawLine(QPointF(37, 28), QPointF(45, 36));
+    return img;
+}
+
+// Slice `part` (0 left, 1 middle, 2 right) of a face: caps of `cap` pixels
+// and a middle of 4.
+QImage slice(const QImage& face, int part, int cap)
+{
+    if (part == 0)
+        return face.copy(0, 0, cap, face.height());
+    if (part == 1)
+        return face.copy(cap, 0, 4, face.height());
+    return face.copy(face.width() - cap, 0, cap, face.height());
+}
+
+QImage clipboard()
+{
+    QImage img = canvas(40, 40);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(8, 7, 24, 29), 3, 3);
+    p.setBrush(White);
+    p.drawRoundedRect(QRectF(14, 4, 12, 6), 2, 2);
+    p.drawLine(QPointF(14, 19), QPointF(26, 19));
+    p.drawLine(QPointF(14, 26), QPointF(23, 26));
+    return img;
+}
+
+QImage plus(const QColor& c)
+{
+    QImage img = canvas(24, 24);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(c, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12, 4), QPointF(12, 20));
+    p.drawLine(QPointF(4, 12), QPointF(20, 12));
+    return img;
+}
+
 } // namespace
 
 int loadingFrameCount()
@@ -313,8 +362,22 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     const char* states[] = {"nor", "hover", "down", "dis"};
     for (int s = 0; s < 4; ++s) {
         m.insert(QStringLiteral("wl_xiala_%1.png").arg(states[s]), [s] { return arrow(24, 14, stateColour(Blue, s)); });
-        m.insert(QStringLiteral("ytb_search_%1.png").arg(s == 1 ? "on" : states[s]), [s] { return magnifier(s); });
+        m.insert(QStringLiteral("ytb_search_%1.png").arg(s == 1 ? "on" : states[s]), [s] { return searchButton(s); });
+        const char* parts = "LMR";
+        for (int part = 0; part < 3; ++part)
+            m.insert(QStringLiteral("done_%1_%2.png").arg(states[s]).arg(QLatin1Char(parts[part])),
+                     [s, part] { return slice(pill(40, 65, stateColour(Orange, s), QColor(0, 0, 0, 0)), part, 16); });
     }
+    const QColor showAllBorder(0xC6, 0xC7, 0xCC);
+    for (int part = 0; part < 3; ++part)
+        m.insert(QStringLiteral("show_all_button%1.png").arg(part + 1),
+                 [part, showAllBorder] { return slice(pill(28, 44, White, showAllBorder), part, 12); });
+    m.insert("arrow_nor.png", [] { return arrow(20, 12, QColor(98, 104, 115)); });
+    m.insert("arrow_hover.png", [] { return arrow(20, 12, QColor(0, 141, 242)); });
+    m.insert("arrow_down.png", [] { return arrow(20, 12, QColor(98, 104, 115).darker(130)); });
+    m.insert("paste_url_norIcon.png", clipboard);
+    m.insert("add_subscribe_nor.png", [] { return plus(QColor(83, 86, 86)); });
+    m.insert("add_subscribe_down.png", [] { return plus(White); });
     for (int s = 0; s < 3; ++s) {
         m.insert(QStringLiteral("AiRes/xiala_%1.png").arg(states[s]), [s] { return arrow(38, 34, stateColour(Grey, s)); });
         m.insert(QStringLiteral("subscribe_close_%1.png").arg(states[s]),

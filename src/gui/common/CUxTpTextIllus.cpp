@@ -184,6 +184,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
     const QString text = shownText(font);
     const int textWidth = fm.horizontalAdvance(text);
     bool drewImages = false;
+    bool drewText = false;
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -209,6 +210,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
                              text);
             fitTo(this, QSize(total, left.height()));
             drewImages = true;
+            drewText = true;
         }
     } else if (!m_images[s][LeftSlice].isEmpty() && !m_images[s][MiddleSlice].isEmpty()
                && !m_images[s][RightSlice].isEmpty()) {
@@ -227,6 +229,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
                                    middleWidth + marginLeft + marginRight, right.height()),
                              Qt::AlignCenter, text);
             fitTo(this, QSize(total, left.height()));
+            drewText = true;
         }
         drewImages = true;
     }
@@ -243,9 +246,11 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
             else
                 iconX = margin + textWidth + spacing;
             painter.drawPixmap(iconX, (height() - icon.height()) / 2, icon);
+            // Slices stretched under an icon carry no text of their own: a
+            // button with images, icon and text would otherwise show no text.
+            if (!drewText && !text.isEmpty())
+                painter.drawText(QRect(textX, 0, textWidth, height()), Qt::AlignCenter, text);
             if (!drewImages) {
-                if (!text.isEmpty())
-                    painter.drawText(QRect(textX, 0, textWidth, height()), Qt::AlignCenter, text);
                 const int contentWidth =
                     sc(m_textMargin + m_iconMargin) + spacing + icon.width() + textWidth;
                 if (width() != contentWidth) {

@@ -223,6 +223,23 @@ private slots:
         QCOMPARE(btn.contentSize().width(), 6 + 2 * 3 + textWidth + 10);
     }
 
+    // Three slices under an icon: the text is painted beside the icon.
+    void slicesWithIconShowTheText()
+    {
+        CUxTpTextIllus btn;
+        btn.resize(200, 30);
+        const QString slice = image("slice", {8, 30}, Qt::black);
+        btn.setStateImages(slice, slice, slice, 1.0f, 4);
+        btn.setIcons(image("ic3", {20, 20}, Qt::blue), QString(), QString(), QString(), 0.5f);
+        btn.setLayoutMode(2);
+        btn.setTextColors(Qt::white, Qt::white, Qt::white, Qt::white);
+        btn.setText(QStringLiteral("Paste"));
+        const QImage withText = btn.grab().toImage();
+        btn.setText(QString());
+        const QImage withoutText = btn.grab().toImage();
+        QVERIFY(withText != withoutText);
+    }
+
     void backgroundModeSizesToText()
     {
         CUxTpTextIllus btn;

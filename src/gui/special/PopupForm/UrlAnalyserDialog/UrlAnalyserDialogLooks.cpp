@@ -131,6 +131,8 @@ void UrlAnalyserDialog::layoutTexts()
 
 void UrlAnalyserDialog::placeShowAll()
 {
+    // Sized to its text, so the right end of the rule is its right end.
+    fitToContent(ui->btnShowAll);
     const float scale = UIBaseData::instance()->scale();
     const int content = int(float(ui->btnShowAll->contentSize().width()) * scale);
     const QPoint base(int(float(ui->lineWidget->width() - content) / scale), 4);
