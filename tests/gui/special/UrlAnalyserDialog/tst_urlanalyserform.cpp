@@ -105,6 +105,34 @@ private slots:
         QCOMPARE(ui->labelDownloadList->font().pixelSize(), 18);
     }
 
+    // The window's own dressing at factor 1.5: centred waiting lines and
+    // start-page steps, Show All at the rule's right end, style sheets
+    // filled with scaled numbers.
+    void dressing()
+    {
+        UrlAnalyserDialog dialog;
+        Ui::UrlAnalyserDialog* ui = dialog.form();
+        const int middle = UIBaseData::scaled(888) / 2;
+        for (QLabel* l : {ui->label_12, ui->label_13})
+            QVERIFY2(qAbs(l->geometry().center().x() - middle) <= 1,
+                     qPrintable(QStringLiteral("%1 %2 %3").arg(l->objectName()).arg(l->x()).arg(l->width())));
+        QCOMPARE(ui->label_13->y() - ui->label_12->y(), UIBaseData::scaled(223) - UIBaseData::scaled(183));
+        QCOMPARE(ui->labPrompt1->width(), ui->labPrompt2->width());
+        QCOMPARE(ui->labPrompt1->width(), ui->labPrompt3->width());
+        QVERIFY(qAbs(ui->labPrompt1->geometry().center().x() - middle) <= 2);
+        QVERIFY(qAbs(ui->btnShowAll->geometry().right() + 1 - ui->lineWidget->width()) <= 2);
+        QCOMPARE(ui->btnShowAll->text(), QStringLiteral("Show All"));
+        QCOMPARE(ui->btn_paste->text(), QStringLiteral("Paste URL & Analyse"));
+        QCOMPARE(ui->btn_paste->textColor(0), QColor(Qt::white));
+        QVERIFY(ui->btnSubscribe->isCheckable());
+        QVERIFY(ui->checkBox->styleSheet().contains(QStringLiteral("width: 27px;height: 30px;")));
+        const QString combo = ui->comboBoxLangCode->styleSheet();
+        QVERIFY(!combo.contains(QLatin1Char('%')));
+        QVERIFY(combo.contains(QStringLiteral("padding-left: 6px;")));
+        QVERIFY(combo.contains(QStringLiteral("margin-left:25.5px;")));
+        QCOMPARE(ui->widLangCode->size(), UIBaseData::scaledSize(QSize(275, 39)));
+    }
+
     void setupState()
     {
         // The form as the designer left it, before the window's own steps.

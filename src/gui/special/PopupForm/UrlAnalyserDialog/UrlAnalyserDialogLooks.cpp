@@ -93,10 +93,13 @@ void UrlAnalyserDialog::dressButtons()
     ui->btnBack->setTextRect(QRect(26, 0, 37, 21));
 }
 
-// Content size, also the minimum; kept over the form's rescaling.
+// Content size at the interface factor (the button paints at that factor),
+// also the minimum; kept over the form's rescaling.
 void UrlAnalyserDialog::fitToContent(CUxTpTextIllus* button)
 {
-    const QSize size = button->contentSize();
+    const float scale = UIBaseData::instance()->scale();
+    const QSize content = button->contentSize();
+    const QSize size(int(float(content.width()) * scale), int(float(content.height()) * scale));
     button->setMinimumSize(size);
     button->resize(size);
     button->setProperty("fitsContent", true);
@@ -155,6 +158,8 @@ void UrlAnalyserDialog::applyLooks()
     int y = 183;
     for (QLabel* l : {ui->label_12, ui->label_13}) {
         const int width = l->fontMetrics().horizontalAdvance(l->text());
+        // The design minimum (the page's width) would undo the centring.
+        l->setMinimumSize(width, lineHeight);
         l->setGeometry((page - width) / 2, UIBaseData::scaled(y), width, lineHeight);
         y += 40;
     }
