@@ -1187,6 +1187,7 @@ void UrlAnalyserDialog::onItemRefresh(YoutubeListType listType, Youtube_Structur
     if (listType == YtbListsLevel) {
         if (item.index == -1) {
             ui->checkBox->setChecked(item.checkState != 0);
+            stopMovie(ui->label_4);
             ui->label_4->hide();
             ui->checkBox->show();
             return;
