@@ -470,6 +470,40 @@ private slots:
             QCOMPARE(m_dialog->formatRowsWidget()->count(), 2);
     }
 
+    // The formats of a refreshed item fill in one pass: work queued behind
+    // the refresh never runs while the rows are half made.
+    void refreshFillsFormatsInOnePass()
+    {
+        List l = list(QStringLiteral("A"), 2);
+        l.items[1].analysed = false;
+        l.items[1].medias.clear();
+        for (int i = 0; i < 30; ++i)
+            l.items[1].medias.append(media(i, QString::number(100 + i)));
+        ScriptedEngine::model().append(std::move(l));
+        analyse();
+        emit m_dialog->itemRowsWidget()->item(1)->doSelect();
+        QCOMPARE(ui()->rightStackedWidget->currentIndex(), 2);
+        ScriptedEngine::model()[0].items[1].analysed = true;
+        YoutubeList items;
+        Youtube::instance()->lists(items, 0, 0);
+        emit Youtube::instance()->doYoutubeListRefresh(YtbItemsLevel, nullptr, 0, items.items.at(1));
+        int seenRows = -1;
+        bool seenHidden = true;
+        QMetaObject::invokeMethod(
+            this,
+            [&] {
+                seenRows = m_dialog->formatRowsWidget()->count();
+                seenHidden = m_dialog->formatRowsWidget()->isHidden();
+            },
+            Qt::QueuedConnection);
+        QTRY_VERIFY(seenRows != -1);
+        YoutubeList formats;
+        Youtube::instance()->lists(formats, 1, 1);
+        QVERIFY(formats.items.size() > 1);
+        QCOMPARE(seenRows, formats.items.size());
+        QVERIFY(!seenHidden);
+    }
+
     // A selected list that turns out private hands the selection, and the
     // tiles, to its neighbour.
     void privateListGivesTheSelectionAway()
