@@ -436,36 +436,3 @@ void DownloaderForm::showEvent(QShowEvent* event)
     refreshOutputPath();
 }
 
-bool DownloaderForm::eventFilter(QObject* watched, QEvent* event)
-{
-    return QWidget::eventFilter(watched, event);
-}
-
-QHash<QString, QVariant> DownloaderForm::getProxy()
-{
-    return {};
-}
-
-// The page's entries, output folders, account buttons and preview controls
-// come with the next step of the page; until then these do nothing.
-void DownloaderForm::on_folder_browse_clicked() {}
-void DownloaderForm::on_folder_open_clicked() {}
-void DownloaderForm::on_folder_browse_2_clicked() {}
-void DownloaderForm::on_folder_open_2_clicked() {}
-void DownloaderForm::on_btnLogIn_clicked() {}
-void DownloaderForm::on_btnLogOut_clicked() {}
-void DownloaderForm::onLabDownListClicked() {}
-void DownloaderForm::onMenuBtn_addVideo_clicked() {}
-void DownloaderForm::onMenuBtn_addMusic_clicked() {}
-void DownloaderForm::on_btnCheckUpgrad_clicked() {}
-void DownloaderForm::onSurpportedWeb() {}
-void DownloaderForm::onPlayStateChanged(TwAV::AVPlayer::State) {}
-void DownloaderForm::on_m_pBtnPlayPause_clicked() {}
-void DownloaderForm::onLoadError() {}
-void DownloaderForm::onLoading(bool) {}
-void DownloaderForm::onVoiceChanged(int) {}
-void DownloaderForm::refreshOutputPath() {}
-void DownloaderForm::on_btn_myList_clicked() {}
-void DownloaderForm::on_btnSupWebs_clicked() {}
-void DownloaderForm::on_btnLinkToMp3_clicked() {}
-void DownloaderForm::on_btnLinkDrovik_clicked() {}

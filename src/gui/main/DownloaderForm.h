@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
+#include <functional>
 
 class CNorVideoDlItem;
 class QUxListWidget;
@@ -40,11 +41,15 @@ public:
     bool clearDownloadList();
     void stopAllDownloads(bool remove);
 
+    // The list holds at most this many rows after an addition.
+    static constexpr int kMaxRows = 2000;
+
 signals:
     void doBack();
     void doSetting();
 
 public slots:
+    void doAfterUrlAnalysis(int result);
     void on_folder_browse_clicked();
     void on_folder_open_clicked();
     void on_folder_browse_2_clicked();
@@ -91,6 +96,11 @@ private:
     void dressCheckUpgrade();
     void onVersionChecked(bool dataValid);
     QString warningTitle() const;
+    // Music mode, the dialog's run, its reset, then the selection it left.
+    void runUrlDialog(bool musicMode, const std::function<int(UrlAnalyserDialog*)>& run);
+    void showOutputPath(const QString& folder);
+    void chooseFolder(const QString& key, bool show);
+    void openFolder(const QString& key);
 
     Ui::DownloaderForm* ui;
     UrlAnalyserDialog* m_urlAnalyser = nullptr;
