@@ -73,9 +73,27 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
 
 DownloaderForm::~DownloaderForm()
 {
-    // The rows go with the page; their tasks stay listed for the next run.
-    Youtube::instance()->releaseDownloadingItems();
+    releaseDownloads();
     delete ui;
+}
+
+void DownloaderForm::releaseDownloads()
+{
+    // The rows go with the page; their tasks stay listed for the next run.
+    // A second release would write the then empty list over the file.
+    if (m_released)
+        return;
+    m_released = true;
+    Youtube::instance()->releaseDownloadingItems();
+}
+
+bool DownloaderForm::isDownloading()
+{
+    QUxListWidget* list = downloadList();
+    for (int i = 0; i < list->count(); ++i)
+        if (row(i)->isDownloading())
+            return true;
+    return false;
 }
 
 QUxListWidget* DownloaderForm::downloadList()

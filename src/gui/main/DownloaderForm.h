@@ -40,6 +40,11 @@ public:
     void startAllDownloads();
     bool clearDownloadList();
     void stopAllDownloads(bool remove);
+    // Whether a row is downloading now.
+    bool isDownloading();
+    // At the end of the program: stops the downloads and hands the
+    // unfinished rows to the engine's store for the next run, once.
+    void releaseDownloads();
 
     // The list holds at most this many rows after an addition.
     static constexpr int kMaxRows = 2000;
@@ -105,5 +110,7 @@ private:
     Ui::DownloaderForm* ui;
     UrlAnalyserDialog* m_urlAnalyser = nullptr;
     bool m_labDownAllPressed = false;
+    bool m_released = false;
+    bool m_settingLabelFont = false;
     QUxListWidget* m_list = nullptr;
 };

@@ -105,9 +105,12 @@ bool DownloaderForm::eventFilter(QObject* watched, QEvent* event)
             QFont font(UIBaseData::instance()->fontFamily());
             font.setPixelSize(UIBaseData::scaled(13));
             font.setUnderline(true);
-            // Setting the font raises another change; take it once.
-            if (ui->labDownAll->font() != font)
+            // Setting the font raises another change, which is ours.
+            if (!m_settingLabelFont) {
+                m_settingLabelFont = true;
                 ui->labDownAll->setFont(font);
+                m_settingLabelFont = false;
+            }
             break;
         }
         case QEvent::Enter:
