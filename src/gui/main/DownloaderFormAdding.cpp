@@ -12,7 +12,9 @@
 #include "gui/main/cnorvideodlitem.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QTimer>
 
 namespace {
 
@@ -22,11 +24,13 @@ QString padded(const QString& text)
     return QLatin1Char(' ') + text + QLatin1Char(' ');
 }
 
+// Later, for the same reason as the selection: their tasks' start-up calls
+// are still queued.
 void discard(QList<CNorVideoDlItem*>& rows)
 {
     for (CNorVideoDlItem* r : rows) {
         r->hide();
-        delete r;
+        r->deleteLater();
     }
     rows.clear();
 }
@@ -86,7 +90,12 @@ void DownloaderForm::doAfterUrlAnalysis(int result)
             ordinaryTasks.append(r->downloadItem());
         }
     }
-    selection.clear();
+    // Every task of the selection still waits for a queued start-up call;
+    // freed now, each would search the whole event queue (quadratic for a
+    // long selection), so they go once those calls have run.
+    auto* spent = new QList<DownloadItem>;
+    spent->swap(selection);
+    QTimer::singleShot(0, qApp, [spent] { delete spent; });
 
     const bool listEmpty = list->count() == 0;
     const bool listLive = !listEmpty && row(0)->downloadItem()->isLiveStream;
