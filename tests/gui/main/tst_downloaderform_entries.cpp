@@ -231,6 +231,26 @@ private slots:
         QCOMPARE(page.downloadList()->count(), 0);
     }
 
+    // The title-bar entries open the analysis window; closed without
+    // confirming, it adds nothing and leaves music mode off.
+    void urlWindowClosedAddsNothing()
+    {
+        DownloaderForm page;
+        for (int entry = 0; entry < 2; ++entry) {
+            DialogAnswerer answerer;
+            answerer.run("UrlAnalyserDialog", [](QWidget* dialog) { DialogAnswerer::closeDialog(dialog); });
+            if (entry == 0)
+                emit page.form()->menuBtn_addVideo->doClicked();
+            else
+                page.onMenuBtn_addMusic_clicked();
+            QVERIFY(answerer.allAnswered());
+            QVERIFY(!answerer.hasFailed());
+            QCOMPARE(page.downloadList()->count(), 0);
+            QCOMPARE(page.form()->stackedWidget->currentIndex(), 0);
+            QVERIFY(!Youtube::instance()->isMusicMode());
+        }
+    }
+
     void accountPanel()
     {
         EngineTestEnv::setSetting(QStringLiteral("youtube/account"), QStringLiteral("viewer@example.org"));
