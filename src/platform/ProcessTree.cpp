@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -36,6 +37,9 @@ void GroupProcess::setupChildProcess()
 {
     // Runs in the child between fork and exec: only async-signal-safe calls.
     ::setpgid(0, 0);
+    // A program killed outright (no chance to end its trees) takes its
+    // direct children along; the starting thread waits for them anyway.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 }
 
 void GroupProcess::terminateTree(int graceMs)

@@ -130,6 +130,16 @@ QString textFile()
     return path;
 }
 
+QString englishWebVtt()
+{
+    const QString path = QDir(folder()).filePath(QStringLiteral("clip.en.vtt"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write("WEBVTT\n\n00:00:00.000 --> 00:00:01.500\nHello from the clip\n\n"
+                "00:00:01.500 --> 00:00:03.000\nAnd goodbye\n");
+    return path;
+}
+
 QImage ffmpegFrameAt(const QString& file, qint64 ms)
 {
     const QString out = QDir(folder()).filePath(QStringLiteral("ref_%1_%2.png").arg(QFileInfo(file).baseName()).arg(ms));

@@ -28,6 +28,8 @@ QString h264Full(int seconds = 3);
 // 2 s MP3 (440 Hz) with a PNG cover picture.
 QString mp3WithCover();
 QString textFile();
+// Two English WebVTT cues over 3 s ("clip.en.vtt").
+QString englishWebVtt();
 // 1 s of 440 Hz at half scale, 48 kHz S16 WAV: the same tone in every channel
 // for 1 (mono) and 2, only the front left and right of 6 (5.1) sound.
 QString toneWav(int channels);

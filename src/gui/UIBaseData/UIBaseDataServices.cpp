@@ -9,7 +9,9 @@
 #include "shell/ServiceHosts.h"
 #include "shell/SettingsStore.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDesktopServices>
@@ -25,6 +27,8 @@ namespace {
 UIServiceHooks::StartDetached g_startDetached;
 UIServiceHooks::Quit g_quit;
 UIServiceHooks::ChooseFolder g_chooseFolder;
+UIServiceHooks::ApplicationState g_applicationState;
+UIServiceHooks::Alert g_alert;
 
 QString setting(const char* key)
 {
@@ -58,6 +62,29 @@ void setQuit(Quit fn)
 void setChooseFolder(ChooseFolder fn)
 {
     g_chooseFolder = std::move(fn);
+}
+
+void setApplicationState(ApplicationState fn)
+{
+    g_applicationState = std::move(fn);
+}
+
+void setAlert(Alert fn)
+{
+    g_alert = std::move(fn);
+}
+
+Qt::ApplicationState applicationState()
+{
+    return g_applicationState ? g_applicationState() : QGuiApplication::applicationState();
+}
+
+void alert(QWidget* window, int ms)
+{
+    if (g_alert)
+        g_alert(window, ms);
+    else if (window)
+        QApplication::alert(window, ms);
 }
 
 QString chooseFolder(const QString& title, const QString& start)

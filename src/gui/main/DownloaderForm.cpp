@@ -73,9 +73,27 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
 
 DownloaderForm::~DownloaderForm()
 {
-    // The rows go with the page; their tasks stay listed for the next run.
-    Youtube::instance()->releaseDownloadingItems();
+    releaseDownloads();
     delete ui;
+}
+
+void DownloaderForm::releaseDownloads()
+{
+    // The rows go with the page; their tasks stay listed for the next run.
+    // A second release would write the then empty list over the file.
+    if (m_released)
+        return;
+    m_released = true;
+    Youtube::instance()->releaseDownloadingItems();
+}
+
+bool DownloaderForm::isDownloading()
+{
+    QUxListWidget* list = downloadList();
+    for (int i = 0; i < list->count(); ++i)
+        if (row(i)->isDownloading())
+            return true;
+    return false;
 }
 
 QUxListWidget* DownloaderForm::downloadList()
@@ -436,36 +454,3 @@ void DownloaderForm::showEvent(QShowEvent* event)
     refreshOutputPath();
 }
 
-bool DownloaderForm::eventFilter(QObject* watched, QEvent* event)
-{
-    return QWidget::eventFilter(watched, event);
-}
-
-QHash<QString, QVariant> DownloaderForm::getProxy()
-{
-    return {};
-}
-
-// The page's entries, output folders, account buttons and preview controls
-// come with the next step of the page; until then these do nothing.
-void DownloaderForm::on_folder_browse_clicked() {}
-void DownloaderForm::on_folder_open_clicked() {}
-void DownloaderForm::on_folder_browse_2_clicked() {}
-void DownloaderForm::on_folder_open_2_clicked() {}
-void DownloaderForm::on_btnLogIn_clicked() {}
-void DownloaderForm::on_btnLogOut_clicked() {}
-void DownloaderForm::onLabDownListClicked() {}
-void DownloaderForm::onMenuBtn_addVideo_clicked() {}
-void DownloaderForm::onMenuBtn_addMusic_clicked() {}
-void DownloaderForm::on_btnCheckUpgrad_clicked() {}
-void DownloaderForm::onSurpportedWeb() {}
-void DownloaderForm::onPlayStateChanged(TwAV::AVPlayer::State) {}
-void DownloaderForm::on_m_pBtnPlayPause_clicked() {}
-void DownloaderForm::onLoadError() {}
-void DownloaderForm::onLoading(bool) {}
-void DownloaderForm::onVoiceChanged(int) {}
-void DownloaderForm::refreshOutputPath() {}
-void DownloaderForm::on_btn_myList_clicked() {}
-void DownloaderForm::on_btnSupWebs_clicked() {}
-void DownloaderForm::on_btnLinkToMp3_clicked() {}
-void DownloaderForm::on_btnLinkDrovik_clicked() {}

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QWidget>
+#include <functional>
 
 class CNorVideoDlItem;
 class QUxListWidget;
@@ -39,12 +40,21 @@ public:
     void startAllDownloads();
     bool clearDownloadList();
     void stopAllDownloads(bool remove);
+    // Whether a row is downloading now.
+    bool isDownloading();
+    // At the end of the program: stops the downloads and hands the
+    // unfinished rows to the engine's store for the next run, once.
+    void releaseDownloads();
+
+    // The list holds at most this many rows after an addition.
+    static constexpr int kMaxRows = 2000;
 
 signals:
     void doBack();
     void doSetting();
 
 public slots:
+    void doAfterUrlAnalysis(int result);
     void on_folder_browse_clicked();
     void on_folder_open_clicked();
     void on_folder_browse_2_clicked();
@@ -91,9 +101,16 @@ private:
     void dressCheckUpgrade();
     void onVersionChecked(bool dataValid);
     QString warningTitle() const;
+    // Music mode, the dialog's run, its reset, then the selection it left.
+    void runUrlDialog(bool musicMode, const std::function<int(UrlAnalyserDialog*)>& run);
+    void showOutputPath(const QString& folder);
+    void chooseFolder(const QString& key, bool show);
+    void openFolder(const QString& key);
 
     Ui::DownloaderForm* ui;
     UrlAnalyserDialog* m_urlAnalyser = nullptr;
     bool m_labDownAllPressed = false;
+    bool m_released = false;
+    bool m_settingLabelFont = false;
     QUxListWidget* m_list = nullptr;
 };

@@ -50,6 +50,8 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_root.filePath(QStringLiteral("run")));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("TW_NO_POWEROFF"), QStringLiteral("1"));
+        // The version check asks a closed local port instead of the maker.
+        env.insert(QStringLiteral("TW_SERVICE_BASE"), QStringLiteral("http://127.0.0.1:9"));
         env.insert(QStringLiteral("TW_PROBE_POWEROFF_LOG"), powerOffLog());
         env.insert(QStringLiteral("TW_PROBE_ACTION"), QString::fromLatin1(action));
         return env;
@@ -143,6 +145,12 @@ private slots:
         QCOMPARE(inst.setting(QStringLiteral("special/workingProperly")), QStringLiteral("false"));
         QCOMPARE(inst.setting(QStringLiteral("setting/shutdown")), QStringLiteral("false"));
         const QString logBefore = inst.settingsFolder() + QStringLiteral("/log.txt");
+        // The window's version check has answered and written its lines.
+        auto logText = [&] {
+            QFile f(logBefore);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(logText().contains("ddddddddd"), 30000);
         const qint64 logSize = QFileInfo(logBefore).size();
 
         QByteArray secondOut;

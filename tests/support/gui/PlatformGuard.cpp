@@ -49,6 +49,8 @@ PlatformGuard::PlatformGuard()
     Composition::setOverride(0);
     Online::setStateOverride([] { return Online::State::Online; });
     TaskbarProgress::setHandlerForTesting([this](const TaskbarProgress::Update& u) { taskbar.append(u); });
+    UIServiceHooks::setApplicationState([this] { return applicationState; });
+    UIServiceHooks::setAlert([this](QWidget*, int) { ++alerts; });
 }
 
 PlatformGuard::~PlatformGuard()
@@ -63,6 +65,8 @@ PlatformGuard::~PlatformGuard()
     Composition::setOverride(-1);
     Online::setStateOverride({});
     TaskbarProgress::setHandlerForTesting({});
+    UIServiceHooks::setApplicationState({});
+    UIServiceHooks::setAlert({});
 }
 
 void PlatformGuard::openUrl(const QUrl& url)

@@ -5,7 +5,8 @@
 // the mail program (answering mailAnswer), web and mail links
 // (QDesktopServices), detached starts, quitting,
 // power-off, desktop composition (off) and the online state (online).
-// and the launcher-entry progress (taskbar).
+// and the launcher-entry progress (taskbar), the application state (active
+// unless a test sets applicationState) and window alerts (counted).
 
 #include "platform/FileManager.h"
 #include "platform/TaskbarProgress.h"
@@ -33,6 +34,8 @@ public:
     int quits = 0;
     int powerOffs = 0;
     QList<TaskbarProgress::Update> taskbar;
+    Qt::ApplicationState applicationState = Qt::ApplicationActive;
+    int alerts = 0;
 
     void clear()
     {
@@ -41,7 +44,7 @@ public:
         links.clear();
         started.clear();
         taskbar.clear();
-        quits = powerOffs = 0;
+        quits = powerOffs = alerts = 0;
     }
     int total() const { return fileManager.size() + mails.size() + links.size() + started.size() + quits + powerOffs; }
 

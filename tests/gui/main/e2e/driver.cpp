@@ -1,0 +1,189 @@
+// Linked into a copy of the program for the end-to-end test. Once the event
+// loop runs it says "driver: ready", then reads commands on standard input,
+// one a line, works the windows by object name as a user would, and answers
+// each command with one "driver: " line on standard output:
+//
+//   clipboard <text>        puts text on the clipboard
+//   click <objectName>      clicks the visible widget (the front dialog's first)
+//   clicklabel <text>       clicks the visible label showing exactly text
+//   prop <objectName> <p>   the widget's property p
+//   rows                    the download list: title|progress|downloading|completed|result;...
+//   dialog                  the front modal dialog: class|texts, or "none"
+//   quit                    ends the event loop
+//
+// Clicks are posted, so a click that opens a modal dialog answers at once.
+
+#include "DialogAnswerer.h"
+
+#include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/main/DownloaderForm.h"
+#include "gui/main/MainWindow.h"
+#include "gui/main/cnorvideodlitem.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTextEdit>
+#include <QTimer>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void say(const QString& line)
+{
+    std::fputs(("driver: " + line.toUtf8() + "\n").constData(), stdout);
+    std::fflush(stdout);
+}
+
+bool shown(QWidget* w)
+{
+    return w && w->isVisible() && w->window()->isVisible();
+}
+
+// The visible widget of that name, looked for in the front modal dialog
+// first, then everywhere.
+QWidget* find(const QString& name)
+{
+    if (QWidget* front = QApplication::activeModalWidget()) {
+        if (front->objectName() == name)
+            return front;
+        for (QWidget* w : front->findChildren<QWidget*>(name))
+            if (shown(w))
+                return w;
+    }
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->objectName() == name && shown(w))
+            return w;
+    return nullptr;
+}
+
+void mouseClick(QWidget* w)
+{
+    QPointer<QWidget> target(w);
+    QTimer::singleShot(0, qApp, [target] {
+        if (!target)
+            return;
+        if (auto* b = qobject_cast<QAbstractButton*>(target.data())) {
+            b->click();
+            return;
+        }
+        const QPoint at = target->rect().center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &press);
+        if (!target)
+            return;
+        QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &release);
+    });
+}
+
+DownloaderForm* page()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<MainWindow*>(w))
+            return m->downloaderForm();
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* m = qobject_cast<MainWindow*>(w))
+            return m->downloaderForm();
+    return nullptr;
+}
+
+void run(const QString& line)
+{
+    const QString command = line.section(QLatin1Char(' '), 0, 0);
+    const QString rest = line.section(QLatin1Char(' '), 1);
+    if (command == QLatin1String("clipboard")) {
+        QGuiApplication::clipboard()->setText(rest);
+        say(QStringLiteral("ok"));
+    } else if (command == QLatin1String("click")) {
+        QWidget* w = find(rest);
+        if (!w || !w->isEnabled()) {
+            say(QStringLiteral("missing ") + rest);
+            return;
+        }
+        mouseClick(w);
+        say(QStringLiteral("ok"));
+    } else if (command == QLatin1String("clicklabel")) {
+        for (QWidget* w : QApplication::allWidgets()) {
+            auto* l = qobject_cast<QLabel*>(w);
+            if (l && shown(l) && l->text() == rest) {
+                mouseClick(l);
+                say(QStringLiteral("ok"));
+                return;
+            }
+        }
+        say(QStringLiteral("missing ") + rest);
+    } else if (command == QLatin1String("prop")) {
+        QWidget* w = find(rest.section(QLatin1Char(' '), 0, 0));
+        const QByteArray p = rest.section(QLatin1Char(' '), 1).toUtf8();
+        say(w ? QStringLiteral("prop ") + w->property(p.constData()).toString() : QStringLiteral("missing"));
+    } else if (command == QLatin1String("rows")) {
+        DownloaderForm* f = page();
+        QStringList rows;
+        if (f) {
+            for (int i = 0; i < f->downloadList()->count(); ++i) {
+                CNorVideoDlItem* r = f->row(i);
+                rows << QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(r->downloadItem()->title)
+                            .arg(r->progress())
+                            .arg(r->isDownloading() ? 1 : 0)
+                            .arg(r->isCompleted() ? 1 : 0)
+                            .arg(r->lastResultCode());
+            }
+        }
+        say(QStringLiteral("rows ") + rows.join(QLatin1Char(';')));
+    } else if (command == QLatin1String("dialog")) {
+        QWidget* front = DialogAnswerer::frontDialog();
+        if (!front) {
+            say(QStringLiteral("dialog none"));
+            return;
+        }
+        const DialogAnswerer::Seen seen = DialogAnswerer::describe(front);
+        QStringList texts = seen.texts;
+        for (QTextEdit* e : front->findChildren<QTextEdit*>())
+            texts << e->toPlainText().split(QLatin1Char('\n'));
+        say(QStringLiteral("dialog ") + seen.className + QLatin1Char('|') + texts.join(QLatin1Char('|')));
+    } else if (command == QLatin1String("quit")) {
+        say(QStringLiteral("ok"));
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    } else {
+        say(QStringLiteral("unknown ") + command);
+    }
+}
+
+void onApplication()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+    auto* buffer = new QByteArray;
+    QObject::connect(notifier, &QSocketNotifier::activated, [notifier, buffer] {
+        char chunk[4096];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n <= 0) {
+            notifier->setEnabled(false);
+            return;
+        }
+        buffer->append(chunk, int(n));
+        int end;
+        while ((end = buffer->indexOf('\n')) >= 0) {
+            const QString line = QString::fromUtf8(buffer->left(end)).trimmed();
+            buffer->remove(0, end + 1);
+            if (!line.isEmpty())
+                run(line);
+        }
+    });
+    QTimer::singleShot(0, qApp, [] { say(QStringLiteral("ready")); });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(onApplication)
