@@ -65,6 +65,17 @@ QList<DownloadItem*> DownloadThread::runningJobs() const
     return jobs;
 }
 
+bool DownloadThread::isPending(const DownloadItem* item) const
+{
+    if (!item)
+        return false;
+    std::unique_lock l(m_lock);
+    for (DownloadItem* queued : m_queue)
+        if (queued == item)
+            return true;
+    return isRunningJobLocked(const_cast<DownloadItem*>(item));
+}
+
 bool DownloadThread::add(const QList<DownloadItem*>& items)
 {
     if (items.isEmpty() || items.contains(nullptr))

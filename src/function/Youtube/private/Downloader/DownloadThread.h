@@ -32,6 +32,8 @@ public:
     bool add(const QList<DownloadItem*>& items);
     int busyCount() const;
     QList<DownloadItem*> runningJobs() const;
+    // Whether item waits in the queue or a worker runs it.
+    bool isPending(const DownloadItem* item) const;
     // Takes item out of the queue and stops its run. detach: the caller
     // destroys item right after.
     void stop(DownloadItem* item, bool detach);
