@@ -2,9 +2,11 @@
 
 #include "gui/UIBaseData/UIServiceHooks.h"
 #include "platform/Composition.h"
+#include "platform/DelayedCall.h"
 #include "platform/MailClient.h"
 #include "platform/Online.h"
 #include "platform/PowerOff.h"
+#include "platform/RandomDraw.h"
 
 #include <QDesktopServices>
 
@@ -49,6 +51,27 @@ PlatformGuard::PlatformGuard()
     Composition::setOverride(0);
     Online::setStateOverride([] { return Online::State::Online; });
     TaskbarProgress::setHandlerForTesting([this](const TaskbarProgress::Update& u) { taskbar.append(u); });
+    RandomDraw::setDrawForTesting([this](int lowest, int highest) {
+        drawRanges.append({lowest, highest});
+        return draws.isEmpty() ? lowest : draws.takeFirst();
+    });
+    DelayedCall::setHandlerForTesting([this](int ms, QObject* context, std::function<void()> fn) {
+        delayed.append(Delayed{ms, context, std::move(fn)});
+    });
+}
+
+int PlatformGuard::runDelayed()
+{
+    const QList<Delayed> due = delayed;
+    delayed.clear();
+    int ran = 0;
+    for (const Delayed& d : due) {
+        if (!d.context)
+            continue;
+        d.fn();
+        ++ran;
+    }
+    return ran;
 }
 
 PlatformGuard::~PlatformGuard()
@@ -63,6 +86,8 @@ PlatformGuard::~PlatformGuard()
     Composition::setOverride(-1);
     Online::setStateOverride({});
     TaskbarProgress::setHandlerForTesting({});
+    RandomDraw::setDrawForTesting({});
+    DelayedCall::setHandlerForTesting({});
 }
 
 void PlatformGuard::openUrl(const QUrl& url)

@@ -5,7 +5,8 @@
 // the mail program (answering mailAnswer), web and mail links
 // (QDesktopServices), detached starts, quitting,
 // power-off, desktop composition (off) and the online state (online).
-// and the launcher-entry progress (taskbar).
+// and the launcher-entry progress (taskbar), chance draws (answered from
+// draws) and delayed calls (kept in delayed until runDelayed).
 
 #include "platform/FileManager.h"
 #include "platform/TaskbarProgress.h"
@@ -13,9 +14,11 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 class PlatformGuard : public QObject
 {
@@ -33,6 +36,19 @@ public:
     int quits = 0;
     int powerOffs = 0;
     QList<TaskbarProgress::Update> taskbar;
+    // Answers of the chance draws, in order; when none is left a draw
+    // answers its lowest value. Every draw's range is kept.
+    QList<int> draws;
+    QList<QPair<int, int>> drawRanges;
+    struct Delayed
+    {
+        int ms = 0;
+        QPointer<QObject> context;
+        std::function<void()> fn;
+    };
+    QList<Delayed> delayed;
+    // Runs the kept delayed calls whose context still lives; returns how many ran.
+    int runDelayed();
 
     void clear()
     {
@@ -41,6 +57,9 @@ public:
         links.clear();
         started.clear();
         taskbar.clear();
+        draws.clear();
+        drawRanges.clear();
+        delayed.clear();
         quits = powerOffs = 0;
     }
     int total() const { return fileManager.size() + mails.size() + links.size() + started.size() + quits + powerOffs; }
