@@ -7,11 +7,13 @@
 #include "ui_mediadlitemform.h"
 #include "ui_trackitem.h"
 
+#include "function/VersionCheck/NetVersionMgr.h"
 #include "function/Youtube/Youtube.h"
 #include "gui/common/CToolTip.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 #include "gui/main/CUxDlTracksListBox.h"
 #include "gui/main/CUxTimeEdit.h"
+#include "gui/main/DownloaderForm.h"
 #include "gui/main/cnorvideodlitem.h"
 
 #include <QPointer>
@@ -111,6 +113,11 @@ private slots:
         QVERIFY(EngineTestEnv::installFake(m_f, FakeScripts::downloads()));
         m_list.reset(new QUxListWidget);
         m_list->resize(780, 500);
+        // The version service is never asked here; were it, it would not
+        // reach beyond this machine.
+        NetVersionMgr::Environment env;
+        env.versionFileUrl = QUrl(QStringLiteral("http://127.0.0.1:9/version.json"));
+        NetVersionMgr::createInstance(env);
     }
 
     // Every row leaves the engine before it goes.
@@ -252,6 +259,25 @@ private slots:
         r->restoreCoverButton()->show();
         click(r->restoreCoverButton());
         QVERIFY(!r->isSkipped());
+    }
+
+    void skippedRowIsLeftOutOfStartAll()
+    {
+        DownloaderForm page;
+        auto* skipped = new CNorVideoDlItem(page.downloadList(), task(QStringLiteral("/slow/skipped"), false), true);
+        auto* kept = new CNorVideoDlItem(page.downloadList(), task(QStringLiteral("/slow/kept"), false), true);
+        page.downloadList()->insertItem(skipped, false, -1);
+        page.downloadList()->insertItem(kept, false, -1);
+        click(skipped->mediaForm()->BtnSkip);
+        page.startAllDownloads();
+        QTRY_VERIFY_WITH_TIMEOUT(kept->isDownloading(), kWaitMs);
+        QVERIFY(!Youtube::instance()->isDownloadPending(skipped->downloadItem()));
+        // Restored, it is taken again.
+        click(skipped->restoreCoverButton());
+        page.startAllDownloads();
+        QTRY_VERIFY_WITH_TIMEOUT(skipped->isDownloading(), kWaitMs);
+        for (CNorVideoDlItem* r : {skipped, kept})
+            Youtube::instance()->removeDownloadingItems({r->downloadItem()});
     }
 
     void closeAsksOnlyWhileDownloading_data()
