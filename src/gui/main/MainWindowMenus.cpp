@@ -42,11 +42,8 @@ struct Language
     const char* name;
 };
 const Language kLanguages[] = {
-    {"en", "English"},        {"fr", "Fran\xc3\xa7" "ais"},
-    {"es", "Espa\xc3\xb1ol"}, {"de", "Deutsch"},
-    {"ja", "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e"},
-    {"zh-hans", "\xe4\xb8\xad\xe6\x96\x87(\xe7\xae\x80\xe4\xbd\x93)"},
-    {"zh-hant", "\xe4\xb8\xad\xe6\x96\x87(\xe7\xb9\x81\xe9\xab\x94)"},
+    {"en", "English"}, {"fr", "Français"}, {"es", "Español"}, {"de", "Deutsch"},
+    {"ja", "日本語"}, {"zh-hans", "中文(简体)"}, {"zh-hant", "中文(繁體)"},
 };
 
 } // namespace

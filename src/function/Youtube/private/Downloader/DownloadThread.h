@@ -54,7 +54,7 @@ protected:
 private:
     void workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result);
     int busyCountLocked() const;
-    bool isRunningJobLocked(DownloadItem* item) const;
+    bool isRunningJobLocked(const DownloadItem* item) const;
 
     struct Outcome
     {
