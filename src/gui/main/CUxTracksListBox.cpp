@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -276,14 +278,23 @@ void CUxTracksListBox::scrollStep(BtnType bt)
 {
     const int step = UIBaseData::scaled(float(kScrollStep));
     const int value = qBound(0, m_list->scrollValue() + (bt == BtnUp ? -step : step), qMax(0, m_list->scrollMaximum()));
+    // The bar takes the value quietly (its own handler would animate); the
+    // rows follow at once.
+    {
+        const QSignalBlocker quiet(m_list->scrollBar());
+        m_list->scrollBar()->setValue(value);
+    }
     m_list->onHover(value);
 }
 
 void CUxTracksListBox::onPressed(BtnType bt)
 {
     m_released = false;
-    QTimer::singleShot(kRepeatDelayMs, this, [this, bt] {
-        if (m_released || m_repeat)
+    // Only this press may start the repeat: an earlier short press's delay
+    // must not start one for the wrong button.
+    const int press = ++m_pressCount;
+    QTimer::singleShot(kRepeatDelayMs, this, [this, bt, press] {
+        if (m_released || m_repeat || press != m_pressCount)
             return;
         auto* t = new QTimer(this);
         t->setInterval(kRepeatDelayMs);

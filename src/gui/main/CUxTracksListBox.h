@@ -104,5 +104,6 @@ private:
     QPointer<CToolTipText> m_tip;
     QPoint m_anchor;
     bool m_released = true;
+    int m_pressCount = 0;
     QPointer<QTimer> m_repeat;
 };

@@ -298,6 +298,37 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!b, kWaitMs);
     }
 
+    void scrollSlots()
+    {
+        QPointer<CUxTracksListBox> b = box(40);
+        b->popup(-1);
+        QUxListWidget* list = b->listWidget();
+        QVERIFY(list->scrollMaximum() > 0);
+        QCOMPARE(list->scrollValue(), 0);
+        b->onClicked(CUxTracksListBox::BtnDown);
+        QTRY_COMPARE_WITH_TIMEOUT(list->scrollValue(), list->itemSpacing() + 20, kWaitMs);
+        // A short press steps once, and its release counts once.
+        const int v = list->scrollValue();
+        b->onPressed(CUxTracksListBox::BtnDown);
+        b->onReleased(CUxTracksListBox::BtnDown);
+        b->onReleased(CUxTracksListBox::BtnDown);
+        QCOMPARE(list->scrollValue(), v + 20);
+        // A held button repeats until it is let go.
+        b->onPressed(CUxTracksListBox::BtnUp);
+        QTRY_VERIFY_WITH_TIMEOUT(list->scrollValue() <= v - 20, kWaitMs);
+        b->onReleased(CUxTracksListBox::BtnUp);
+        // The repeat ended with the release.
+        for (QTimer* t : b->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY(!t->isActive());
+        // Never above the top.
+        for (int i = 0; i < 10; ++i) {
+            b->onPressed(CUxTracksListBox::BtnUp);
+            b->onReleased(CUxTracksListBox::BtnUp);
+        }
+        QCOMPARE(list->scrollValue(), 0);
+        b->hide();
+    }
+
     // ----- the download format chooser on a row
 
     void formatChooserOnARow_data()
