@@ -159,6 +159,11 @@ QList<DownloadItem> Youtube::loadDownloadingItems()
     return d->loadDownloadingItems();
 }
 
+bool Youtube::isDownloadPending(const DownloadItem* item) const
+{
+    return d->isDownloadPending(item);
+}
+
 bool Youtube::stopDownload(DownloadItem* item, bool detach)
 {
     return d->stopDownload(item, detach);

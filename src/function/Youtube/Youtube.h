@@ -59,6 +59,9 @@ public:
     void clearDownloadingItems();
     QList<DownloadItem> loadDownloadingItems();
     bool stopDownload(DownloadItem* item, bool detach);
+    // Whether the engine holds item queued or running; true already before
+    // the row has seen its start, so the row keeps the task's files alone.
+    bool isDownloadPending(const DownloadItem* item) const;
     bool stopAllDownloads(bool detach, bool wait);
     // At the end of the program: stops every download detached, writes the
     // list of unfinished downloads once and forgets the jobs without

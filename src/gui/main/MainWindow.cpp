@@ -129,9 +129,6 @@ void MainWindow::onReadinessEvent()
         m_readyLatch = true;
 }
 
-// The update prompt and the promotion come with their own step.
-void MainWindow::promotion() {}
-
 void MainWindow::onShowAlert()
 {
     if (UIServiceHooks::applicationState() == Qt::ApplicationActive)
@@ -146,16 +143,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         && UIServiceHooks::applicationState() == Qt::ApplicationActive)
         m_alertTimer.stop();
     return PopupBase::eventFilter(watched, event);
-}
-
-void MainWindow::onShowSetting()
-{
-    ui->optLine->hide();
-    ui->bg_opt->hide();
-    auto* dialog = new SettingDialog(this);
-    dialog->exec(true);
-    emit doSettingChanged();
-    delete dialog;
 }
 
 void MainWindow::on_btn_close_clicked()

@@ -9,6 +9,8 @@
 
 class DownloaderForm;
 
+class MenuAction;
+
 namespace Ui {
 class MainWindow;
 }
@@ -54,7 +56,6 @@ protected:
 
 private:
     void onReadinessEvent();
-    void promotion();
 
     Ui::MainWindow* ui;
     DownloaderForm* m_pDownloaderForm = nullptr;
@@ -62,4 +63,26 @@ private:
     int m_pageMode = 0;
     bool m_readyLatch = false;
     QTimer m_alertTimer;
+
+    // Options and language menus, the windows behind them, the update
+    // prompt and the promotion timing (MainWindowMenus.cpp).
+public:
+    // Once a run, with valid version data: the update window, or by chance
+    // on the first run of a day the promotion window 20 to 30 s later.
+    void promotion();
+    void promotion_qorvdvd();
+    // The process-wide flag that lets promotion decide once a run.
+    static bool isPromotionDone();
+    static void setPromotionDone(bool done);
+
+public slots:
+    void on_btn_opt_pressed();
+    void onBtn_opt_Close();
+    void onShowUpdate();
+    void onShowAbout();
+    void onShowHelp();
+    void onShowAds();
+    void onLanguageFix();
+    void initLangMenuAction(MenuAction* menu);
+    MenuAction* addLangAction(MenuAction* menu, QString shortName, QString longName, int margin);
 };

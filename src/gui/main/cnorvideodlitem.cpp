@@ -4,6 +4,8 @@
 #include "ui_mediadlitemform.h"
 
 #include "function/VersionCheck/NetVersionMgr.h"
+#include "gui/main/CUxDlTracksListBox.h"
+#include "gui/main/CUxTimeEdit.h"
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
@@ -22,7 +24,6 @@ namespace {
 
 // Filled before the translator exists and refilled by every new row, so
 // that they follow the interface language.
-QString g_currentTime = QStringLiteral("Current Time");
 QString g_controlTexts[4] = {QStringLiteral("Start Recording"), QStringLiteral("Stop Recording"),
                              QStringLiteral("Order Recording"), QStringLiteral("Cancle order")};
 
@@ -56,7 +57,7 @@ void setToolImages(CUxTpTextIllus* b, const QString& kind)
 
 QString CNorVideoDlItem::currentTimeText()
 {
-    return g_currentTime;
+    return CUxTimeEdit::s_CurrentTimeText;
 }
 
 QString CNorVideoDlItem::controlText(int state)
@@ -85,7 +86,7 @@ CNorVideoDlItem::CNorVideoDlItem(QUxListWidget* list, const DownloadItem& task, 
     g_controlTexts[1] = tr("Stop Recording");
     g_controlTexts[2] = tr("Order Recording");
     g_controlTexts[3] = tr("Cancle order");
-    g_currentTime = tr("Current Time");
+    CUxTimeEdit::s_CurrentTimeText = tr("Current Time");
 
     if (item.isLiveStream)
         buildLive();
@@ -127,6 +128,14 @@ CNorVideoDlItem::CNorVideoDlItem(QUxListWidget* list, const DownloadItem& task, 
 
 CNorVideoDlItem::~CNorVideoDlItem()
 {
+    // The editor reports its time when it hides, and it hides as it goes:
+    // it must not reach this row once the row is half destroyed.
+    if (m_timeEdit) {
+        disconnect(m_timeEdit, nullptr, this, nullptr);
+        delete m_timeEdit;
+    }
+    if (trackChooser && trackChooser->parent() == this)
+        delete trackChooser;
     delete form;
     delete liveForm;
 }
@@ -597,8 +606,10 @@ bool CNorVideoDlItem::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (liveForm) {
-        if (type == QEvent::MouseButtonDblClick && (watched == liveForm->labStartTime || watched == liveForm->labDuration))
-            return true;   // the time editor comes with the row's controls
+        if (type == QEvent::MouseButtonDblClick && (watched == liveForm->labStartTime || watched == liveForm->labDuration)) {
+            popUpTimeEdit(watched == liveForm->labStartTime ? 0 : 1);
+            return true;
+        }
         if (type == QEvent::ToolTip && (watched == liveForm->labTitle || watched == liveForm->labFormat
                                         || watched == liveForm->labResolution || watched == liveForm->labSize)) {
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), static_cast<QWidget*>(watched)->toolTip());
@@ -636,20 +647,3 @@ bool CNorVideoDlItem::eventFilter(QObject* watched, QEvent* event)
     }
     return QUxItemBase::eventFilter(watched, event);
 }
-
-// The buttons, the scheduled recording and the format change come with the
-// row's controls; until then these do nothing.
-void CNorVideoDlItem::onPopUpTimeEditFinished(QString, int) {}
-void CNorVideoDlItem::on_btnTrack_clicked() {}
-void CNorVideoDlItem::on_btnClose_clicked() {}
-void CNorVideoDlItem::on_BtnReload_clicked() {}
-void CNorVideoDlItem::on_BtnSkip_clicked() {}
-void CNorVideoDlItem::on_DlIcon_clicked() {}
-void CNorVideoDlItem::on_btnContrl_clicked() {}
-void CNorVideoDlItem::on_btnOpenFolder_clicked() {}
-void CNorVideoDlItem::on_btnRevertStartTime_clicked() {}
-void CNorVideoDlItem::on_btnEditStartTime_clicked() {}
-void CNorVideoDlItem::on_btnEditDurTime_clicked() {}
-void CNorVideoDlItem::onRestroSkip() {}
-void CNorVideoDlItem::on_btnToMp3_clicked() {}
-void CNorVideoDlItem::on_btnMarbletone_clicked() {}

@@ -3,9 +3,13 @@
 #include "data_structure/DownloadItem/DownloadItem.h"
 #include "gui/common/MediaListWidget/QUxItemBase.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+class CToolTipText;
+class CUxDlTracksListBox;
+class CUxTimeEdit;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -20,6 +24,9 @@ class livevideoform;
 // One row of the download list. The row owns its download task by value;
 // the engine and the page work on that embedded task by pointer, so the
 // task must be out of the engine before the row goes.
+//
+// The row opens the time editor and the format chooser; it deletes both
+// before it goes, so neither reaches a dead row.
 //
 // Threads: everything here runs on the interface thread. The task's
 // doStarted and doProgress come from a download worker and arrive queued
@@ -44,6 +51,10 @@ public:
     QStringList outputFileList() const { return outputFiles; }
 
     void setProgress(int value);
+    // Opens the time editor over the start time (0) or the length (1);
+    // nothing while recording or while an order is queued.
+    void popUpTimeEdit(int iType);
+    CUxTimeEdit* timeEditor() const;
     void refreshInfo();
     void refresh();
     void updateThumbnail();
@@ -60,6 +71,17 @@ public:
     // the current translation.
     static QString currentTimeText();
     static QString controlText(int state);
+
+    // The format chooser's decisions. The callbacks take no context: the
+    // row whose chooser opened last is trackChooserRow.
+    static bool onTrackChosen(int index, bool apply);
+    static bool applyTrack(int index);
+    static QPointer<CNorVideoDlItem> trackChooserRow;
+    static QPointer<CUxDlTracksListBox> trackChooser;
+
+    // The refusal balloons, kept for the run once shown: the download
+    // icon's (0), the control button's (1) and the order's (2).
+    static CToolTipText* refusalBalloon(int which);
 
     int itemHeight() override { return m_itemHeight; }
     QRect clickRect() override;
@@ -110,6 +132,8 @@ private:
     // Fills the two tool buttons from the version data's convert links.
     void onConvertLinksReady(bool dataValid);
     QLabel* processLabel() const;
+    void showRefusal(int which);
+    void openToolLink(QWidget* button);
 
     DownloadItem item;
     bool trackChangeable;
@@ -126,4 +150,5 @@ private:
     QTimer* lightTimer = nullptr;
     int lightStep = 0;
     bool lightRising = true;
+    QPointer<CUxTimeEdit> m_timeEdit;
 };

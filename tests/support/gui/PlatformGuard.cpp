@@ -2,9 +2,11 @@
 
 #include "gui/UIBaseData/UIServiceHooks.h"
 #include "platform/Composition.h"
+#include "platform/DelayedCall.h"
 #include "platform/MailClient.h"
 #include "platform/Online.h"
 #include "platform/PowerOff.h"
+#include "platform/RandomDraw.h"
 
 #include <QDesktopServices>
 
@@ -51,6 +53,27 @@ PlatformGuard::PlatformGuard()
     TaskbarProgress::setHandlerForTesting([this](const TaskbarProgress::Update& u) { taskbar.append(u); });
     UIServiceHooks::setApplicationState([this] { return applicationState; });
     UIServiceHooks::setAlert([this](QWidget*, int) { ++alerts; });
+    RandomDraw::setDrawForTesting([this](int lowest, int highest) {
+        drawRanges.append({lowest, highest});
+        return draws.isEmpty() ? lowest : draws.takeFirst();
+    });
+    DelayedCall::setHandlerForTesting([this](int ms, QObject* context, std::function<void()> fn) {
+        delayed.append(Delayed{ms, context, std::move(fn)});
+    });
+}
+
+int PlatformGuard::runDelayed()
+{
+    const QList<Delayed> due = delayed;
+    delayed.clear();
+    int ran = 0;
+    for (const Delayed& d : due) {
+        if (!d.context)
+            continue;
+        d.fn();
+        ++ran;
+    }
+    return ran;
 }
 
 PlatformGuard::~PlatformGuard()
@@ -67,6 +90,8 @@ PlatformGuard::~PlatformGuard()
     TaskbarProgress::setHandlerForTesting({});
     UIServiceHooks::setApplicationState({});
     UIServiceHooks::setAlert({});
+    RandomDraw::setDrawForTesting({});
+    DelayedCall::setHandlerForTesting({});
 }
 
 void PlatformGuard::openUrl(const QUrl& url)

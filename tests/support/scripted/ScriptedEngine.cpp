@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QQueue>
+#include <QSet>
 #include <QTimer>
 #include <memory>
 
@@ -45,6 +46,8 @@ struct State
     QPointer<QEventLoop> upgradeLoop;
     bool upgradeStopped = false;
     bool musicMode = false;
+    QQueue<bool> startAnswers;
+    QSet<const DownloadItem*> pendingTasks;
     int currentList = -1;
     int currentItem = -1;
     QVector<Emission> pending;
@@ -279,6 +282,8 @@ void reset()
     s.upgradeResult = false;
     s.upgradeDelayMs = 0;
     s.musicMode = false;
+    s.startAnswers.clear();
+    s.pendingTasks.clear();
     s.currentList = -1;
     s.currentItem = -1;
     s.pending.clear();
@@ -325,6 +330,19 @@ void setStartUpgradeAnswer(bool result, int delayMs)
 {
     state().upgradeResult = result;
     state().upgradeDelayMs = delayMs;
+}
+
+void queueStartAnswer(bool answer)
+{
+    state().startAnswers.enqueue(answer);
+}
+
+void setDownloadPending(const DownloadItem* item, bool pending)
+{
+    if (pending)
+        state().pendingTasks.insert(item);
+    else
+        state().pendingTasks.remove(item);
 }
 
 void setMusicMode(bool on)
@@ -542,7 +560,7 @@ QList<DownloadItem> Youtube::selectedDownloadItems()
 bool Youtube::startDownload(const QList<DownloadItem*>& items)
 {
     log(QStringLiteral("startDownload(%1)").arg(items.size()));
-    return true;
+    return state().startAnswers.isEmpty() ? true : state().startAnswers.dequeue();
 }
 
 void Youtube::addDownloadingItems(const QList<DownloadItem*>& items)
@@ -564,6 +582,12 @@ QList<DownloadItem> Youtube::loadDownloadingItems()
 {
     log(QStringLiteral("loadDownloadingItems()"));
     return {};
+}
+
+bool Youtube::isDownloadPending(const DownloadItem* item) const
+{
+    log(QStringLiteral("isDownloadPending()"));
+    return state().pendingTasks.contains(item);
 }
 
 bool Youtube::stopDownload(DownloadItem*, bool detach)

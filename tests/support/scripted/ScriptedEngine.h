@@ -44,6 +44,11 @@ void setCheckUpgradeAnswer(bool offered, bool programUpdate);
 // it with false); doUpgradeFinished follows in every case.
 void setStartUpgradeAnswer(bool result, int delayMs = 0);
 
+// startDownload's next answers, taken in order (true when none is left).
+void queueStartAnswer(bool answer);
+// What isDownloadPending answers for item (false unless set).
+void setDownloadPending(const DownloadItem* item, bool pending);
+
 void setMusicMode(bool on);
 
 // The current list and item, as lists() left them.

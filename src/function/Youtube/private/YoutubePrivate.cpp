@@ -539,6 +539,11 @@ QList<DownloadItem> YoutubePrivate::loadDownloadingItems()
     return downloading.read();
 }
 
+bool YoutubePrivate::isDownloadPending(const DownloadItem* item) const
+{
+    return downloadThread.isPending(item);
+}
+
 bool YoutubePrivate::stopDownload(DownloadItem* item, bool detach)
 {
     if (!downloadThread.isRunning())

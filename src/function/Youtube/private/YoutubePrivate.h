@@ -50,6 +50,7 @@ public:
     void clearDownloadingItems();
     QList<DownloadItem> loadDownloadingItems();
     bool stopDownload(DownloadItem* item, bool detach);
+    bool isDownloadPending(const DownloadItem* item) const;
     bool stopAllDownloads(bool detach, bool wait);
     void releaseDownloadingItems();
 

@@ -79,6 +79,9 @@ private slots:
         connect(jobs[5].get(), &DownloadItem::doStarted, this, [&] { sixthStart.start(); });
 
         QVERIFY(dt.add(ptrs(jobs)));
+        // Queued or running, every job is held from the moment it is added.
+        for (const auto& j : jobs)
+            QVERIFY(dt.isPending(j.get()));
         QTRY_COMPARE_WITH_TIMEOUT(dt.busyCount(), 5, kWaitMs);
         QCOMPARE(dt.runningJobs().size(), 5);
         QVERIFY(!dt.runningJobs().contains(jobs[5].get()));
@@ -92,9 +95,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(jobs[5]->resultSafe() == 0 && dt.busyCount() == 4, kWaitMs);
 
         // The slow ones are stopped by the user: in neither list.
+        QTRY_VERIFY_WITH_TIMEOUT(!dt.isPending(jobs[0].get()) && !dt.isPending(jobs[5].get()), kWaitMs);
         for (int i = 1; i <= 4; ++i)
             dt.stop(jobs[i].get(), false);
         QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 10000);
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(!dt.isPending(jobs[i].get()));
         QCOMPARE(report.first().at(0).toStringList(), (QStringList{"Tdelay1", "Tok6"}));
         QCOMPARE(report.first().at(1).toStringList(), QStringList());
         for (int i = 1; i <= 4; ++i)

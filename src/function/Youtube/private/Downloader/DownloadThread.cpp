@@ -47,7 +47,7 @@ int DownloadThread::busyCount() const
     return busyCountLocked();
 }
 
-bool DownloadThread::isRunningJobLocked(DownloadItem* item) const
+bool DownloadThread::isRunningJobLocked(const DownloadItem* item) const
 {
     for (ItemDownloader* w : m_workers)
         if (w->isBusy() && w->currentJob() == item)
@@ -63,6 +63,17 @@ QList<DownloadItem*> DownloadThread::runningJobs() const
         if (DownloadItem* j = w->currentJob())
             jobs.append(j);
     return jobs;
+}
+
+bool DownloadThread::isPending(const DownloadItem* item) const
+{
+    if (!item)
+        return false;
+    std::unique_lock l(m_lock);
+    for (const DownloadItem* queued : m_queue)
+        if (queued == item)
+            return true;
+    return isRunningJobLocked(item);
 }
 
 bool DownloadThread::add(const QList<DownloadItem*>& items)

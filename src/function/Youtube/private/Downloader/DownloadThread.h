@@ -32,6 +32,8 @@ public:
     bool add(const QList<DownloadItem*>& items);
     int busyCount() const;
     QList<DownloadItem*> runningJobs() const;
+    // Whether item waits in the queue or a worker runs it.
+    bool isPending(const DownloadItem* item) const;
     // Takes item out of the queue and stops its run. detach: the caller
     // destroys item right after.
     void stop(DownloadItem* item, bool detach);
@@ -52,7 +54,7 @@ protected:
 private:
     void workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result);
     int busyCountLocked() const;
-    bool isRunningJobLocked(DownloadItem* item) const;
+    bool isRunningJobLocked(const DownloadItem* item) const;
 
     struct Outcome
     {
