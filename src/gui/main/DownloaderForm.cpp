@@ -18,6 +18,7 @@
 #include "shell/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
@@ -46,6 +47,10 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
     connect(ui->VideoPlayer, &VideoPlay::doLoadError, this, &DownloaderForm::onLoadError);
     connect(ui->VideoPlayer, &VideoPlay::doLoading, this, &DownloaderForm::onLoading);
 
+    // The picture lies over the player's view, in the player's own grid: the
+    // player already has a layout, so the form cannot give it another.
+    if (auto* grid = qobject_cast<QGridLayout*>(ui->VideoPlayer->layout()))
+        grid->addWidget(ui->PhotoFrame, 0, 0);
     ui->PhotoFrame->setPixmapFile(QStringLiteral(":/res/player.png"), 1.0f);
     downloadList()->clear();
     // Rows added later want their thumbnails too, whether or not anything

@@ -145,12 +145,13 @@ private slots:
         QCOMPARE(inst.setting(QStringLiteral("special/workingProperly")), QStringLiteral("false"));
         QCOMPARE(inst.setting(QStringLiteral("setting/shutdown")), QStringLiteral("false"));
         const QString logBefore = inst.settingsFolder() + QStringLiteral("/log.txt");
-        // The window's version check has answered and written its lines.
+        // The window's version check has answered and written its lines, and
+        // the readiness step that follows both has run.
         auto logText = [&] {
             QFile f(logBefore);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(logText().contains("ddddddddd"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(logText().contains("ddddddddd") && logText().contains("promotion step"), 30000);
         const qint64 logSize = QFileInfo(logBefore).size();
 
         QByteArray secondOut;
