@@ -8,8 +8,12 @@
 #
 # Worth it for libraries whose loading is a large share of the start-up (the
 # decoder libraries pull in some 150 more), and only for functions: a data
-# symbol of the libraries stays unresolved at link time. The stubs are x86-64
-# machine code; on other processors the caller links the libraries as usual.
+# symbol of the libraries stays unresolved at link time. That also guards the
+# one way a stub could differ from the real function, its address: a Qt
+# signal connected by member pointer is found by address, and such a connect
+# (or a qobject_cast) names the class's staticMetaObject, which fails to link.
+# The stubs are x86-64 machine code; on other processors the caller links the
+# libraries as usual.
 function(tw_lazy_libraries target)
   cmake_parse_arguments(TW "" "PREFIX" "LIBRARIES" ${ARGN})
   set(p ${TW_PREFIX})
@@ -28,8 +32,11 @@ function(tw_lazy_libraries target)
     endif()
     string(REPLACE "\n" ";" syms "${syms}")
     foreach(line IN LISTS syms)
-      # "<address> T name@@VERSION": functions only (T, W, i).
-      if(line MATCHES "^[0-9a-fA-F]+ [TWi] ([A-Za-z_][A-Za-z0-9_]*)(@.*)?$")
+      # "<address> T name@@VERSION": functions only (T, i). Weak ones (W)
+      # are left out: an inline function the library happens to export would
+      # otherwise win over the copies in our own objects, and its first call
+      # would load the library.
+      if(line MATCHES "^[0-9a-fA-F]+ [Ti] ([A-Za-z_][A-Za-z0-9_]*)(@.*)?$")
         list(APPEND names ${CMAKE_MATCH_1})
       endif()
     endforeach()

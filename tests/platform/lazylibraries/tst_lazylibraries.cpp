@@ -1,6 +1,6 @@
-// The decoder libraries are not loaded while the program starts; the first
-// call into them, from any thread and with any arguments, loads them and
-// reaches the real function.
+// The decoder and audio output libraries are not loaded while the program
+// starts; the first call into them, from any thread and with any arguments,
+// loads them and reaches the real function.
 
 #define __STDC_CONSTANT_MACROS
 extern "C" {
@@ -10,6 +10,8 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
 #include <QFile>
 #include <QtTest>
 #include <atomic>
@@ -49,6 +51,7 @@ private slots:
     void firstCallsFromManyThreads();
     void variadicCall();
     void versionsMatchTheHeaders();
+    void audioClassesThroughTheStubs();
 };
 
 void TstLazyLibraries::notLoadedAtStart()
@@ -56,6 +59,7 @@ void TstLazyLibraries::notLoadedAtStart()
     QVERIFY(!mapped("libavcodec.so"));
     QVERIFY(!mapped("libavformat.so"));
     QVERIFY(!mapped("libavutil.so"));
+    QVERIFY(!mapped("libQt5Multimedia.so"));
 }
 
 void TstLazyLibraries::firstCallsFromManyThreads()
@@ -92,6 +96,27 @@ void TstLazyLibraries::versionsMatchTheHeaders()
     QCOMPARE(avcodec_version() >> 16, unsigned(LIBAVCODEC_VERSION_MAJOR));
     QCOMPARE(avformat_version() >> 16, unsigned(LIBAVFORMAT_VERSION_MAJOR));
     QVERIFY(avcodec_find_decoder(AV_CODEC_ID_H264));
+}
+
+void TstLazyLibraries::audioClassesThroughTheStubs()
+{
+    // Constructors, setters, getters and a destructor of a value class, and
+    // a static call that goes to the sound system.
+    {
+        QAudioFormat format;
+        format.setSampleRate(44100);
+        format.setChannelCount(2);
+        format.setSampleSize(16);
+        format.setCodec(QStringLiteral("audio/pcm"));
+        format.setSampleType(QAudioFormat::SignedInt);
+        QCOMPARE(format.sampleRate(), 44100);
+        QCOMPARE(format.channelCount(), 2);
+        QCOMPARE(format.bytesPerFrame(), 4);
+        QVERIFY(format.isValid());
+    }
+    QVERIFY(mapped("libQt5Multimedia.so"));
+    const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
+    QCOMPARE(device.isNull(), device.deviceName().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstLazyLibraries)
