@@ -58,6 +58,10 @@ PopupBase::PopupBase(QWidget* parent, ShadowDilaog* shadow)
     , m_shadow(shadow)
 {
     UIBaseData::instance();
+    // Frameless from the start, as init makes every popup: changing the
+    // flags later re-parents the window and re-styles every child the form
+    // has made by then.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     if (!parentWidget())
         adoptMainPopup(this);
 }

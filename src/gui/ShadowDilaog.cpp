@@ -9,6 +9,45 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
+#include <QRegion>
+#include <qdrawutil.h>
+
+namespace {
+
+// The shadow's ring: ":/res/shadow.png" as a border image 7 px wide on each
+// side, edges stretched, as the style sheet
+// "border-image:url(://res/shadow.png);border-width:7px;" draws it, except
+// that the middle of the image, which is transparent (the popup covers it),
+// is not stretched over the whole window on every paint.
+class ShadowFrame : public QWidget
+{
+public:
+    explicit ShadowFrame(QWidget* parent)
+        : QWidget(parent)
+        , m_image(QStringLiteral("://res/shadow.png"))
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_image.isNull())
+            return;
+        const QRect r = rect();
+        const QMargins m(kBorder, kBorder, kBorder, kBorder);
+        QPainter p(this);
+        p.setClipRegion(QRegion(r).subtracted(QRegion(r.marginsRemoved(m))));
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        qDrawBorderPixmap(&p, r, m, m_image, m_image.rect(), m, QTileRules(Qt::StretchTile));
+    }
+
+private:
+    static constexpr int kBorder = 7;
+    QPixmap m_image;
+};
+
+} // namespace
 
 ShadowDilaog::ShadowDilaog(QWidget* parent)
     : QDialog(parent)
@@ -20,9 +59,8 @@ ShadowDilaog::ShadowDilaog(QWidget* parent)
     auto* outer = new QHBoxLayout(this);
     outer->setSpacing(0);
     outer->setContentsMargins(0, 0, 0, 0);
-    m_frame = new QWidget(this);
+    m_frame = new ShadowFrame(this);
     m_frame->setObjectName(QStringLiteral("shadowFrame"));
-    m_frame->setStyleSheet(QStringLiteral("border-image:url(://res/shadow.png);border-width:7px;"));
     outer->addWidget(m_frame);
 
     auto* inner = new QHBoxLayout(m_frame);

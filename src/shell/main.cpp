@@ -14,9 +14,18 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QString>
+#include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <QtDebug>
 #include <memory>
+
+#ifdef TW_LAZY_MEDIA
+// The media libraries are opened at their first call (see
+// cmake/LazyLibraries.cmake); these open them at once.
+extern "C" void tw_ffmpeg_load(void);
+extern "C" void tw_multimedia_load(void);
+#endif
 
 namespace {
 
@@ -79,6 +88,24 @@ void removeKilledSaveLeftovers(SettingsStore* store)
     }
 }
 
+// Opening the media libraries takes some 60 ms; done on a thread of its own
+// a little after the window is up, so that neither the start nor the first
+// preview waits for it. Null where they are linked as usual.
+std::unique_ptr<QThread> preloadMediaLater()
+{
+#ifdef TW_LAZY_MEDIA
+    std::unique_ptr<QThread> thread(QThread::create([] {
+        tw_ffmpeg_load();
+        tw_multimedia_load();
+    }));
+    QThread* t = thread.get();
+    QTimer::singleShot(1500, t, [t] { t->start(QThread::LowPriority); });
+    return thread;
+#else
+    return nullptr;
+#endif
+}
+
 int runCrashReport(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -130,7 +157,12 @@ int runNormal(int argc, char** argv)
     window->show(true);
 
     store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
+    std::unique_ptr<QThread> preload = preloadMediaLater();
     const int code = app->exec();
+    if (preload) {
+        preload->wait();
+        preload.reset();
+    }
     store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("true"));
 
     if (UIBaseData::instance()->isShutdownRequested())

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -301,6 +302,32 @@ private slots:
         QCoreApplication::sendEvent(&button, &enter);
         QCOMPARE(shadow->currentColour(), QStringLiteral("ffffff"));
         QVERIFY(!shadow->closeButton());
+    }
+
+    void shadowLooksAsItsBorderImage()
+    {
+        // The frame paints the shadow ring itself; it must look exactly as
+        // the border image of a style sheet does.
+        ShadowDilaog shadow(nullptr);
+        QWidget* frame = shadow.frame();
+        frame->show();
+        QWidget reference;
+        reference.setStyleSheet(QStringLiteral("border-image:url(://res/shadow.png);border-width:7px;"));
+        for (const QSize size : {QSize(120, 90), QSize(1086, 718)}) {
+            shadow.resize(size);
+            shadow.layout()->setGeometry(QRect(QPoint(), size));
+            QCOMPARE(frame->size(), size);
+            reference.resize(size);
+            QImage ours(size, QImage::Format_ARGB32_Premultiplied);
+            QImage theirs(size, QImage::Format_ARGB32_Premultiplied);
+            ours.fill(Qt::white);
+            theirs.fill(Qt::white);
+            const QRegion whole(QRect(QPoint(), size));
+            frame->render(&ours, QPoint(), whole, QWidget::RenderFlags());
+            reference.render(&theirs, QPoint(), whole, QWidget::RenderFlags());
+            QVERIFY(ours.pixel(size.width() / 2, 3) != qRgb(255, 255, 255));   // the ring is drawn
+            QCOMPARE(ours, theirs);
+        }
     }
 
     void dragMovesWindowAndShadowAndStopsAtTheBottom()

@@ -69,6 +69,12 @@ void reportWindows()
     say("titles=" + titles);
 }
 
+bool mediaLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libavcodec.so");
+}
+
 void reportRows()
 {
     const QWidgetList all = QApplication::allWidgets();
@@ -143,6 +149,7 @@ void onApplication()
     QTimer::singleShot(0, QCoreApplication::instance(), [] {
         say("event loop running");
         reportWindows();
+        say(QByteArray("media=") + (mediaLoaded() ? "1" : "0"));
         say("ready");
         const QByteArray action = qgetenv("TW_PROBE_ACTION");
         if (action == "tr") {
@@ -156,6 +163,15 @@ void onApplication()
             QCoreApplication::quit();
         } else if (action == "quit") {
             QCoreApplication::quit();
+        } else if (action == "media") {
+            auto* poll = new QTimer(QCoreApplication::instance());
+            QObject::connect(poll, &QTimer::timeout, [] {
+                if (!mediaLoaded())
+                    return;
+                say("media loaded");
+                QCoreApplication::quit();
+            });
+            poll->start(20);
         } else if (action.startsWith("press:")) {
             pressInReportWindow(action.mid(6));
         } else if (action == "fatal") {

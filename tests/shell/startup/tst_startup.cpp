@@ -165,6 +165,21 @@ private slots:
         QVERIFY(!QFile::exists(inst.powerOffLog()));
     }
 
+    void mediaLibrariesOpenOnlyAfterTheWindow()
+    {
+#ifndef TW_LAZY_MEDIA
+        QSKIP("the media libraries are linked as usual in this build");
+#else
+        // Not while the program starts; on their own thread soon after.
+        Installation inst;
+        QVERIFY(inst.isValid());
+        QByteArray out;
+        QCOMPARE(inst.run({}, "media", &out), 0);
+        QVERIFY2(out.contains("probe: media=0\n"), out.constData());
+        QVERIFY2(out.contains("probe: media loaded\n"), out.constData());
+#endif
+    }
+
     void leftoversOfKilledSavesGoOnceTheLockIsHeld()
     {
         Installation inst;

@@ -16,7 +16,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -106,6 +108,13 @@ public:
     Lists* announced = nullptr;
 };
 
+// The ids of the threads of this process at this moment.
+QSet<QString> threadIds()
+{
+    const QStringList ids = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    return QSet<QString>(ids.begin(), ids.end());
+}
+
 } // namespace
 
 class TstAnalyseThread : public QObject
@@ -132,6 +141,7 @@ private slots:
     void httpsRetriedAsHttp();
     void emptyPlaylistsPage();
     void oneList();
+    void longListOnFewThreads();
     void threeLists();
     void entryLimitLeavesListsUnanalysed();
     void twoListsShareTheCap();
@@ -579,6 +589,37 @@ void TstAnalyseThread::oneList()
     }
     QCOMPARE(list.items[1].url, QStringLiteral("https://www.youtube.com/watch?v=v1"));
     QCOMPARE(logLines().size(), 4);
+}
+
+void TstAnalyseThread::longListOnFewThreads()
+{
+    // Forty videos go through the eight places of the item pool; a thread
+    // started per video would show up as some forty new thread ids.
+    const int count = 40;
+    const QString url = QStringLiteral("https://www.youtube.com/playlist?list=PL40");
+    writeScript({{"routes", QJsonObject{{url, answer(flatList("PL40", count, "v"))}}},
+                 {"contains", QJsonArray{QJsonObject{{"text", "watch?v="}, {"answer", answer(video("x"), 0.05)}}}}});
+    const QSet<QString> before = threadIds();
+    QSet<QString> seen;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] { seen += threadIds(); });
+    sampler.start(2);
+    AnalyseThread t;
+    Recorder rec(&t);
+    int error = -1;
+    std::unique_ptr<Lists> lists(t.init(url, QString(), QString(), &error));
+    QVERIFY(lists);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.log.contains("finished"), kWaitMs);
+    sampler.stop();
+    QCOMPARE(rec.log.filter("progress").last(), QStringLiteral("progress %1/%1").arg(count));
+    for (const Item& item : lists->first().items) {
+        QVERIFY(item.analysed);
+        QCOMPARE(item.status, 0);
+    }
+    QCOMPARE(logLines().size(), count + 1);
+    // The analysis thread, eight members and a little room for Qt's own.
+    const QSet<QString> added = seen - before;
+    QVERIFY2(added.size() <= 1 + AnalyseThread::kPoolSize + 3, qPrintable(QString::number(added.size())));
 }
 
 void TstAnalyseThread::threeLists()

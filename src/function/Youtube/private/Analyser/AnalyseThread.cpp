@@ -32,16 +32,11 @@ AnalyseThread::AnalyseThread(QObject* parent) : FencedThread(parent)
 AnalyseThread::~AnalyseThread()
 {
     stopMembers();
-    // The thread first: it may be about to hand a job to a member.
+    // The thread first: it may be about to hand a job to a member. Each
+    // member ends its thread once its job is over.
     wait();
-    for (PlaylistAnalyser* p : qAsConst(m_playlistPool)) {
-        p->wait();
-        delete p;
-    }
-    for (PlayItemAnalyser* p : qAsConst(m_itemPool)) {
-        p->wait();
-        delete p;
-    }
+    qDeleteAll(m_playlistPool);
+    qDeleteAll(m_itemPool);
 }
 
 std::shared_mutex& AnalyseThread::modelLock()
@@ -283,6 +278,8 @@ void AnalyseThread::releaseMember(QThread* member)
 
 // Both pools work alike: a member is made while the pool has room, else the
 // first idle one is taken, else the hand-out waits until one is released.
+// A member's thread outlives its jobs, so one that has just finished a job
+// takes the next at once.
 template <class Member>
 Member* AnalyseThread::freeMember(QList<Member*>& pool)
 {
@@ -294,7 +291,7 @@ Member* AnalyseThread::freeMember(QList<Member*>& pool)
             auto* p = new Member;
             p->moveToThread(thread());
             connect(p, &Member::doPlaylistItemReady, this, &AnalyseThread::relayMemberReady, Qt::DirectConnection);
-            connect(p, &QThread::finished, this, [this, p] { releaseMember(p); }, Qt::DirectConnection);
+            p->setJobDone([this, p] { releaseMember(p); });
             pool.append(p);
             m_busy.insert(p);
             return p;
@@ -302,8 +299,6 @@ Member* AnalyseThread::freeMember(QList<Member*>& pool)
         for (Member* p : qAsConst(pool)) {
             if (!m_busy.contains(p)) {
                 m_busy.insert(p);
-                l.unlock();
-                p->wait();          // its thread may still be leaving
                 return p;
             }
         }
@@ -314,13 +309,13 @@ Member* AnalyseThread::freeMember(QList<Member*>& pool)
 template <class Member>
 void AnalyseThread::waitPool(const QList<Member*>& pool)
 {
-    QList<Member*> members;
-    {
-        std::unique_lock l(m_poolLock);
-        members = pool;
-    }
-    for (Member* p : qAsConst(members))
-        p->wait();
+    std::unique_lock l(m_poolLock);
+    m_memberFreed.wait(l, [&] {
+        for (Member* p : pool)
+            if (m_busy.contains(p))
+                return false;
+        return true;
+    });
 }
 
 void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int listIndex, int itemIndex,
@@ -340,13 +335,11 @@ void AnalyseThread::handToItemAnalyser(PlayItemAnalyser* member, Item* item, int
         m_singleVideoOutput.clear();
         m_singleVideoItem = nullptr;
         member->analyseFromOutput(item, listIndex, itemIndex, listThumbnail, user, password, several, output);
-    } else {
-        member->analyse(item, listIndex, itemIndex, listThumbnail, user, password, several);
-    }
-    // An item that came with its formats is finished without a thread;
-    // one that ran has been released by its finished signal already.
-    if (!member->isRunning())
         releaseMember(member);
+    } else if (!member->analyse(item, listIndex, itemIndex, listThumbnail, user, password, several)) {
+        // Finished here without a run; a run releases the member as it ends.
+        releaseMember(member);
+    }
 }
 
 void AnalyseThread::accountFor(const QString& url, QString* user, QString* password) const

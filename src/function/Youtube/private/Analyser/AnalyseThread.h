@@ -114,8 +114,8 @@ private:
     Youtube_Structure::Item* m_singleVideoItem = nullptr;
     std::atomic<Youtube_Structure::Lists*> m_lists{nullptr};
 
-    // The pools; a member is busy from being handed a job until its thread
-    // has finished, and a waiting hand-out wakes the moment one ends.
+    // The pools; a member is busy from being handed a job until the job has
+    // ended, and a waiting hand-out wakes the moment one ends.
     std::mutex m_poolLock;
     std::condition_variable m_memberFreed;
     QList<PlaylistAnalyser*> m_playlistPool;

@@ -81,12 +81,12 @@ void appendSubtitleKeys(const QJsonObject& subtitles, Item* item)
 
 } // namespace
 
-PlayItemAnalyser::PlayItemAnalyser(QObject* parent) : FencedThread(parent) {}
+PlayItemAnalyser::PlayItemAnalyser(QObject* parent) : PoolThread(parent) {}
 
 PlayItemAnalyser::~PlayItemAnalyser()
 {
     m_stop.store(1);
-    wait();
+    shutDown();
 }
 
 QString PlayItemAnalyser::jsonText(const QJsonObject& object, const QString& key, bool numeric)
@@ -387,7 +387,7 @@ void PlayItemAnalyser::publish(const Item& done, Item* target, int checkStateAtS
     target->accountPassword = done.accountPassword;
 }
 
-void PlayItemAnalyser::analyse(Item* item, int listIndex, int itemIndex, QString* listThumbnail, const QString& user,
+bool PlayItemAnalyser::analyse(Item* item, int listIndex, int itemIndex, QString* listThumbnail, const QString& user,
                                const QString& password, bool several)
 {
     m_item = item;
@@ -399,7 +399,7 @@ void PlayItemAnalyser::analyse(Item* item, int listIndex, int itemIndex, QString
     m_several = several;
     m_foundListThumbnail.clear();
     if (!item)
-        return;
+        return false;
 
     bool preparsed = false;
     {
@@ -408,10 +408,12 @@ void PlayItemAnalyser::analyse(Item* item, int listIndex, int itemIndex, QString
     }
     if (preparsed) {
         finishPreparsed();
-        return;
+        return false;
     }
-    if (!m_stop.load())
-        start();
+    // A stop meant for the member's last job must not cancel this one.
+    m_stop.store(0);
+    post();
+    return true;
 }
 
 void PlayItemAnalyser::finishPreparsed()
@@ -441,7 +443,7 @@ void PlayItemAnalyser::finishPreparsed()
 
 void PlayItemAnalyser::stop()
 {
-    if (!isRunning())
+    if (!isBusy())
         return;
     m_stop.store(1);
     if (m_item) {
@@ -500,9 +502,8 @@ void PlayItemAnalyser::analyseFromOutput(Item* item, int listIndex, int itemInde
     m_stop.store(0);
 }
 
-void PlayItemAnalyser::run()
+void PlayItemAnalyser::runJob()
 {
-    const RunFence fence(this);
     Item work;
     {
         std::shared_lock l(AnalyseThread::modelLock());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
-#include "function/Youtube/private/FencedThread.h"
+#include "function/Youtube/private/Analyser/PoolThread.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -17,16 +17,17 @@
 // The item is shared with the graphical thread, which may draw it at any
 // moment, so the job works on a copy and hands the finished copy over in
 // one step under the model lock (AnalyseThread::modelLock).
-class PlayItemAnalyser : public FencedThread
+class PlayItemAnalyser : public PoolThread
 {
     Q_OBJECT
 public:
     explicit PlayItemAnalyser(QObject* parent = nullptr);
     ~PlayItemAnalyser() override;
 
-    // Starts the job, or finishes it at once when the item already came
-    // with its formats from the playlist.
-    void analyse(Youtube_Structure::Item* item, int listIndex, int itemIndex, QString* listThumbnail,
+    // Hands the job to the member's thread and answers true, or finishes
+    // it at once (false) when the item already came with its formats from
+    // the playlist, or does nothing (false) when there is no item.
+    bool analyse(Youtube_Structure::Item* item, int listIndex, int itemIndex, QString* listThumbnail,
                  const QString& user, const QString& password, bool several);
     void stop();
     bool isStopping() const { return m_stop.load() != 0; }
@@ -62,7 +63,7 @@ signals:
     void doPlaylistItemReady(int playlistIndex, int itemIndex);
 
 protected:
-    void run() override;
+    void runJob() override;
 
 private:
     // An item that came with its formats: finished on the caller's thread.

@@ -42,12 +42,12 @@ QString valueText(const QJsonValue& v)
 
 } // namespace
 
-PlaylistAnalyser::PlaylistAnalyser(QObject* parent) : FencedThread(parent) {}
+PlaylistAnalyser::PlaylistAnalyser(QObject* parent) : PoolThread(parent) {}
 
 PlaylistAnalyser::~PlaylistAnalyser()
 {
     m_stop.store(1);
-    wait();
+    shutDown();
 }
 
 int PlaylistAnalyser::analysedItemCount()
@@ -226,18 +226,18 @@ void PlaylistAnalyser::analyse(List* list, int index, const QString& user, const
     m_index = index;
     m_user = user;
     m_password = password;
-    start();
+    m_stop.store(0);
+    post();
 }
 
 void PlaylistAnalyser::stop()
 {
-    if (isRunning())
+    if (isBusy())
         m_stop.store(1);
 }
 
-void PlaylistAnalyser::run()
+void PlaylistAnalyser::runJob()
 {
-    const RunFence fence(this);
     QString url;
     {
         std::shared_lock l(AnalyseThread::modelLock());

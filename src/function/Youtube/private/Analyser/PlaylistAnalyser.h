@@ -1,7 +1,7 @@
 #pragma once
 
 #include "function/Youtube/YoutubeStructure.h"
-#include "function/Youtube/private/FencedThread.h"
+#include "function/Youtube/private/Analyser/PoolThread.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -13,7 +13,7 @@
 // Turns the flat JSON of one playlist into the list's texts and its items,
 // without analysing the videos themselves. Keeps the whole analysis within
 // kMaxAnalysedItems entries, across every instance that runs at once.
-class PlaylistAnalyser : public FencedThread
+class PlaylistAnalyser : public PoolThread
 {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ public:
     explicit PlaylistAnalyser(QObject* parent = nullptr);
     ~PlaylistAnalyser() override;
 
+    // Hands the list's run to the member's thread.
     void analyse(Youtube_Structure::List* list, int index, const QString& user, const QString& password);
     void stop();
     bool isStopping() const { return m_stop.load() != 0; }
@@ -45,7 +46,7 @@ signals:
     void doPlaylistItemReady(int playlistIndex, int itemIndex = -1);
 
 protected:
-    void run() override;
+    void runJob() override;
 
 private:
     Youtube_Structure::List* m_list = nullptr;
