@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cmath>
+#include <pthread.h>
 #include <thread>
 
 extern "C" {
@@ -161,16 +162,40 @@ PlayerSession::PlayerSession(const QString& source, const QVariantHash& options,
     m_seekTarget = m_startMs / 1000.0;
 }
 
+struct PlayerSession::OpenGate
+{
+    std::mutex mutex;
+    bool entered = false;    // the thread runs on with the session
+    bool detached = false;   // the session went first
+    // The interrupt flag of the format context the thread opens: it must
+    // live as long as the thread, not as long as the session.
+    std::atomic_bool abort{false};
+};
+
 PlayerSession::~PlayerSession()
 {
     {
         std::lock_guard<std::mutex> lock(m_ctl);
         m_abort = true;
     }
+    if (m_gate)
+        m_gate->abort = true;
     m_ctlCv.notify_all();
     m_vq.wake();
     m_aq.wake();
-    for (QThread* t : {m_demuxThread, m_videoThread, m_audioThread}) {
+    if (m_demuxThread.joinable()) {
+        bool detach = false;
+        {
+            std::lock_guard<std::mutex> lock(m_gate->mutex);
+            detach = !m_gate->entered;
+            m_gate->detached = detach;
+        }
+        if (detach)
+            m_demuxThread.detach();
+        else
+            m_demuxThread.join();
+    }
+    for (QThread* t : {m_videoThread, m_audioThread}) {
         if (t) {
             t->wait();
             delete t;
@@ -180,9 +205,23 @@ PlayerSession::~PlayerSession()
 
 void PlayerSession::start()
 {
-    m_demuxThread = QThread::create([this] { demuxMain(); });
-    m_demuxThread->setObjectName(QStringLiteral("tw-demux"));
-    m_demuxThread->start();
+    m_gate = std::make_shared<OpenGate>();
+    // The open works on copies and the gate only, so it can outlive the
+    // session while it waits for a name lookup.
+    m_demuxThread = std::thread([this, gate = m_gate, source = m_source, options = m_options] {
+        pthread_setname_np(pthread_self(), "tw-demux");
+        AVError err;
+        AVFormatContext* fmt = detail::openSource(source, options, &gate->abort, &err);
+        {
+            std::lock_guard<std::mutex> lock(gate->mutex);
+            if (gate->detached) {
+                avformat_close_input(&fmt);
+                return;
+            }
+            gate->entered = true;
+        }
+        demuxMain(fmt, err);
+    });
 }
 
 void PlayerSession::setPaused(bool paused)
@@ -413,10 +452,9 @@ void PlayerSession::checkFinished()
         m_hooks.post(m_hooks.finished);
 }
 
-void PlayerSession::demuxMain()
+void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
 {
-    AVError err;
-    m_fmt = detail::openSource(m_source, m_options, &m_abort, &err);
+    m_fmt = fmt;
     if (!m_fmt) {
         if (!m_abort) {
             auto cb = m_hooks.failed;

@@ -15,7 +15,9 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <thread>
 
 class QThread;
 struct AVPacket;
@@ -109,7 +111,8 @@ public:
     bool seeking() const;
 
 private:
-    void demuxMain();
+    struct OpenGate;
+    void demuxMain(AVFormatContext* fmt, const AVError& openError);
     void videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still);
     void audioMain(AVCodecParameters* params, int tbNum, int tbDen);
     bool queuesFull() const;
@@ -159,7 +162,13 @@ private:
     int m_subtitleIndex = -1;
     AVCodecContext* m_subDecoder = nullptr;
     PacketQueue m_vq, m_aq;
-    QThread* m_demuxThread = nullptr;
+    // The demux thread opens the source first. A name lookup inside the
+    // open does not heed the interrupt callback, so a session that goes
+    // before the open returns leaves the thread behind (detached) instead
+    // of waiting; the gate tells the thread whether the session is still
+    // there to run for.
+    std::shared_ptr<OpenGate> m_gate;
+    std::thread m_demuxThread;
     QThread* m_videoThread = nullptr;
     QThread* m_audioThread = nullptr;
     std::atomic<double> m_lastBufferReport{-1.0};
