@@ -553,13 +553,39 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
             avformat_close_input(&m_fmt);
             return;
         }
-        if (m_videoIndex >= 0) {
-            const AVStream* st = m_fmt->streams[m_videoIndex];
+        // Sound starts first: its decoder and sink open while the first
+        // picture decodes here, and it waits at the gate for that picture.
+        if (m_audioIndex >= 0) {
+            const AVStream* st = m_fmt->streams[m_audioIndex];
             AVCodecParameters* par = avcodec_parameters_alloc();
             avcodec_parameters_copy(par, st->codecpar);
             const int num = st->time_base.num, den = st->time_base.den;
-            const bool still = m_info.videoIsStill;
-            m_videoThread = QThread::create([this, par, num, den, still] { videoMain(par, num, den, still); });
+            m_audioThread = QThread::create([this, par, num, den] { audioMain(par, num, den); });
+            m_audioThread->setObjectName(QStringLiteral("tw-audio"));
+            m_audioThread->start();
+        }
+    }
+
+    AVPacket* pkt = av_packet_alloc();
+    if (m_videoIndex >= 0) {
+        const AVStream* st = m_fmt->streams[m_videoIndex];
+        const int num = st->time_base.num, den = st->time_base.den;
+        const bool still = m_info.videoIsStill;
+        AVCodecContext* ctx = openDecoder(st->codecpar, num, den);
+        // The first picture is decoded on this thread, which has the packets
+        // at hand: handing them to a decode thread first would put its start
+        // and a wake-up on the way to the first frame. The decoder then goes
+        // to the video thread with whatever it still holds.
+        double lastPts = -1.0;
+        if (ctx && !still)
+            showFirstFrame(ctx, pkt, &lastPts);
+        std::lock_guard<std::mutex> lock(m_ctl);
+        if (m_abort) {
+            avcodec_free_context(&ctx);
+        } else {
+            m_videoThread = QThread::create([this, ctx, num, den, still, lastPts] {
+                videoMain(ctx, num, den, still, lastPts);
+            });
             m_videoThread->setObjectName(QStringLiteral("tw-video"));
             m_videoThread->start();
             if (still) {
@@ -573,18 +599,8 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
                 m_vq.push(eof);
             }
         }
-        if (m_audioIndex >= 0) {
-            const AVStream* st = m_fmt->streams[m_audioIndex];
-            AVCodecParameters* par = avcodec_parameters_alloc();
-            avcodec_parameters_copy(par, st->codecpar);
-            const int num = st->time_base.num, den = st->time_base.den;
-            m_audioThread = QThread::create([this, par, num, den] { audioMain(par, num, den); });
-            m_audioThread->setObjectName(QStringLiteral("tw-audio"));
-            m_audioThread->start();
-        }
     }
 
-    AVPacket* pkt = av_packet_alloc();
     bool eof = false;
     while (!m_abort) {
         bool seekNow = false;
@@ -661,20 +677,7 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
             updateBuffering(true);
             continue;
         }
-        const AVStream* st = m_fmt->streams[pkt->stream_index];
-        PacketQueue::Item it;
-        it.serial = m_serial;
-        it.tbNum = st->time_base.num;
-        it.tbDen = st->time_base.den;
-        if (pkt->stream_index == m_videoIndex && !m_info.videoIsStill) {
-            it.packet = av_packet_clone(pkt);
-            m_vq.push(it);
-        } else if (pkt->stream_index == m_audioIndex) {
-            it.packet = av_packet_clone(pkt);
-            m_aq.push(it);
-        } else if (pkt->stream_index == m_subtitleIndex) {
-            handleSubtitle(pkt);
-        }
+        queuePacket(pkt);
         av_packet_unref(pkt);
         updateBuffering(false);
     }
@@ -684,10 +687,78 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
     avformat_close_input(&m_fmt);
 }
 
-void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still)
+void PlayerSession::queuePacket(AVPacket* pkt)
 {
-    AVCodecContext* ctx = openDecoder(params, tbNum, tbDen);
-    avcodec_parameters_free(&params);
+    const AVStream* st = m_fmt->streams[pkt->stream_index];
+    PacketQueue::Item it;
+    it.serial = m_serial;
+    it.tbNum = st->time_base.num;
+    it.tbDen = st->time_base.den;
+    if (pkt->stream_index == m_videoIndex && !m_info.videoIsStill) {
+        it.packet = av_packet_clone(pkt);
+        m_vq.push(it);
+    } else if (pkt->stream_index == m_audioIndex) {
+        it.packet = av_packet_clone(pkt);
+        m_aq.push(it);
+    } else if (pkt->stream_index == m_subtitleIndex) {
+        handleSubtitle(pkt);
+    }
+}
+
+void PlayerSession::present(const VideoFrame& frame)
+{
+    for (VideoRenderer* r : m_hooks.renderers())
+        r->receive(frame);
+    m_capture->setLastFrame(frame);
+}
+
+void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts)
+{
+    const double tb = av_q2d(m_fmt->streams[m_videoIndex]->time_base);
+    const double frameDur = m_info.frameRate > 0.0 ? 1.0 / m_info.frameRate : 0.04;
+    const double skipBefore = m_startMs / 1000.0;
+    auto seekAsked = [this] {
+        std::lock_guard<std::mutex> lock(m_ctl);
+        return m_seekRequested;
+    };
+    AVFrame* frame = av_frame_alloc();
+    bool shown = false;
+    // A seek, full queues or the end leave the rest to the video thread.
+    while (!shown && !m_abort && !seekAsked() && !queuesFull()) {
+        const int rc = av_read_frame(m_fmt, pkt);
+        if (rc == AVERROR(EAGAIN))
+            continue;
+        if (rc < 0)
+            break;   // read again, and reported, by the demux loop
+        if (pkt->stream_index != m_videoIndex) {
+            queuePacket(pkt);
+        } else if (avcodec_send_packet(ctx, pkt) >= 0) {
+            while (!shown && avcodec_receive_frame(ctx, frame) >= 0) {
+                const int64_t ts = frame->best_effort_timestamp;
+                const double pts = ts == AV_NOPTS_VALUE ? *lastPts + frameDur : ts * tb - m_startTime;
+                const double dur = frame->pkt_duration > 0 ? frame->pkt_duration * tb : frameDur;
+                *lastPts = pts;
+                if (pts + dur > skipBefore + 1e-4) {
+                    VideoFrame vf(frame, pts);
+                    for (VideoFilter* f : m_hooks.videoFilters())
+                        if (f->isEnabled())
+                            f->process(&vf);
+                    present(vf);
+                    m_firstFrameGate = false;
+                    m_clock->reset(pts);
+                    shown = true;
+                }
+                av_frame_unref(frame);
+            }
+        }
+        av_packet_unref(pkt);
+        updateBuffering(false);
+    }
+    av_frame_free(&frame);
+}
+
+void PlayerSession::videoMain(AVCodecContext* ctx, int tbNum, int tbDen, bool still, double lastPts)
+{
     if (!ctx) {
         qWarning() << "no video decoder";
         m_firstFrameGate = false;
@@ -697,15 +768,10 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
     double skipBefore = m_startMs / 1000.0;
     bool showNext = false;
     bool announce = false;
-    double lastPts = -1.0;
     int drops = 0;
     AVFrame* frame = av_frame_alloc();
 
-    auto render = [&](const VideoFrame& vf) {
-        for (VideoRenderer* r : m_hooks.renderers())
-            r->receive(vf);
-        m_capture->setLastFrame(vf);
-    };
+    auto render = [&](const VideoFrame& vf) { present(vf); };
     auto finishSeek = [&](double target) {
         if (announce) {
             announce = false;
@@ -761,6 +827,13 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
     };
 
     int serial = 0;
+    // Pictures the decoder finished while the opening thread had it.
+    if (ctx && !still) {
+        while (!m_abort && avcodec_receive_frame(ctx, frame) >= 0) {
+            handleFrame(serial);
+            av_frame_unref(frame);
+        }
+    }
     while (!m_abort) {
         PacketQueue::Item it;
         if (!m_vq.pop(&it, 20)) {

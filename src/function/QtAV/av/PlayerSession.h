@@ -113,7 +113,12 @@ public:
 private:
     struct OpenGate;
     void demuxMain(AVFormatContext* fmt, const AVError& openError);
-    void videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still);
+    // `ctx` comes open (or null), `lastPts` is the picture already shown.
+    void videoMain(AVCodecContext* ctx, int tbNum, int tbDen, bool still, double lastPts);
+    void showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts);
+    // Hands a packet read by the demux thread to its stream's consumer.
+    void queuePacket(AVPacket* pkt);
+    void present(const VideoFrame& frame);
     void audioMain(AVCodecParameters* params, int tbNum, int tbDen);
     bool queuesFull() const;
     void updateBuffering(bool eof);
