@@ -144,6 +144,11 @@ void AVPlayer::play(const QString& path, qint64 startMs)
     hooks.opened = [this](const SessionInfo& info) {
         d->info = info;
         d->open = true;
+        // A choice that came after the session had chosen applies now (an
+        // out-of-range one keeps the session's).
+        setVideoStream(d->wantVideo);
+        setAudioStream(d->wantAudio);
+        setSubtitleStream(d->wantSubtitle);
         emit durationChanged(info.duration);
         emit seekableChanged(info.seekable);
         emit internalAudioTracksChanged(info.audioTracks);
@@ -307,6 +312,8 @@ bool AVPlayer::setVideoStream(int n)
 {
     if (!d->open) {
         d->wantVideo = n;
+        if (d->session)
+            d->session->setWanted(0, n);
         return true;
     }
     if (!validChoice(n, d->info.videoStreams.size()))
@@ -323,6 +330,8 @@ bool AVPlayer::setAudioStream(int n)
 {
     if (!d->open) {
         d->wantAudio = n;
+        if (d->session)
+            d->session->setWanted(1, n);
         return true;
     }
     if (!validChoice(n, d->info.audioStreams.size()))
@@ -339,6 +348,8 @@ bool AVPlayer::setSubtitleStream(int n)
 {
     if (!d->open) {
         d->wantSubtitle = n;
+        if (d->session)
+            d->session->setWanted(2, n);
         return true;
     }
     if (n != -1 && !validChoice(n, d->info.subtitleStreams.size()))

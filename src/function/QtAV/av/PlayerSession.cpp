@@ -262,6 +262,17 @@ void PlayerSession::selectStream(int kind, int n, qint64 positionMs)
     m_ctlCv.notify_all();
 }
 
+void PlayerSession::setWanted(int kind, int n)
+{
+    std::lock_guard<std::mutex> lock(m_ctl);
+    if (kind == 0)
+        m_wantVideo = n;
+    else if (kind == 1)
+        m_wantAudio = n;
+    else
+        m_wantSubtitle = n;
+}
+
 double PlayerSession::seekTarget() const
 {
     return m_seekTarget;
@@ -363,12 +374,17 @@ void PlayerSession::openSubtitleDecoder()
 {
     avcodec_free_context(&m_subDecoder);
     m_subtitleIndex = -1;
-    if (m_wantSubtitle < 0 || m_wantSubtitle >= m_info.subtitleStreams.size())
+    int want;
+    {
+        std::lock_guard<std::mutex> lock(m_ctl);
+        want = m_wantSubtitle;
+    }
+    if (want < 0 || want >= m_info.subtitleStreams.size())
         return;
-    m_subtitleIndex = m_info.subtitleStreams.at(m_wantSubtitle);
+    m_subtitleIndex = m_info.subtitleStreams.at(want);
     const AVStream* st = m_fmt->streams[m_subtitleIndex];
     m_subDecoder = openDecoder(st->codecpar, st->time_base.num, st->time_base.den);
-    m_info.subtitle = m_wantSubtitle;
+    m_info.subtitle = want;
 }
 
 void PlayerSession::handleSubtitle(AVPacket* pkt)
@@ -501,8 +517,12 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
             return -1;
         return want >= 0 && want < list.size() ? want : 0;
     };
-    m_info.video = choose(m_info.videoStreams, m_wantVideo);
-    m_info.audio = choose(m_info.audioStreams, m_wantAudio);
+    {
+        // Choices made while the source opened count.
+        std::lock_guard<std::mutex> lock(m_ctl);
+        m_info.video = choose(m_info.videoStreams, m_wantVideo);
+        m_info.audio = choose(m_info.audioStreams, m_wantAudio);
+    }
     m_videoIndex = m_info.video >= 0 ? m_info.videoStreams.at(m_info.video) : -1;
     m_audioIndex = m_info.audio >= 0 ? m_info.audioStreams.at(m_info.audio) : -1;
     openSubtitleDecoder();
@@ -606,21 +626,22 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
         bool seekNow = false;
         double target = 0.0;
         int changed = -1;
+        int want = -1;
         {
             std::lock_guard<std::mutex> lock(m_ctl);
             if (m_seekRequested) {
                 seekNow = true;
                 target = m_seekRequestTarget;
                 changed = m_streamChangeKind;
+                want = changed == 0 ? m_wantVideo : m_wantAudio;
                 m_seekRequested = false;
                 m_streamChangeKind = -1;
             }
         }
         if (seekNow) {
-            if (changed == 0 || changed == 1) {
+            const QList<int>& list = changed == 0 ? m_info.videoStreams : m_info.audioStreams;
+            if ((changed == 0 || changed == 1) && want >= 0 && want < list.size()) {
                 const int old = changed == 0 ? m_videoIndex : m_audioIndex;
-                const QList<int>& list = changed == 0 ? m_info.videoStreams : m_info.audioStreams;
-                const int want = changed == 0 ? m_wantVideo : m_wantAudio;
                 const int idx = list.at(want);
                 m_fmt->streams[old]->discard = AVDISCARD_ALL;
                 m_fmt->streams[idx]->discard = AVDISCARD_DEFAULT;

@@ -105,6 +105,8 @@ public:
     void seek(qint64 ms);
     // Kind: 0 video, 1 audio, 2 subtitle. Called only after the open.
     void selectStream(int kind, int n, qint64 positionMs);
+    // A choice made while the source still opens: it applies at the open.
+    void setWanted(int kind, int n);
     double seekTarget() const;
     // The sink's media time, or negative when sound does not drive the clock.
     double audioClockValue() const { return audioClock(); }
