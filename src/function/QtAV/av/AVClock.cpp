@@ -10,7 +10,7 @@ AVClock::AVClock(QObject* parent)
 
 void AVClock::setClockType(ClockType type)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const double now = m_audio && m_type == AudioClock ? m_audio() : -1.0;
     if (now >= 0.0)
         m_base = now;
@@ -22,13 +22,13 @@ void AVClock::setClockType(ClockType type)
 
 AVClock::ClockType AVClock::clockType() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_type;
 }
 
 bool AVClock::isActiveAudio() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_type == AudioClock && m_audio && m_audio() >= 0.0;
 }
 
@@ -47,7 +47,7 @@ void AVClock::rebaseLocked()
 
 double AVClock::value() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_type == AudioClock && m_audio) {
         const double a = m_audio();
         if (a >= 0.0)
@@ -58,14 +58,14 @@ double AVClock::value() const
 
 void AVClock::reset(double seconds)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_base = seconds;
     m_timer.restart();
 }
 
 void AVClock::pause(bool paused)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (paused == m_paused)
         return;
     rebaseLocked();
@@ -74,13 +74,13 @@ void AVClock::pause(bool paused)
 
 bool AVClock::isPaused() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_paused;
 }
 
 void AVClock::setHeld(bool held)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (held == m_held)
         return;
     rebaseLocked();
@@ -89,7 +89,7 @@ void AVClock::setHeld(bool held)
 
 void AVClock::setSpeed(double speed)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (speed <= 0.0)
         return;
     rebaseLocked();
@@ -98,13 +98,13 @@ void AVClock::setSpeed(double speed)
 
 double AVClock::speed() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_speed;
 }
 
 void AVClock::setAudioSource(std::function<double()> source)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     // Continue from where the sink left off, so the switch shows no jump.
     if (m_audio && !source) {
         const double a = m_audio();

@@ -6,7 +6,7 @@
 // read it while the player's thread seeks and pauses it.
 
 #include <QObject>
-#include <QMutex>
+#include <mutex>
 #include <QElapsedTimer>
 #include <functional>
 
@@ -44,7 +44,7 @@ private:
     double externalLocked() const;
     void rebaseLocked();
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;   // std::mutex: the thread checker sees it, an uninstrumented QMutex it does not
     ClockType m_type = AudioClock;
     std::function<double()> m_audio;
     QElapsedTimer m_timer;

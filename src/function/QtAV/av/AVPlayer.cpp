@@ -3,10 +3,11 @@
 #include "PlayerSession.h"
 
 #include <QDebug>
-#include <QMutex>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <deque>
+#include <mutex>
 
 namespace TwAV {
 
@@ -29,8 +30,12 @@ struct AVPlayer::Private
     qreal buffer = 0.0;
     QVector<VideoDecoderId> priority{SoftwareDecoderId};
 
-    // Read by the decode threads.
-    mutable QMutex outputsMutex;
+    // Read by the decode threads. std::mutex, as below: the thread checker
+    // sees it, while Debian's uninstrumented QMutex would look like no lock.
+    mutable std::mutex outputsMutex;
+    // What the session's threads hand to this thread, in order.
+    std::mutex postedMutex;
+    std::deque<std::function<void()>> posted;
     QList<VideoRenderer*> renderers;
     QList<QPair<int, VideoFilter*>> videoFilters;
     QList<QPair<int, AudioFilter*>> audioFilters;
@@ -72,6 +77,19 @@ void AVPlayer::teardown()
     d->open = false;
 }
 
+void AVPlayer::runPosted()
+{
+    std::function<void()> fn;
+    {
+        std::lock_guard<std::mutex> lock(d->postedMutex);
+        if (d->posted.empty())
+            return;
+        fn = std::move(d->posted.front());
+        d->posted.pop_front();
+    }
+    fn();
+}
+
 void AVPlayer::setFile(const QString& path)
 {
     d->file = path;
@@ -94,24 +112,30 @@ void AVPlayer::play(const QString& path, qint64 startMs)
     QPointer<AVPlayer> self(this);
     SessionHooks hooks;
     hooks.post = [this, gen](std::function<void()> fn) {
-        QMetaObject::invokeMethod(this, [this, gen, fn] {
-            if (d->generation == gen)
-                fn();
-        }, Qt::QueuedConnection);
+        // The work travels through a locked queue, the queued call only
+        // wakes this thread for it.
+        {
+            std::lock_guard<std::mutex> lock(d->postedMutex);
+            d->posted.push_back([this, gen, fn] {
+                if (d->generation == gen)
+                    fn();
+            });
+        }
+        QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
     };
     hooks.renderers = [this] {
-        QMutexLocker lock(&d->outputsMutex);
+        std::lock_guard<std::mutex> lock(d->outputsMutex);
         return d->renderers;
     };
     hooks.videoFilters = [this] {
-        QMutexLocker lock(&d->outputsMutex);
+        std::lock_guard<std::mutex> lock(d->outputsMutex);
         QList<VideoFilter*> out;
         for (const auto& p : d->videoFilters)
             out << p.second;
         return out;
     };
     hooks.audioFilters = [this] {
-        QMutexLocker lock(&d->outputsMutex);
+        std::lock_guard<std::mutex> lock(d->outputsMutex);
         QList<AudioFilter*> out;
         for (const auto& p : d->audioFilters)
             out << p.second;
@@ -120,6 +144,11 @@ void AVPlayer::play(const QString& path, qint64 startMs)
     hooks.opened = [this](const SessionInfo& info) {
         d->info = info;
         d->open = true;
+        // A choice that came after the session had chosen applies now (an
+        // out-of-range one keeps the session's).
+        setVideoStream(d->wantVideo);
+        setAudioStream(d->wantAudio);
+        setSubtitleStream(d->wantSubtitle);
         emit durationChanged(info.duration);
         emit seekableChanged(info.seekable);
         emit internalAudioTracksChanged(info.audioTracks);
@@ -283,6 +312,8 @@ bool AVPlayer::setVideoStream(int n)
 {
     if (!d->open) {
         d->wantVideo = n;
+        if (d->session)
+            d->session->setWanted(0, n);
         return true;
     }
     if (!validChoice(n, d->info.videoStreams.size()))
@@ -299,6 +330,8 @@ bool AVPlayer::setAudioStream(int n)
 {
     if (!d->open) {
         d->wantAudio = n;
+        if (d->session)
+            d->session->setWanted(1, n);
         return true;
     }
     if (!validChoice(n, d->info.audioStreams.size()))
@@ -315,6 +348,8 @@ bool AVPlayer::setSubtitleStream(int n)
 {
     if (!d->open) {
         d->wantSubtitle = n;
+        if (d->session)
+            d->session->setWanted(2, n);
         return true;
     }
     if (n != -1 && !validChoice(n, d->info.subtitleStreams.size()))
@@ -361,7 +396,7 @@ AVClock* AVPlayer::masterClock() const { return d->clock; }
 
 void AVPlayer::setRenderer(VideoRenderer* renderer)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     d->renderers.clear();
     if (renderer)
         d->renderers << renderer;
@@ -369,32 +404,32 @@ void AVPlayer::setRenderer(VideoRenderer* renderer)
 
 VideoRenderer* AVPlayer::renderer() const
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return d->renderers.value(0);
 }
 
 void AVPlayer::addVideoRenderer(VideoRenderer* renderer)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     if (renderer && !d->renderers.contains(renderer))
         d->renderers << renderer;
 }
 
 void AVPlayer::removeVideoRenderer(VideoRenderer* renderer)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     d->renderers.removeAll(renderer);
 }
 
 void AVPlayer::clearVideoRenderers()
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     d->renderers.clear();
 }
 
 QList<VideoRenderer*> AVPlayer::videoOutputs() const
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return d->renderers;
 }
 
@@ -427,25 +462,25 @@ bool removeFilter(QList<QPair<int, F*>>& list, F* filter)
 
 bool AVPlayer::installFilter(VideoFilter* filter, int priority)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return insertByPriority(d->videoFilters, filter, priority);
 }
 
 bool AVPlayer::installFilter(AudioFilter* filter, int priority)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return insertByPriority(d->audioFilters, filter, priority);
 }
 
 bool AVPlayer::uninstallFilter(VideoFilter* filter)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return removeFilter(d->videoFilters, filter);
 }
 
 bool AVPlayer::uninstallFilter(AudioFilter* filter)
 {
-    QMutexLocker lock(&d->outputsMutex);
+    std::lock_guard<std::mutex> lock(d->outputsMutex);
     return removeFilter(d->audioFilters, filter);
 }
 

@@ -161,6 +161,8 @@ private:
     friend class PlayerSession;
     struct Private;
     void teardown();
+    // Runs the oldest work the session posted; invoked by name, queued.
+    Q_INVOKABLE void runPosted();
     void finishSession(bool emitStop);
     std::unique_ptr<Private> d;
 };

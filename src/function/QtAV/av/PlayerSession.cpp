@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cmath>
+#include <pthread.h>
 #include <thread>
 
 extern "C" {
@@ -161,16 +162,40 @@ PlayerSession::PlayerSession(const QString& source, const QVariantHash& options,
     m_seekTarget = m_startMs / 1000.0;
 }
 
+struct PlayerSession::OpenGate
+{
+    std::mutex mutex;
+    bool entered = false;    // the thread runs on with the session
+    bool detached = false;   // the session went first
+    // The interrupt flag of the format context the thread opens: it must
+    // live as long as the thread, not as long as the session.
+    std::atomic_bool abort{false};
+};
+
 PlayerSession::~PlayerSession()
 {
     {
         std::lock_guard<std::mutex> lock(m_ctl);
         m_abort = true;
     }
+    if (m_gate)
+        m_gate->abort = true;
     m_ctlCv.notify_all();
     m_vq.wake();
     m_aq.wake();
-    for (QThread* t : {m_demuxThread, m_videoThread, m_audioThread}) {
+    if (m_demuxThread.joinable()) {
+        bool detach = false;
+        {
+            std::lock_guard<std::mutex> lock(m_gate->mutex);
+            detach = !m_gate->entered;
+            m_gate->detached = detach;
+        }
+        if (detach)
+            m_demuxThread.detach();
+        else
+            m_demuxThread.join();
+    }
+    for (QThread* t : {m_videoThread, m_audioThread}) {
         if (t) {
             t->wait();
             delete t;
@@ -180,9 +205,23 @@ PlayerSession::~PlayerSession()
 
 void PlayerSession::start()
 {
-    m_demuxThread = QThread::create([this] { demuxMain(); });
-    m_demuxThread->setObjectName(QStringLiteral("tw-demux"));
-    m_demuxThread->start();
+    m_gate = std::make_shared<OpenGate>();
+    // The open works on copies and the gate only, so it can outlive the
+    // session while it waits for a name lookup.
+    m_demuxThread = std::thread([this, gate = m_gate, source = m_source, options = m_options] {
+        pthread_setname_np(pthread_self(), "tw-demux");
+        AVError err;
+        AVFormatContext* fmt = detail::openSource(source, options, &gate->abort, &err);
+        {
+            std::lock_guard<std::mutex> lock(gate->mutex);
+            if (gate->detached) {
+                avformat_close_input(&fmt);
+                return;
+            }
+            gate->entered = true;
+        }
+        demuxMain(fmt, err);
+    });
 }
 
 void PlayerSession::setPaused(bool paused)
@@ -221,6 +260,17 @@ void PlayerSession::selectStream(int kind, int n, qint64 positionMs)
         ++m_serial;
     }
     m_ctlCv.notify_all();
+}
+
+void PlayerSession::setWanted(int kind, int n)
+{
+    std::lock_guard<std::mutex> lock(m_ctl);
+    if (kind == 0)
+        m_wantVideo = n;
+    else if (kind == 1)
+        m_wantAudio = n;
+    else
+        m_wantSubtitle = n;
 }
 
 double PlayerSession::seekTarget() const
@@ -324,12 +374,17 @@ void PlayerSession::openSubtitleDecoder()
 {
     avcodec_free_context(&m_subDecoder);
     m_subtitleIndex = -1;
-    if (m_wantSubtitle < 0 || m_wantSubtitle >= m_info.subtitleStreams.size())
+    int want;
+    {
+        std::lock_guard<std::mutex> lock(m_ctl);
+        want = m_wantSubtitle;
+    }
+    if (want < 0 || want >= m_info.subtitleStreams.size())
         return;
-    m_subtitleIndex = m_info.subtitleStreams.at(m_wantSubtitle);
+    m_subtitleIndex = m_info.subtitleStreams.at(want);
     const AVStream* st = m_fmt->streams[m_subtitleIndex];
     m_subDecoder = openDecoder(st->codecpar, st->time_base.num, st->time_base.den);
-    m_info.subtitle = m_wantSubtitle;
+    m_info.subtitle = want;
 }
 
 void PlayerSession::handleSubtitle(AVPacket* pkt)
@@ -413,10 +468,9 @@ void PlayerSession::checkFinished()
         m_hooks.post(m_hooks.finished);
 }
 
-void PlayerSession::demuxMain()
+void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
 {
-    AVError err;
-    m_fmt = detail::openSource(m_source, m_options, &m_abort, &err);
+    m_fmt = fmt;
     if (!m_fmt) {
         if (!m_abort) {
             auto cb = m_hooks.failed;
@@ -463,8 +517,12 @@ void PlayerSession::demuxMain()
             return -1;
         return want >= 0 && want < list.size() ? want : 0;
     };
-    m_info.video = choose(m_info.videoStreams, m_wantVideo);
-    m_info.audio = choose(m_info.audioStreams, m_wantAudio);
+    {
+        // Choices made while the source opened count.
+        std::lock_guard<std::mutex> lock(m_ctl);
+        m_info.video = choose(m_info.videoStreams, m_wantVideo);
+        m_info.audio = choose(m_info.audioStreams, m_wantAudio);
+    }
     m_videoIndex = m_info.video >= 0 ? m_info.videoStreams.at(m_info.video) : -1;
     m_audioIndex = m_info.audio >= 0 ? m_info.audioStreams.at(m_info.audio) : -1;
     openSubtitleDecoder();
@@ -515,13 +573,39 @@ void PlayerSession::demuxMain()
             avformat_close_input(&m_fmt);
             return;
         }
-        if (m_videoIndex >= 0) {
-            const AVStream* st = m_fmt->streams[m_videoIndex];
+        // Sound starts first: its decoder and sink open while the first
+        // picture decodes here, and it waits at the gate for that picture.
+        if (m_audioIndex >= 0) {
+            const AVStream* st = m_fmt->streams[m_audioIndex];
             AVCodecParameters* par = avcodec_parameters_alloc();
             avcodec_parameters_copy(par, st->codecpar);
             const int num = st->time_base.num, den = st->time_base.den;
-            const bool still = m_info.videoIsStill;
-            m_videoThread = QThread::create([this, par, num, den, still] { videoMain(par, num, den, still); });
+            m_audioThread = QThread::create([this, par, num, den] { audioMain(par, num, den); });
+            m_audioThread->setObjectName(QStringLiteral("tw-audio"));
+            m_audioThread->start();
+        }
+    }
+
+    AVPacket* pkt = av_packet_alloc();
+    if (m_videoIndex >= 0) {
+        const AVStream* st = m_fmt->streams[m_videoIndex];
+        const int num = st->time_base.num, den = st->time_base.den;
+        const bool still = m_info.videoIsStill;
+        AVCodecContext* ctx = openDecoder(st->codecpar, num, den);
+        // The first picture is decoded on this thread, which has the packets
+        // at hand: handing them to a decode thread first would put its start
+        // and a wake-up on the way to the first frame. The decoder then goes
+        // to the video thread with whatever it still holds.
+        double lastPts = -1.0;
+        if (ctx && !still)
+            showFirstFrame(ctx, pkt, &lastPts);
+        std::lock_guard<std::mutex> lock(m_ctl);
+        if (m_abort) {
+            avcodec_free_context(&ctx);
+        } else {
+            m_videoThread = QThread::create([this, ctx, num, den, still, lastPts] {
+                videoMain(ctx, num, den, still, lastPts);
+            });
             m_videoThread->setObjectName(QStringLiteral("tw-video"));
             m_videoThread->start();
             if (still) {
@@ -535,38 +619,29 @@ void PlayerSession::demuxMain()
                 m_vq.push(eof);
             }
         }
-        if (m_audioIndex >= 0) {
-            const AVStream* st = m_fmt->streams[m_audioIndex];
-            AVCodecParameters* par = avcodec_parameters_alloc();
-            avcodec_parameters_copy(par, st->codecpar);
-            const int num = st->time_base.num, den = st->time_base.den;
-            m_audioThread = QThread::create([this, par, num, den] { audioMain(par, num, den); });
-            m_audioThread->setObjectName(QStringLiteral("tw-audio"));
-            m_audioThread->start();
-        }
     }
 
-    AVPacket* pkt = av_packet_alloc();
     bool eof = false;
     while (!m_abort) {
         bool seekNow = false;
         double target = 0.0;
         int changed = -1;
+        int want = -1;
         {
             std::lock_guard<std::mutex> lock(m_ctl);
             if (m_seekRequested) {
                 seekNow = true;
                 target = m_seekRequestTarget;
                 changed = m_streamChangeKind;
+                want = changed == 0 ? m_wantVideo : m_wantAudio;
                 m_seekRequested = false;
                 m_streamChangeKind = -1;
             }
         }
         if (seekNow) {
-            if (changed == 0 || changed == 1) {
+            const QList<int>& list = changed == 0 ? m_info.videoStreams : m_info.audioStreams;
+            if ((changed == 0 || changed == 1) && want >= 0 && want < list.size()) {
                 const int old = changed == 0 ? m_videoIndex : m_audioIndex;
-                const QList<int>& list = changed == 0 ? m_info.videoStreams : m_info.audioStreams;
-                const int want = changed == 0 ? m_wantVideo : m_wantAudio;
                 const int idx = list.at(want);
                 m_fmt->streams[old]->discard = AVDISCARD_ALL;
                 m_fmt->streams[idx]->discard = AVDISCARD_DEFAULT;
@@ -623,20 +698,7 @@ void PlayerSession::demuxMain()
             updateBuffering(true);
             continue;
         }
-        const AVStream* st = m_fmt->streams[pkt->stream_index];
-        PacketQueue::Item it;
-        it.serial = m_serial;
-        it.tbNum = st->time_base.num;
-        it.tbDen = st->time_base.den;
-        if (pkt->stream_index == m_videoIndex && !m_info.videoIsStill) {
-            it.packet = av_packet_clone(pkt);
-            m_vq.push(it);
-        } else if (pkt->stream_index == m_audioIndex) {
-            it.packet = av_packet_clone(pkt);
-            m_aq.push(it);
-        } else if (pkt->stream_index == m_subtitleIndex) {
-            handleSubtitle(pkt);
-        }
+        queuePacket(pkt);
         av_packet_unref(pkt);
         updateBuffering(false);
     }
@@ -646,10 +708,78 @@ void PlayerSession::demuxMain()
     avformat_close_input(&m_fmt);
 }
 
-void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still)
+void PlayerSession::queuePacket(AVPacket* pkt)
 {
-    AVCodecContext* ctx = openDecoder(params, tbNum, tbDen);
-    avcodec_parameters_free(&params);
+    const AVStream* st = m_fmt->streams[pkt->stream_index];
+    PacketQueue::Item it;
+    it.serial = m_serial;
+    it.tbNum = st->time_base.num;
+    it.tbDen = st->time_base.den;
+    if (pkt->stream_index == m_videoIndex && !m_info.videoIsStill) {
+        it.packet = av_packet_clone(pkt);
+        m_vq.push(it);
+    } else if (pkt->stream_index == m_audioIndex) {
+        it.packet = av_packet_clone(pkt);
+        m_aq.push(it);
+    } else if (pkt->stream_index == m_subtitleIndex) {
+        handleSubtitle(pkt);
+    }
+}
+
+void PlayerSession::present(const VideoFrame& frame)
+{
+    for (VideoRenderer* r : m_hooks.renderers())
+        r->receive(frame);
+    m_capture->setLastFrame(frame);
+}
+
+void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts)
+{
+    const double tb = av_q2d(m_fmt->streams[m_videoIndex]->time_base);
+    const double frameDur = m_info.frameRate > 0.0 ? 1.0 / m_info.frameRate : 0.04;
+    const double skipBefore = m_startMs / 1000.0;
+    auto seekAsked = [this] {
+        std::lock_guard<std::mutex> lock(m_ctl);
+        return m_seekRequested;
+    };
+    AVFrame* frame = av_frame_alloc();
+    bool shown = false;
+    // A seek, full queues or the end leave the rest to the video thread.
+    while (!shown && !m_abort && !seekAsked() && !queuesFull()) {
+        const int rc = av_read_frame(m_fmt, pkt);
+        if (rc == AVERROR(EAGAIN))
+            continue;
+        if (rc < 0)
+            break;   // read again, and reported, by the demux loop
+        if (pkt->stream_index != m_videoIndex) {
+            queuePacket(pkt);
+        } else if (avcodec_send_packet(ctx, pkt) >= 0) {
+            while (!shown && avcodec_receive_frame(ctx, frame) >= 0) {
+                const int64_t ts = frame->best_effort_timestamp;
+                const double pts = ts == AV_NOPTS_VALUE ? *lastPts + frameDur : ts * tb - m_startTime;
+                const double dur = frame->pkt_duration > 0 ? frame->pkt_duration * tb : frameDur;
+                *lastPts = pts;
+                if (pts + dur > skipBefore + 1e-4) {
+                    VideoFrame vf(frame, pts);
+                    for (VideoFilter* f : m_hooks.videoFilters())
+                        if (f->isEnabled())
+                            f->process(&vf);
+                    present(vf);
+                    m_firstFrameGate = false;
+                    m_clock->reset(pts);
+                    shown = true;
+                }
+                av_frame_unref(frame);
+            }
+        }
+        av_packet_unref(pkt);
+        updateBuffering(false);
+    }
+    av_frame_free(&frame);
+}
+
+void PlayerSession::videoMain(AVCodecContext* ctx, int tbNum, int tbDen, bool still, double lastPts)
+{
     if (!ctx) {
         qWarning() << "no video decoder";
         m_firstFrameGate = false;
@@ -659,15 +789,10 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
     double skipBefore = m_startMs / 1000.0;
     bool showNext = false;
     bool announce = false;
-    double lastPts = -1.0;
     int drops = 0;
     AVFrame* frame = av_frame_alloc();
 
-    auto render = [&](const VideoFrame& vf) {
-        for (VideoRenderer* r : m_hooks.renderers())
-            r->receive(vf);
-        m_capture->setLastFrame(vf);
-    };
+    auto render = [&](const VideoFrame& vf) { present(vf); };
     auto finishSeek = [&](double target) {
         if (announce) {
             announce = false;
@@ -723,6 +848,13 @@ void PlayerSession::videoMain(AVCodecParameters* params, int tbNum, int tbDen, b
     };
 
     int serial = 0;
+    // Pictures the decoder finished while the opening thread had it.
+    if (ctx && !still) {
+        while (!m_abort && avcodec_receive_frame(ctx, frame) >= 0) {
+            handleFrame(serial);
+            av_frame_unref(frame);
+        }
+    }
     while (!m_abort) {
         PacketQueue::Item it;
         if (!m_vq.pop(&it, 20)) {

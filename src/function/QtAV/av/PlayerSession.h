@@ -15,7 +15,9 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <thread>
 
 class QThread;
 struct AVPacket;
@@ -103,14 +105,22 @@ public:
     void seek(qint64 ms);
     // Kind: 0 video, 1 audio, 2 subtitle. Called only after the open.
     void selectStream(int kind, int n, qint64 positionMs);
+    // A choice made while the source still opens: it applies at the open.
+    void setWanted(int kind, int n);
     double seekTarget() const;
     // The sink's media time, or negative when sound does not drive the clock.
     double audioClockValue() const { return audioClock(); }
     bool seeking() const;
 
 private:
-    void demuxMain();
-    void videoMain(AVCodecParameters* params, int tbNum, int tbDen, bool still);
+    struct OpenGate;
+    void demuxMain(AVFormatContext* fmt, const AVError& openError);
+    // `ctx` comes open (or null), `lastPts` is the picture already shown.
+    void videoMain(AVCodecContext* ctx, int tbNum, int tbDen, bool still, double lastPts);
+    void showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts);
+    // Hands a packet read by the demux thread to its stream's consumer.
+    void queuePacket(AVPacket* pkt);
+    void present(const VideoFrame& frame);
     void audioMain(AVCodecParameters* params, int tbNum, int tbDen);
     bool queuesFull() const;
     void updateBuffering(bool eof);
@@ -159,7 +169,13 @@ private:
     int m_subtitleIndex = -1;
     AVCodecContext* m_subDecoder = nullptr;
     PacketQueue m_vq, m_aq;
-    QThread* m_demuxThread = nullptr;
+    // The demux thread opens the source first. A name lookup inside the
+    // open does not heed the interrupt callback, so a session that goes
+    // before the open returns leaves the thread behind (detached) instead
+    // of waiting; the gate tells the thread whether the session is still
+    // there to run for.
+    std::shared_ptr<OpenGate> m_gate;
+    std::thread m_demuxThread;
     QThread* m_videoThread = nullptr;
     QThread* m_audioThread = nullptr;
     std::atomic<double> m_lastBufferReport{-1.0};

@@ -2,11 +2,11 @@
 
 #include "AVGlobal.h"
 
-#include <QPointer>
-#include <QThread>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <pthread.h>
+#include <thread>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -31,8 +31,12 @@ struct VideoFrameExtractor::Worker
     std::atomic_int generation{0};
     std::atomic_bool interrupt{false};   // cuts the open or read of an abandoned source
     QVariantHash options;
-    QThread* thread = nullptr;
-    VideoFrameExtractor* owner = nullptr;   // outlives the thread: its destructor joins it
+    std::thread thread;
+    // Cleared by the extractor's destructor. A name lookup inside an open
+    // does not heed the interrupt, so a destructor that finds the worker
+    // opening leaves it behind; from then on it touches only this struct.
+    VideoFrameExtractor* owner = nullptr;
+    bool opening = false;
 
     // Worker thread only.
     QString openSource;
@@ -172,8 +176,17 @@ struct VideoFrameExtractor::Worker
             if (req.source.isEmpty()) {
                 errorText = QStringLiteral("no source to extract from at %1 ms").arg(req.position);
             } else {
-                if (req.source != openSource || !fmt)
+                if (req.source != openSource || !fmt) {
+                    {
+                        std::lock_guard<std::mutex> lock(mutex);
+                        if (quit)
+                            break;
+                        opening = true;
+                    }
                     errorText = open(req.source);
+                    std::lock_guard<std::mutex> lock(mutex);
+                    opening = false;
+                }
                 if (errorText.isEmpty()) {
                     if (req.position < 0 || (durationMs > 0 && req.position > durationMs))
                         errorText = QStringLiteral("position %1 ms is outside the media").arg(req.position);
@@ -184,7 +197,13 @@ struct VideoFrameExtractor::Worker
             const bool stale = req.generation != generation;
             if (frame.isValid())
                 frame.setMetaData(QStringLiteral("requestedPosition"), req.position);
-            VideoFrameExtractor* o = owner;
+            VideoFrameExtractor* o = nullptr;
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                o = owner;
+            }
+            if (!o)
+                break;
             QMetaObject::invokeMethod(o, [o, frame, errorText, stale, req] {
                 if (stale)
                     emit o->aborted(QStringLiteral("source changed before %1 ms was extracted").arg(req.position));
@@ -205,21 +224,27 @@ VideoFrameExtractor::VideoFrameExtractor(QObject* parent)
     qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
     m_worker->owner = this;
     auto w = m_worker;
-    m_worker->thread = QThread::create([w] { w->run(); });
-    m_worker->thread->setObjectName(QStringLiteral("tw-extract"));
-    m_worker->thread->start();
+    m_worker->thread = std::thread([w] {
+        pthread_setname_np(pthread_self(), "tw-extract");
+        w->run();
+    });
 }
 
 VideoFrameExtractor::~VideoFrameExtractor()
 {
+    bool detach = false;
     {
         std::lock_guard<std::mutex> lock(m_worker->mutex);
         m_worker->quit = true;
         m_worker->interrupt = true;
+        m_worker->owner = nullptr;
+        detach = m_worker->opening;
     }
     m_worker->cv.notify_all();
-    m_worker->thread->wait();
-    delete m_worker->thread;
+    if (detach)
+        m_worker->thread.detach();
+    else
+        m_worker->thread.join();
 }
 
 void VideoFrameExtractor::setSource(const QString& source)

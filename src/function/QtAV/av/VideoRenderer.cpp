@@ -15,14 +15,14 @@ bool VideoRenderer::receive(const VideoFrame& in)
     VideoFrame frame = in;
     bool filter;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         filter = m_filterEnabled;
         m_source = in;
     }
     if (filter)
         m_filter->process(&frame);
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_frame = frame;
     }
     receiveFrame(frame);
@@ -32,13 +32,13 @@ bool VideoRenderer::receive(const VideoFrame& in)
 
 VideoFrame VideoRenderer::sourceFrame() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_source;
 }
 
 VideoFrame VideoRenderer::currentFrame() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_frame;
 }
 
@@ -54,13 +54,13 @@ QString VideoRenderer::filterOptions() const
 
 void VideoRenderer::setFilterEnabled(bool enabled)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_filterEnabled = enabled;
 }
 
 bool VideoRenderer::isFilterEnabled() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_filterEnabled;
 }
 
@@ -73,62 +73,62 @@ void VideoRenderer::initAVFilter()
 
 void VideoRenderer::setOrientation(int degrees)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_orientation = degrees;
 }
 
 int VideoRenderer::orientation() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_orientation;
 }
 
 void VideoRenderer::setOutAspectRatioMode(OutAspectRatioMode mode)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_aspectMode = mode;
 }
 
 VideoRenderer::OutAspectRatioMode VideoRenderer::outAspectRatioMode() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_aspectMode;
 }
 
 void VideoRenderer::setOutAspectRatio(double ratio)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_aspect = ratio;
     m_aspectMode = CustomAspectRation;
 }
 
 double VideoRenderer::outAspectRatio() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_aspect;
 }
 
 void VideoRenderer::setRegionOfInterest(const QRectF& roi)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_roi = roi;
 }
 
 QRectF VideoRenderer::regionOfInterest() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_roi;
 }
 
 void VideoRenderer::setBackgroundColor(const QColor& color)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_background = color;
 }
 
 QColor VideoRenderer::backgroundColor() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_background;
 }
 
@@ -136,7 +136,7 @@ void VideoRenderer::setMatrix(const QMatrix4x4& matrix)
 {
     bool identity;
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_matrix = matrix;
         identity = matrix.isIdentity();
     }
@@ -146,7 +146,7 @@ void VideoRenderer::setMatrix(const QMatrix4x4& matrix)
 
 QMatrix4x4 VideoRenderer::matrix() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_matrix;
 }
 
@@ -154,13 +154,13 @@ namespace {
 bool inRange(double v) { return v >= -1.0 && v <= 1.0; }
 } // namespace
 
-bool VideoRenderer::setBrightness(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_brightness = v; return true; }
-bool VideoRenderer::setContrast(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_contrast = v; return true; }
-bool VideoRenderer::setHue(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_hue = v; return true; }
-bool VideoRenderer::setSaturation(double v) { if (!inRange(v)) return false; QMutexLocker l(&m_mutex); m_saturation = v; return true; }
-double VideoRenderer::brightness() const { QMutexLocker l(&m_mutex); return m_brightness; }
-double VideoRenderer::contrast() const { QMutexLocker l(&m_mutex); return m_contrast; }
-double VideoRenderer::hue() const { QMutexLocker l(&m_mutex); return m_hue; }
-double VideoRenderer::saturation() const { QMutexLocker l(&m_mutex); return m_saturation; }
+bool VideoRenderer::setBrightness(double v) { if (!inRange(v)) return false; std::lock_guard<std::mutex> l(m_mutex); m_brightness = v; return true; }
+bool VideoRenderer::setContrast(double v) { if (!inRange(v)) return false; std::lock_guard<std::mutex> l(m_mutex); m_contrast = v; return true; }
+bool VideoRenderer::setHue(double v) { if (!inRange(v)) return false; std::lock_guard<std::mutex> l(m_mutex); m_hue = v; return true; }
+bool VideoRenderer::setSaturation(double v) { if (!inRange(v)) return false; std::lock_guard<std::mutex> l(m_mutex); m_saturation = v; return true; }
+double VideoRenderer::brightness() const { std::lock_guard<std::mutex> l(m_mutex); return m_brightness; }
+double VideoRenderer::contrast() const { std::lock_guard<std::mutex> l(m_mutex); return m_contrast; }
+double VideoRenderer::hue() const { std::lock_guard<std::mutex> l(m_mutex); return m_hue; }
+double VideoRenderer::saturation() const { std::lock_guard<std::mutex> l(m_mutex); return m_saturation; }
 
 } // namespace TwAV

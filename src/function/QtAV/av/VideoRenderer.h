@@ -11,7 +11,7 @@
 
 #include <QColor>
 #include <QMatrix4x4>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <QRectF>
 
@@ -77,7 +77,7 @@ protected:
     virtual void receiveFrame(const VideoFrame& frame) { Q_UNUSED(frame) }
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;   // std::mutex: the thread checker sees it, an uninstrumented QMutex it does not
     VideoFrame m_frame;
     VideoFrame m_source;
     LibAVFilterVideo* m_filter = nullptr;

@@ -4,6 +4,7 @@
 #include "CVideoView.h"
 #include "SubtitleExport.h"
 #include "function/QtAV/av/VideoFrameExtractor.h"
+#include "platform/FreedMemory.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -41,7 +42,15 @@ CPlayer::~CPlayer()
     if (d->ownsViews)
         for (const QPointer<CVideoView>& v : m_views)
             delete v.data();
+    TwAV::AVPlayer* player = d->player;
+    TwAV::VideoFrameExtractor* extractor = d->extractor;
     delete d;
+    // The layer's player and extractor (children) go now rather than after
+    // this body, so that what their threads freed can be handed back: each
+    // play/stop of a preview would otherwise leave it in the allocator.
+    delete player;
+    delete extractor;
+    FreedMemory::release();
 }
 
 TwAV::AVPlayer* CPlayer::avPlayer() const { return d->player; }

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <mutex>
 
 using namespace TwAV;
 
@@ -27,25 +28,25 @@ public:
     OrderFilter(QStringList* log, QString name) : m_log(log), m_name(std::move(name)) {}
     void process(VideoFrame*) override
     {
-        QMutexLocker l(&m);
+        std::lock_guard<std::mutex> l(m);
         if (m_log->size() < 20)
             *m_log << m_name;
     }
-    static QMutex m;
+    static std::mutex m;
 private:
     QStringList* m_log;
     QString m_name;
 };
-QMutex OrderFilter::m;
+std::mutex OrderFilter::m;
 
 class SubtitleCollector : public VideoFilter
 {
 public:
     void process(VideoFrame*) override {}
-    void subtitleEvent(const SubtitleEvent& e) override { QMutexLocker l(&m); texts << e.text; }
-    QStringList all() const { QMutexLocker l(&m); return texts; }
+    void subtitleEvent(const SubtitleEvent& e) override { std::lock_guard<std::mutex> l(m); texts << e.text; }
+    QStringList all() const { std::lock_guard<std::mutex> l(m); return texts; }
 private:
-    mutable QMutex m;
+    mutable std::mutex m;
     QStringList texts;
 };
 } // namespace
@@ -172,7 +173,7 @@ private slots:
         player.play(AvTestMedia::h264Aac());
         QTRY_VERIFY_WITH_TIMEOUT(probe.renderer.count() > 3, 20000);
         player.stop();
-        QMutexLocker l(&OrderFilter::m);
+        std::lock_guard<std::mutex> l(OrderFilter::m);
         QVERIFY(log.size() >= 4);
         QCOMPARE(log.mid(0, 4), QStringList({"early", "late", "early", "late"}));
     }
