@@ -1,10 +1,15 @@
 #pragma once
 
-// What the download page's tests share: rows made from scripted tasks, and
-// the debug lines the page writes.
+// What the download page's tests share: rows made from scripted tasks, the
+// titles "downloading.json" holds, and the debug lines the page writes.
 
 #include "function/Youtube/Youtube.h"
+#include "function/Youtube/private/Downloader/DownloadingStore.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 #include <QStringList>
 #include <QtGlobal>
@@ -24,6 +29,19 @@ inline DownloadItem task(const QString& title, const QString& path)
     t.medias.append(m);
     t.setChosenMediaIndex(0);
     return t;
+}
+
+// The titles of the unfinished downloads the store holds, in its order.
+inline QStringList storedTitles()
+{
+    QFile f(DownloadingStore::filePath());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList titles;
+    const QJsonArray a = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray();
+    for (const QJsonValue& v : a)
+        titles << v.toObject().value(QStringLiteral("title")).toString();
+    return titles;
 }
 
 // Debug lines, kept while a Capture lives.

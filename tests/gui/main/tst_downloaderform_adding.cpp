@@ -46,18 +46,6 @@ QJsonObject entry(const QString& id, bool live)
     return o;
 }
 
-QStringList storedTitles()
-{
-    QFile f(DownloadingStore::filePath());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList titles;
-    const QJsonArray a = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray();
-    for (const QJsonValue& v : a)
-        titles << v.toObject().value(QStringLiteral("title")).toString();
-    return titles;
-}
-
 } // namespace
 
 class TstDownloaderFormAdding : public QObject
@@ -192,8 +180,8 @@ private slots:
         QVERIFY(answerer.seen.value(0).texts.contains(QStringLiteral("There're more than 2000 downloading tasks!")));
         QCOMPARE(buttons, (QStringList{" Clean Completed And Add ", " Add directly ", QString()}));
         QCOMPARE(page.downloadList()->count(), 2100);
-        QCOMPARE(storedTitles().size(), 2100);
-        QVERIFY(!storedTitles().contains(QStringLiteral("Title L1o0")));
+        QCOMPARE(PageTestEnv::storedTitles().size(), 2100);
+        QVERIFY(!PageTestEnv::storedTitles().contains(QStringLiteral("Title L1o0")));
         empty(page);
     }
 
@@ -255,7 +243,7 @@ private slots:
 
         DownloaderForm page;
         Ui::DownloaderForm* f = page.form();
-        QCOMPARE(storedTitles().size(), 0);
+        QCOMPARE(PageTestEnv::storedTitles().size(), 0);
         QList<CNorVideoDlItem*> old;
         if (before == QLatin1String("live"))
             old = fill(page, 1, true, QStringLiteral("live"));
@@ -283,7 +271,7 @@ private slots:
         kinds(page, &ordinary, &live);
         QCOMPARE(ordinary, ordinaryAfter);
         QCOMPARE(live, liveAfter);
-        QCOMPARE(storedTitles().size(), storedAfter);
+        QCOMPARE(PageTestEnv::storedTitles().size(), storedAfter);
         QCOMPARE(!f->downloadStacked->isHidden(), stackedShown);
         const bool listed = page.downloadList()->count() > 0;
         QCOMPARE(f->stackedWidget->currentIndex(), listed ? 1 : 0);
@@ -306,7 +294,7 @@ private slots:
             QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
         // A replaced list leaves neither its rows nor their records.
         if (!old.isEmpty() && (ordinaryAfter + liveAfter) < oldCount)
-            for (const QString& t : storedTitles())
+            for (const QString& t : PageTestEnv::storedTitles())
                 QVERIFY2(!t.startsWith(QLatin1String("old")), qPrintable(t));
         empty(page);
     }
@@ -360,7 +348,7 @@ private slots:
         for (int i = 0; i < added; ++i)
             expected << selection.at(i).title;
         QCOMPARE(newTitles, expected);
-        QCOMPARE(storedTitles().size(), rowsAfter);
+        QCOMPARE(PageTestEnv::storedTitles().size(), rowsAfter);
         // The list page shows only after an addition.
         QCOMPARE(page.form()->stackedWidget->currentIndex(), added > 0 ? 1 : 0);
         empty(page);

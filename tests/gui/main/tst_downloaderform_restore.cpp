@@ -27,18 +27,6 @@ private:
     EngineTestEnv::Folders m_f;
     QStringList m_temps;
 
-    static QStringList storedTitles()
-    {
-        QFile f(DownloadingStore::filePath());
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        QStringList titles;
-        const QJsonArray a = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray();
-        for (const QJsonValue& v : a)
-            titles << v.toObject().value(QStringLiteral("title")).toString();
-        return titles;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -88,9 +76,9 @@ private slots:
         QVERIFY(Youtube::instance()->startDownload({page->row(1)->downloadItem()}));
         QTRY_VERIFY_WITH_TIMEOUT(page->row(1)->isDownloading(), kWaitMs);
         page.reset();
-        QCOMPARE(storedTitles(), titles);
+        QCOMPARE(PageTestEnv::storedTitles(), titles);
         QTRY_VERIFY_WITH_TIMEOUT(EngineTestEnv::leftoverProcesses({m_root.path()}).isEmpty(), kWaitMs);
-        QCOMPARE(storedTitles(), titles);
+        QCOMPARE(PageTestEnv::storedTitles(), titles);
         for (const QString& temp : qAsConst(m_temps))
             QVERIFY2(QFileInfo::exists(temp + QStringLiteral("/part")), qPrintable(temp));
 

@@ -34,18 +34,6 @@ namespace {
 
 const char kVersionPath[] = "/update.qorvdvd.com/tarnwick/dll/version.json";
 
-QStringList storedTitles()
-{
-    QFile f(DownloadingStore::filePath());
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList titles;
-    const QJsonArray a = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("Downloadings")).toArray();
-    for (const QJsonValue& v : a)
-        titles << v.toObject().value(QStringLiteral("title")).toString();
-    return titles;
-}
-
 int promotionSteps(const PageTestEnv::Capture& capture)
 {
     return capture.lines().filter(QStringLiteral("window ready, promotion step")).size();
@@ -254,9 +242,9 @@ private slots:
             QTest::mouseClick(w.form()->btn_close, Qt::LeftButton);
             QVERIFY(!none.hasFailed());
             QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), kWaitMs);
-            QCOMPARE(storedTitles(), QStringList{QStringLiteral("Waiting")});
+            QCOMPARE(PageTestEnv::storedTitles(), QStringList{QStringLiteral("Waiting")});
         }
-        QCOMPARE(storedTitles(), QStringList{QStringLiteral("Waiting")});
+        QCOMPARE(PageTestEnv::storedTitles(), QStringList{QStringLiteral("Waiting")});
         QVERIFY(DownloadingStore::write({}));
 
         MainWindow w;
@@ -282,7 +270,7 @@ private slots:
             QVERIFY(answerer.allAnswered());
         }
         QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), kWaitMs);
-        QStringList titles = storedTitles();
+        QStringList titles = PageTestEnv::storedTitles();
         titles.sort();
         QCOMPARE(titles, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
         // The downloads stopped with the window.
