@@ -33,9 +33,6 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
     for (QLabel* l : {ui->label_5, ui->label_6, ui->label_7, ui->label_9})
         l->setTextFormat(Qt::PlainText);
 
-    m_urlAnalyser = new UrlAnalyserDialog(this);
-    connect(m_urlAnalyser, &UrlAnalyserDialog::logged, this, &DownloaderForm::onLogged);
-
     setUpMenu();
 
     // Queued: the end of a batch opens modal dialogs, which must not run
@@ -99,6 +96,15 @@ bool DownloaderForm::isDownloading()
         if (row(i)->isDownloading())
             return true;
     return false;
+}
+
+UrlAnalyserDialog* DownloaderForm::urlAnalyser()
+{
+    if (!m_urlAnalyser) {
+        m_urlAnalyser = new UrlAnalyserDialog(this);
+        connect(m_urlAnalyser, &UrlAnalyserDialog::logged, this, &DownloaderForm::onLogged);
+    }
+    return m_urlAnalyser;
 }
 
 QUxListWidget* DownloaderForm::downloadList()

@@ -70,6 +70,7 @@ public:
     // The subtitle font size rule: `base` 540 when adding, else the overlay
     // ratio x 270.
     int scaledFontSize(int size, int videoTarHeight, bool adding) const;
+    TwAV::OpenGLWidgetRenderer* gl();
     void repaintIfPaused();
     void syncRendererSize();
 };
