@@ -106,6 +106,10 @@ CVideoView::~CVideoView()
     for (SubtitleFilter* f : d->subtitles)
         if (f)
             f->setPlayer(nullptr);
+    // The renderer releases its textures through its widget, which it must
+    // outlive; lowering the widget put it first among the children.
+    delete d->renderer;
+    d->renderer = nullptr;
 }
 
 void CVideoView::init()
@@ -204,6 +208,11 @@ void CVideoView::rotate(int angle, int type, bool clockwise)
 int CVideoView::orientation() const
 {
     return d->renderer ? d->renderer->orientation() : 0;
+}
+
+bool CVideoView::hasRenderer() const
+{
+    return d->renderer != nullptr;
 }
 
 TwAV::VideoRenderer* CVideoView::videoRenderer() const

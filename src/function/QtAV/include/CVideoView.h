@@ -121,7 +121,10 @@ public slots:
     void rotate(int angle, int type);
     void rotate(int angle);
     int orientation() const;
+    // Makes the renderer if it is not there yet, as glRenderer() does.
     TwAV::VideoRenderer* videoRenderer() const;
+    // Whether anything has needed the renderer so far.
+    bool hasRenderer() const;
 
     void initFilter();
     void setFilterEnabled(bool enabled);
