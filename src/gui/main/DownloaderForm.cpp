@@ -48,7 +48,6 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
     // player already has a layout, so the form cannot give it another.
     if (auto* grid = qobject_cast<QGridLayout*>(ui->VideoPlayer->layout()))
         grid->addWidget(ui->PhotoFrame, 0, 0);
-    ui->PhotoFrame->setPixmapFile(QStringLiteral(":/res/player.png"), 1.0f);
     downloadList()->clear();
     // Rows added later want their thumbnails too, whether or not anything
     // was restored.
@@ -64,7 +63,8 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
 
     ui->labDownAll->installEventFilter(this);
     ui->btn_myList->hide();
-    showAccount(YoutubeAccount::instance(this) && YoutubeAccount::hasAccount());
+    // The account window itself is made when it is first opened.
+    showAccount(YoutubeAccount::hasAccount());
     ui->widget_15->hide();
     dressCheckUpgrade();
 
