@@ -141,8 +141,6 @@ void CVideoView::setPlayer(TwAV::AVPlayer* player)
 
 void CVideoView::setVideoAspect(int num, int den)
 {
-    if (!d->gl())
-        return;
     if (num >= 1 && den >= 1)
         d->gl()->setOutAspectRatio(double(num) / den);
     else
@@ -156,8 +154,7 @@ void CVideoView::setRect(QRect rect)
 
 void CVideoView::resetVideoView()
 {
-    if (d->gl())
-        d->gl()->setMatrix(QMatrix4x4());
+    d->gl()->setMatrix(QMatrix4x4());
     d->orientation = 0;
     d->rotationX = 0;
     d->rotationY = 0;
@@ -185,7 +182,7 @@ void CVideoView::rotate(int angle, int type)
 void CVideoView::rotate(int angle, int type, bool clockwise)
 {
     Q_UNUSED(clockwise)
-    if (!d->gl() || type < 0 || type > 2)
+    if (type < 0 || type > 2)
         return;
     if (type == 2) {
         d->orientation = angle;
@@ -222,16 +219,12 @@ TwAV::VideoRenderer* CVideoView::videoRenderer() const
 
 void CVideoView::initFilter()
 {
-    if (!d->gl())
-        return;
     d->gl()->initAVFilter();
     updateFilter();
 }
 
 void CVideoView::setFilterEnabled(bool enabled)
 {
-    if (!d->gl())
-        return;
     d->gl()->setFilterEnabled(enabled);
     if (!enabled) {
         const QString region = d->pieces.value(kRegion);
@@ -280,8 +273,6 @@ void CVideoView::updateFilter()
         if (!stripes.isEmpty())
             d->pieces.insert(kEffect, stripes);
     }
-    if (!d->gl())
-        return;
     if (d->pieces.isEmpty()) {
         d->gl()->setFilterOptions(QString());
         d->gl()->setFilterEnabled(false);
@@ -327,10 +318,8 @@ void CVideoView::setShader(ShaderType type)
     default: type = ShaderNone; break;
     }
     d->shaderType = type;
-    if (d->gl()) {
-        d->gl()->opengl()->setUserShader(shader);
-        d->gl()->repaint();
-    }
+    d->gl()->opengl()->setUserShader(shader);
+    d->gl()->repaint();
 }
 
 ShaderType CVideoView::shaderType() const
@@ -343,15 +332,13 @@ void CVideoView::clearShader()
     setShader(ShaderNone);
 }
 
-bool CVideoView::setBrightness(double v) { return d->gl() && d->gl()->setBrightness(v); }
-bool CVideoView::setContrast(double v) { return d->gl() && d->gl()->setContrast(v); }
-bool CVideoView::setHue(double v) { return d->gl() && d->gl()->setHue(v); }
-bool CVideoView::setSaturation(double v) { return d->gl() && d->gl()->setSaturation(v); }
+bool CVideoView::setBrightness(double v) { return d->gl()->setBrightness(v); }
+bool CVideoView::setContrast(double v) { return d->gl()->setContrast(v); }
+bool CVideoView::setHue(double v) { return d->gl()->setHue(v); }
+bool CVideoView::setSaturation(double v) { return d->gl()->setSaturation(v); }
 
 void CVideoView::setRegionOfInterest(QRect rect)
 {
-    if (!d->gl())
-        return;
     d->regionRect = rect;
     const float r = d->regionRatio;
     int w = rect.width(), h = rect.height(), x = rect.x(), y = rect.y();
@@ -385,8 +372,6 @@ void CVideoView::clearRegion(QSize videoSize)
 
 QSize CVideoView::renderRegion() const
 {
-    if (!d->gl())
-        return QSize();
     const QSizeF s = d->gl()->regionOfInterest().size();
     return QSize(int(std::round(s.width() * d->regionRatio)), int(std::round(s.height() * d->regionRatio)));
 }
@@ -430,7 +415,8 @@ void CVideoView::setViewCenterInParent(QSize size)
 
 void CVideoView::setShowVideoFrame(bool show)
 {
-    if (!d->player || !d->gl())
+    // Hiding needs no renderer that was never made.
+    if (!d->player || (!show && !d->renderer))
         return;
     const bool present = d->player->videoOutputs().contains(d->gl());
     if (show && !present)

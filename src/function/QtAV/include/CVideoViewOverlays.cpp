@@ -42,7 +42,7 @@ SubtitleFilter* CVideoView::addSubtitle(SubtitleSet info, int videoTarHeight, bo
     filter->setColor(QColor(info.colorName));
     if (!info.file.isEmpty() && QFileInfo::exists(info.file))
         filter->setFile(info.file);
-    if (installed && d->gl())
+    if (installed)
         d->gl()->installFilter(filter);
     d->subtitles.insert(info.id, filter);
     return filter;
@@ -56,8 +56,7 @@ void CVideoView::installSubtitle(SubtitleFilter* subtitle, int subStreamIndex)
     subtitle->setEnabled(true);
     if (subtitle->file().isEmpty() && d->player && subStreamIndex != -1)
         d->player->setSubtitleStream(subStreamIndex);
-    if (d->gl())
-        d->gl()->installFilter(subtitle);
+    d->gl()->installFilter(subtitle);
 }
 
 void CVideoView::uninstallSubtitle(SubtitleFilter* subtitle)
@@ -66,13 +65,13 @@ void CVideoView::uninstallSubtitle(SubtitleFilter* subtitle)
         return;
     subtitle->setEnabled(false);
     subtitle->setPlayer(nullptr);
-    if (d->gl())
-        d->gl()->uninstallFilter(subtitle);
+    if (d->renderer)
+        d->renderer->uninstallFilter(subtitle);
 }
 
 void CVideoView::setSubtitlePosition(SubtitleFilter* subtitle, int position)
 {
-    if (!subtitle || !d->gl())
+    if (!subtitle)
         return;
     d->syncRendererSize();
     const QRectF r = subtitle->rect();
@@ -85,7 +84,7 @@ void CVideoView::setSubtitlePosition(SubtitleFilter* subtitle, int position)
 
 void CVideoView::setSubtitleRect(SubtitleFilter* filter, int height, int position, int videoTarHeight)
 {
-    if (!filter || !d->gl())
+    if (!filter)
         return;
     const int s = d->scaledFontSize(height, videoTarHeight, false);
     d->syncRendererSize();
@@ -118,7 +117,7 @@ void CVideoView::setSubtitle(SubtitleSet info, int videoTarHeight)
 void CVideoView::setSubtitleVisible(int id, bool visible)
 {
     SubtitleFilter* filter = d->subtitles.value(id);
-    if (!filter || !d->gl())
+    if (!filter)
         return;
     if (visible)
         d->gl()->installFilter(filter);
