@@ -33,9 +33,6 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
     for (QLabel* l : {ui->label_5, ui->label_6, ui->label_7, ui->label_9})
         l->setTextFormat(Qt::PlainText);
 
-    m_urlAnalyser = new UrlAnalyserDialog(this);
-    connect(m_urlAnalyser, &UrlAnalyserDialog::logged, this, &DownloaderForm::onLogged);
-
     setUpMenu();
 
     // Queued: the end of a batch opens modal dialogs, which must not run
@@ -51,7 +48,6 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
     // player already has a layout, so the form cannot give it another.
     if (auto* grid = qobject_cast<QGridLayout*>(ui->VideoPlayer->layout()))
         grid->addWidget(ui->PhotoFrame, 0, 0);
-    ui->PhotoFrame->setPixmapFile(QStringLiteral(":/res/player.png"), 1.0f);
     downloadList()->clear();
     // Rows added later want their thumbnails too, whether or not anything
     // was restored.
@@ -67,7 +63,8 @@ DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::Do
 
     ui->labDownAll->installEventFilter(this);
     ui->btn_myList->hide();
-    showAccount(YoutubeAccount::instance(this) && YoutubeAccount::hasAccount());
+    // The account window itself is made when it is first opened.
+    showAccount(YoutubeAccount::hasAccount());
     ui->widget_15->hide();
     dressCheckUpgrade();
 
@@ -99,6 +96,15 @@ bool DownloaderForm::isDownloading()
         if (row(i)->isDownloading())
             return true;
     return false;
+}
+
+UrlAnalyserDialog* DownloaderForm::urlAnalyser()
+{
+    if (!m_urlAnalyser) {
+        m_urlAnalyser = new UrlAnalyserDialog(this);
+        connect(m_urlAnalyser, &UrlAnalyserDialog::logged, this, &DownloaderForm::onLogged);
+    }
+    return m_urlAnalyser;
 }
 
 QUxListWidget* DownloaderForm::downloadList()

@@ -34,7 +34,8 @@ public:
 
     QUxListWidget* downloadList();
     Ui::DownloaderForm* form() const { return ui; }
-    UrlAnalyserDialog* urlAnalyser() const { return m_urlAnalyser; }
+    // Made at its first use: the window comes up without it.
+    UrlAnalyserDialog* urlAnalyser();
     CNorVideoDlItem* row(int index);
 
     void startAllDownloads();

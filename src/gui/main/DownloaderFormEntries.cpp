@@ -59,8 +59,9 @@ void openWebPage(const QString& address)
 void DownloaderForm::runUrlDialog(bool musicMode, const std::function<int(UrlAnalyserDialog*)>& run)
 {
     Youtube::instance()->setMusicMode(musicMode);
-    const int result = run(m_urlAnalyser);
-    m_urlAnalyser->resetUi();
+    UrlAnalyserDialog* dialog = urlAnalyser();
+    const int result = run(dialog);
+    dialog->resetUi();
     doAfterUrlAnalysis(result);
 }
 

@@ -8,6 +8,7 @@
 #include "ui_DownloaderForm.h"
 #include "ui_mediadlitemform.h"
 
+#include "function/QtAV/include/CVideoView.h"
 #include "function/QtAV/include/VideoPlay.h"
 #include "function/VersionCheck/NetVersionMgr.h"
 #include "function/Youtube/private/Downloader/DownloadingStore.h"
@@ -16,11 +17,13 @@
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 #include "gui/main/DownloaderForm.h"
 #include "gui/main/cnorvideodlitem.h"
+#include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "platform/Online.h"
 #include "shell/ImageDownloader.h"
 
 #include <QBuffer>
+#include <QOpenGLWidget>
 #include <QTextEdit>
 #include <QtTest>
 #include <memory>
@@ -130,6 +133,23 @@ private slots:
         QSignalSpy setting(&page, &DownloaderForm::doSetting);
         emit f->menuBtn_Setting->doClicked();
         QCOMPARE(setting.count(), 1);
+    }
+
+    // The page comes up without the link dialog and without the preview's
+    // OpenGL renderer (which would put the whole window on OpenGL); the
+    // dialog is made once, at its first use.
+    void startMakesNeitherLinkDialogNorRenderer()
+    {
+        DownloaderForm page;
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(!page.findChild<UrlAnalyserDialog*>());
+        QVERIFY(!page.findChild<QOpenGLWidget*>());
+        QVERIFY(!page.form()->VideoPlayer->view()->hasRenderer());
+        UrlAnalyserDialog* dialog = page.urlAnalyser();
+        QVERIFY(dialog);
+        QCOMPARE(page.urlAnalyser(), dialog);
+        QCOMPARE(page.findChild<UrlAnalyserDialog*>(), dialog);
     }
 
     // Rows added after an empty start still get their thumbnails.

@@ -58,6 +58,26 @@ void CVideoViewPrivate::syncRendererSize()
         renderer->widget()->resize(q->size());
 }
 
+TwAV::OpenGLWidgetRenderer* CVideoViewPrivate::gl()
+{
+    // Made at the first call that needs it: an OpenGL widget turns its whole
+    // window over to OpenGL composition and opens the driver, which a page
+    // that only shows a picture until something is played must not pay for
+    // when it comes up.
+    if (!renderer) {
+        renderer = new OpenGLWidgetRenderer(q);
+        renderer->setOutAspectRatioMode(TwAV::VideoRenderer::CustomAspectRation);
+        renderer->setBackgroundColor(QColor(0, 0, 0, 255));
+        QWidget* w = renderer->widget();
+        w->setGeometry(q->rect());
+        // Below the crop box, the watermark and whatever else lies on the view.
+        w->lower();
+        w->show();
+        connect(renderer, &TwAV::VideoRenderer::matrixIdentitied, q, &CVideoView::doMatrixIdentitied);
+    }
+    return renderer;
+}
+
 void CVideoViewPrivate::repaintIfPaused()
 {
     if (player && player->isPaused() && renderer)
@@ -86,17 +106,16 @@ CVideoView::~CVideoView()
     for (SubtitleFilter* f : d->subtitles)
         if (f)
             f->setPlayer(nullptr);
+    // The renderer releases its textures through its widget, which it must
+    // outlive; lowering the widget put it first among the children.
+    delete d->renderer;
+    d->renderer = nullptr;
 }
 
 void CVideoView::init()
 {
     qRegisterMetaType<SubtitleSet>("SubtitleSet");
     qRegisterMetaType<ShaderType>("ShaderType");
-    d->renderer = new OpenGLWidgetRenderer(this);
-    d->renderer->setOutAspectRatioMode(TwAV::VideoRenderer::CustomAspectRation);
-    d->renderer->setBackgroundColor(QColor(0, 0, 0, 255));
-    d->renderer->widget()->setGeometry(rect());
-    connect(d->renderer, &TwAV::VideoRenderer::matrixIdentitied, this, &CVideoView::doMatrixIdentitied);
 }
 
 QMap<QString, QString> CVideoView::filterPieces() const { return d->pieces; }
@@ -112,7 +131,7 @@ QSize CVideoView::storedWaterMarkMinSize() const { return d->waterMarkMinSize; }
 QRect CVideoView::waterMarkDefaultRect() const { return d->waterMarkDefaultRect; }
 DashedBox* CVideoView::dashedBox() const { return d->dashedBox; }
 WaterMark* CVideoView::waterMark() const { return d->waterMark; }
-OpenGLWidgetRenderer* CVideoView::glRenderer() const { return d->renderer; }
+OpenGLWidgetRenderer* CVideoView::glRenderer() const { return d->gl(); }
 SubtitleFilter* CVideoView::subtitle(int id) const { return d->subtitles.value(id); }
 
 void CVideoView::setPlayer(TwAV::AVPlayer* player)
@@ -122,12 +141,10 @@ void CVideoView::setPlayer(TwAV::AVPlayer* player)
 
 void CVideoView::setVideoAspect(int num, int den)
 {
-    if (!d->renderer)
-        return;
     if (num >= 1 && den >= 1)
-        d->renderer->setOutAspectRatio(double(num) / den);
+        d->gl()->setOutAspectRatio(double(num) / den);
     else
-        d->renderer->setOutAspectRatioMode(TwAV::VideoRenderer::VideoAspectRatio);
+        d->gl()->setOutAspectRatioMode(TwAV::VideoRenderer::VideoAspectRatio);
 }
 
 void CVideoView::setRect(QRect rect)
@@ -137,8 +154,7 @@ void CVideoView::setRect(QRect rect)
 
 void CVideoView::resetVideoView()
 {
-    if (d->renderer)
-        d->renderer->setMatrix(QMatrix4x4());
+    d->gl()->setMatrix(QMatrix4x4());
     d->orientation = 0;
     d->rotationX = 0;
     d->rotationY = 0;
@@ -166,15 +182,15 @@ void CVideoView::rotate(int angle, int type)
 void CVideoView::rotate(int angle, int type, bool clockwise)
 {
     Q_UNUSED(clockwise)
-    if (!d->renderer || type < 0 || type > 2)
+    if (type < 0 || type > 2)
         return;
     if (type == 2) {
         d->orientation = angle;
-        d->renderer->setOrientation(angle);
+        d->gl()->setOrientation(angle);
         updateFilter();
         return;
     }
-    QMatrix4x4 m = d->renderer->matrix();
+    QMatrix4x4 m = d->gl()->matrix();
     if (type == 0) {
         m.rotate(float(angle), 1, 0, 0);
         d->rotationX = wrapDegrees(d->rotationX + angle);
@@ -182,7 +198,7 @@ void CVideoView::rotate(int angle, int type, bool clockwise)
         m.rotate(float(angle), 0, 1, 0);
         d->rotationY = wrapDegrees(d->rotationY + angle);
     }
-    d->renderer->setMatrix(m);
+    d->gl()->setMatrix(m);
     updateFilter();
 }
 
@@ -191,24 +207,25 @@ int CVideoView::orientation() const
     return d->renderer ? d->renderer->orientation() : 0;
 }
 
+bool CVideoView::hasRenderer() const
+{
+    return d->renderer != nullptr;
+}
+
 TwAV::VideoRenderer* CVideoView::videoRenderer() const
 {
-    return d->renderer;
+    return d->gl();
 }
 
 void CVideoView::initFilter()
 {
-    if (!d->renderer)
-        return;
-    d->renderer->initAVFilter();
+    d->gl()->initAVFilter();
     updateFilter();
 }
 
 void CVideoView::setFilterEnabled(bool enabled)
 {
-    if (!d->renderer)
-        return;
-    d->renderer->setFilterEnabled(enabled);
+    d->gl()->setFilterEnabled(enabled);
     if (!enabled) {
         const QString region = d->pieces.value(kRegion);
         const bool hadRegion = d->pieces.contains(kRegion);
@@ -256,11 +273,9 @@ void CVideoView::updateFilter()
         if (!stripes.isEmpty())
             d->pieces.insert(kEffect, stripes);
     }
-    if (!d->renderer)
-        return;
     if (d->pieces.isEmpty()) {
-        d->renderer->setFilterOptions(QString());
-        d->renderer->setFilterEnabled(false);
+        d->gl()->setFilterOptions(QString());
+        d->gl()->setFilterEnabled(false);
         return;
     }
     QString chain = QStringLiteral("format=pix_fmts=yuv420p[1]; [1]");
@@ -279,9 +294,9 @@ void CVideoView::updateFilter()
         if (it.key() != kRegion && it.key() != kExtend)
             append(it.key(), it.value());
     chain.remove(QStringLiteral("[%1]; [%1]").arg(last));
-    d->renderer->setFilterEnabled(!chain.isEmpty());
-    d->renderer->setFilterOptions(QString());
-    d->renderer->setFilterOptions(chain);
+    d->gl()->setFilterEnabled(!chain.isEmpty());
+    d->gl()->setFilterOptions(QString());
+    d->gl()->setFilterOptions(chain);
 }
 
 void CVideoView::setShader(ShaderType type, const char* process)
@@ -303,10 +318,8 @@ void CVideoView::setShader(ShaderType type)
     default: type = ShaderNone; break;
     }
     d->shaderType = type;
-    if (d->renderer) {
-        d->renderer->opengl()->setUserShader(shader);
-        d->renderer->repaint();
-    }
+    d->gl()->opengl()->setUserShader(shader);
+    d->gl()->repaint();
 }
 
 ShaderType CVideoView::shaderType() const
@@ -319,15 +332,13 @@ void CVideoView::clearShader()
     setShader(ShaderNone);
 }
 
-bool CVideoView::setBrightness(double v) { return d->renderer && d->renderer->setBrightness(v); }
-bool CVideoView::setContrast(double v) { return d->renderer && d->renderer->setContrast(v); }
-bool CVideoView::setHue(double v) { return d->renderer && d->renderer->setHue(v); }
-bool CVideoView::setSaturation(double v) { return d->renderer && d->renderer->setSaturation(v); }
+bool CVideoView::setBrightness(double v) { return d->gl()->setBrightness(v); }
+bool CVideoView::setContrast(double v) { return d->gl()->setContrast(v); }
+bool CVideoView::setHue(double v) { return d->gl()->setHue(v); }
+bool CVideoView::setSaturation(double v) { return d->gl()->setSaturation(v); }
 
 void CVideoView::setRegionOfInterest(QRect rect)
 {
-    if (!d->renderer)
-        return;
     d->regionRect = rect;
     const float r = d->regionRatio;
     int w = rect.width(), h = rect.height(), x = rect.x(), y = rect.y();
@@ -338,8 +349,8 @@ void CVideoView::setRegionOfInterest(QRect rect)
         y = int(float(y) / r);
     }
     d->pieces.insert(kRegion, QStringLiteral("crop=w=%1:h=%2:x=%3:y=%4").arg(w).arg(h).arg(x).arg(y));
-    d->renderer->resizeRenderer(rect.width(), rect.height());
-    d->renderer->setRegionOfInterest(QRectF(0, 0, w, h));
+    d->gl()->resizeRenderer(rect.width(), rect.height());
+    d->gl()->setRegionOfInterest(QRectF(0, 0, w, h));
     updateFilter();
 }
 
@@ -361,9 +372,7 @@ void CVideoView::clearRegion(QSize videoSize)
 
 QSize CVideoView::renderRegion() const
 {
-    if (!d->renderer)
-        return QSize();
-    const QSizeF s = d->renderer->regionOfInterest().size();
+    const QSizeF s = d->gl()->regionOfInterest().size();
     return QSize(int(std::round(s.width() * d->regionRatio)), int(std::round(s.height() * d->regionRatio)));
 }
 
@@ -406,13 +415,14 @@ void CVideoView::setViewCenterInParent(QSize size)
 
 void CVideoView::setShowVideoFrame(bool show)
 {
-    if (!d->player || !d->renderer)
+    // Hiding needs no renderer that was never made.
+    if (!d->player || (!show && !d->renderer))
         return;
-    const bool present = d->player->videoOutputs().contains(d->renderer);
+    const bool present = d->player->videoOutputs().contains(d->gl());
     if (show && !present)
-        d->player->addVideoRenderer(d->renderer);
+        d->player->addVideoRenderer(d->gl());
     else if (!show && present)
-        d->player->removeVideoRenderer(d->renderer);
+        d->player->removeVideoRenderer(d->gl());
 }
 
 QRect CVideoView::sceneRect() const

@@ -1,11 +1,12 @@
 #pragma once
 
-// The widget that shows a player's picture: it owns an OpenGL widget renderer
-// and puts on it the output aspect, the orientation and mirror rotations, a
-// libavfilter chain assembled from named pieces ("f_region" crop, "f_extend",
-// "f_effect" and any other key, in key order), a user shader, the colour
-// controls, subtitles, and two overlays: the dashed crop box and the
-// watermark box. GUI thread only; the player is not owned.
+// The widget that shows a player's picture: it owns an OpenGL widget renderer,
+// made at the first call that needs it, and puts on it the output aspect, the
+// orientation and mirror rotations, a libavfilter chain assembled from named
+// pieces ("f_region" crop, "f_extend", "f_effect" and any other key, in key
+// order), a user shader, the colour controls, subtitles, and two overlays:
+// the dashed crop box and the watermark box. GUI thread only; the player is
+// not owned.
 
 #include "VideoShaders.h"
 #include "function/CMediaInfoMgr/MarkInfo.h"
@@ -70,6 +71,7 @@ public:
     // The subtitle font size rule: `base` 540 when adding, else the overlay
     // ratio x 270.
     int scaledFontSize(int size, int videoTarHeight, bool adding) const;
+    TwAV::OpenGLWidgetRenderer* gl();
     void repaintIfPaused();
     void syncRendererSize();
 };
@@ -120,7 +122,10 @@ public slots:
     void rotate(int angle, int type);
     void rotate(int angle);
     int orientation() const;
+    // Makes the renderer if it is not there yet, as glRenderer() does.
     TwAV::VideoRenderer* videoRenderer() const;
+    // Whether anything has needed the renderer so far.
+    bool hasRenderer() const;
 
     void initFilter();
     void setFilterEnabled(bool enabled);

@@ -42,8 +42,8 @@ SubtitleFilter* CVideoView::addSubtitle(SubtitleSet info, int videoTarHeight, bo
     filter->setColor(QColor(info.colorName));
     if (!info.file.isEmpty() && QFileInfo::exists(info.file))
         filter->setFile(info.file);
-    if (installed && d->renderer)
-        d->renderer->installFilter(filter);
+    if (installed)
+        d->gl()->installFilter(filter);
     d->subtitles.insert(info.id, filter);
     return filter;
 }
@@ -56,8 +56,7 @@ void CVideoView::installSubtitle(SubtitleFilter* subtitle, int subStreamIndex)
     subtitle->setEnabled(true);
     if (subtitle->file().isEmpty() && d->player && subStreamIndex != -1)
         d->player->setSubtitleStream(subStreamIndex);
-    if (d->renderer)
-        d->renderer->installFilter(subtitle);
+    d->gl()->installFilter(subtitle);
 }
 
 void CVideoView::uninstallSubtitle(SubtitleFilter* subtitle)
@@ -72,11 +71,11 @@ void CVideoView::uninstallSubtitle(SubtitleFilter* subtitle)
 
 void CVideoView::setSubtitlePosition(SubtitleFilter* subtitle, int position)
 {
-    if (!subtitle || !d->renderer)
+    if (!subtitle)
         return;
     d->syncRendererSize();
     const QRectF r = subtitle->rect();
-    const int rendererHeight = d->renderer->widget()->height();
+    const int rendererHeight = d->gl()->widget()->height();
     // A real quotient: in integers every position below 100 gave the bottom.
     const int y = int((rendererHeight - r.height()) * (1.0 - position / 100.0));
     subtitle->setRect(QRectF(0, y, r.width(), r.height()));
@@ -85,11 +84,11 @@ void CVideoView::setSubtitlePosition(SubtitleFilter* subtitle, int position)
 
 void CVideoView::setSubtitleRect(SubtitleFilter* filter, int height, int position, int videoTarHeight)
 {
-    if (!filter || !d->renderer)
+    if (!filter)
         return;
     const int s = d->scaledFontSize(height, videoTarHeight, false);
     d->syncRendererSize();
-    filter->setRect(QRectF(0, 0, d->renderer->widget()->width(), int(s * 2.5)));
+    filter->setRect(QRectF(0, 0, d->gl()->widget()->width(), int(s * 2.5)));
     setSubtitlePosition(filter, position);
 }
 
@@ -118,12 +117,12 @@ void CVideoView::setSubtitle(SubtitleSet info, int videoTarHeight)
 void CVideoView::setSubtitleVisible(int id, bool visible)
 {
     SubtitleFilter* filter = d->subtitles.value(id);
-    if (!filter || !d->renderer)
+    if (!filter)
         return;
     if (visible)
-        d->renderer->installFilter(filter);
+        d->gl()->installFilter(filter);
     else
-        d->renderer->uninstallFilter(filter);
+        d->gl()->uninstallFilter(filter);
 }
 
 void CVideoView::initDashedBox(float ratio)

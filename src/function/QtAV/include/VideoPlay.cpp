@@ -244,7 +244,7 @@ void VideoPlay::unitPlayer()
     m_lastSecond = 0;
     m_sliderMax = 0;
     ui->WidgetSliderTime->hide();
-    if (ui->VideoView->videoRenderer())
+    if (ui->VideoView->hasRenderer())
         ui->VideoView->videoRenderer()->setOutAspectRatioMode(TwAV::VideoRenderer::VideoAspectRatio);
     delete m_spectrum;
     m_spectrum = nullptr;

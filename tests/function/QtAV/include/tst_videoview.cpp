@@ -3,6 +3,7 @@
 #include "function/QtAV/include/CVideoView.h"
 #include "function/QtAV/include/WaterMark.h"
 
+#include <QOpenGLWidget>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -36,6 +37,7 @@ private slots:
     void realGraphCropsTintsAndSurvivesBadPieces();
     void overlayRatioAndRectangles();
     void overlaySizesBeforeAndAfterBoxes();
+    void rendererMadeLateLiesUnderTheOverlays();
     void badOverlayRatiosAreIgnored();
     void subtitleRectangleAndFontSize();
     void zoomAnimationsEndAtTheirRectangles();
@@ -339,6 +341,28 @@ void TestVideoView::overlaySizesBeforeAndAfterBoxes()
     m_view->resize(500, 300);
     QCOMPARE(m_view->glRenderer()->widget()->size(), QSize(500, 300));
     QCOMPARE(m_view->dashedBox()->size(), QSize(500, 300));
+}
+
+// A view that nothing has played on holds no OpenGL widget (it would turn the
+// whole window over to OpenGL); the renderer made later still has the view's
+// size, shows, and lies under boxes that were there before it.
+void TestVideoView::rendererMadeLateLiesUnderTheOverlays()
+{
+    QVERIFY(!m_view->hasRenderer());
+    QVERIFY(!m_view->findChild<QOpenGLWidget*>());
+    m_view->initDashedBox(1.0f);
+    m_view->initWaterMark(1.0f);
+    m_view->resize(500, 300);
+    QVERIFY(!m_view->hasRenderer());
+
+    QWidget* gl = m_view->glRenderer()->widget();
+    QVERIFY(m_view->hasRenderer());
+    QCOMPARE(gl->size(), QSize(500, 300));
+    QVERIFY(gl->isVisible());
+    const QObjectList stack = m_view->children();
+    QVERIFY(stack.indexOf(gl) < stack.indexOf(m_view->dashedBox()));
+    QVERIFY(stack.indexOf(gl) < stack.indexOf(m_view->waterMark()));
+    QCOMPARE(m_view->videoRenderer(), static_cast<VideoRenderer*>(m_view->glRenderer()));
 }
 
 void TestVideoView::badOverlayRatiosAreIgnored()
