@@ -1,5 +1,7 @@
 #include "AudioOutput.h"
 
+#include <QMetaMethod>
+
 #include <QAbstractEventDispatcher>
 #include <QAudioDeviceInfo>
 #include <QAudioOutput>
@@ -332,6 +334,11 @@ void AudioOutput::sinkClose()
 
 void AudioOutput::deliver(const AudioFrame& frame)
 {
+    // Nobody listening (a picture's preview): no wake-up of this thread for
+    // each block.
+    static const QMetaMethod signal = QMetaMethod::fromSignal(&AudioOutput::deliverAudioFrame);
+    if (!isSignalConnected(signal))
+        return;
     QMetaObject::invokeMethod(this, [this, frame] { emit deliverAudioFrame(frame); }, Qt::QueuedConnection);
 }
 

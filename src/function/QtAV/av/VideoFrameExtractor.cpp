@@ -223,6 +223,15 @@ VideoFrameExtractor::VideoFrameExtractor(QObject* parent)
     detail::ensureLogHook();
     qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
     m_worker->owner = this;
+}
+
+void VideoFrameExtractor::ensureWorker()
+{
+    // Started by the first request: a player makes an extractor for its
+    // captures, and a thread started for each play (most never capture)
+    // would compete with the opening of the media.
+    if (m_worker->thread.joinable())
+        return;
     auto w = m_worker;
     m_worker->thread = std::thread([w] {
         pthread_setname_np(pthread_self(), "tw-extract");
@@ -241,6 +250,8 @@ VideoFrameExtractor::~VideoFrameExtractor()
         detach = m_worker->opening;
     }
     m_worker->cv.notify_all();
+    if (!m_worker->thread.joinable())
+        return;
     if (detach)
         m_worker->thread.detach();
     else
@@ -296,6 +307,7 @@ void VideoFrameExtractor::extract()
         std::lock_guard<std::mutex> lock(m_worker->mutex);
         m_worker->queue.push_back({m_source, m_position, m_worker->generation});
     }
+    ensureWorker();
     m_worker->cv.notify_all();
 }
 

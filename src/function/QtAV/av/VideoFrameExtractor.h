@@ -48,6 +48,7 @@ signals:
 
 private:
     struct Worker;
+    void ensureWorker();
     std::shared_ptr<Worker> m_worker;
     QString m_source;
     qint64 m_position = 0;

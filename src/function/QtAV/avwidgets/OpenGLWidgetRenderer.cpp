@@ -93,16 +93,22 @@ void OpenGLWidgetRenderer::repaint(bool refilter)
         m_widget->update();
 }
 
+// A setter that leaves the value as it was repaints nothing: each repaint
+// recomposes the whole window, and a new play sets the view's defaults again.
 void OpenGLWidgetRenderer::setFilterOptions(const QString& options)
 {
+    const bool same = options == filterOptions();
     VideoRenderer::setFilterOptions(options);
-    repaint(true);
+    if (!same)
+        repaint(true);
 }
 
 void OpenGLWidgetRenderer::setFilterEnabled(bool enabled)
 {
+    const bool same = enabled == isFilterEnabled();
     VideoRenderer::setFilterEnabled(enabled);
-    repaint(true);
+    if (!same)
+        repaint(true);
 }
 
 void OpenGLWidgetRenderer::initAVFilter()
@@ -116,15 +122,53 @@ void OpenGLWidgetRenderer::setOrientation(int degrees)
     const int o = ((degrees % 360) + 360) % 360;
     if (o % 90 != 0)
         return;
+    const bool same = o == orientation();
     VideoRenderer::setOrientation(o);
-    repaint();
+    if (!same)
+        repaint();
 }
 
-void OpenGLWidgetRenderer::setOutAspectRatioMode(OutAspectRatioMode mode) { VideoRenderer::setOutAspectRatioMode(mode); repaint(); }
-void OpenGLWidgetRenderer::setOutAspectRatio(double ratio) { VideoRenderer::setOutAspectRatio(ratio); repaint(); }
-void OpenGLWidgetRenderer::setRegionOfInterest(const QRectF& roi) { VideoRenderer::setRegionOfInterest(roi); repaint(); }
-void OpenGLWidgetRenderer::setBackgroundColor(const QColor& color) { VideoRenderer::setBackgroundColor(color); repaint(); }
-void OpenGLWidgetRenderer::setMatrix(const QMatrix4x4& matrix) { VideoRenderer::setMatrix(matrix); repaint(); }
+void OpenGLWidgetRenderer::setOutAspectRatioMode(OutAspectRatioMode mode)
+{
+    const bool same = mode == outAspectRatioMode();
+    VideoRenderer::setOutAspectRatioMode(mode);
+    if (!same)
+        repaint();
+}
+
+void OpenGLWidgetRenderer::setOutAspectRatio(double ratio)
+{
+    const bool same = outAspectRatioMode() == CustomAspectRation && ratio == outAspectRatio();
+    VideoRenderer::setOutAspectRatio(ratio);
+    if (!same)
+        repaint();
+}
+
+void OpenGLWidgetRenderer::setRegionOfInterest(const QRectF& roi)
+{
+    const bool same = roi == regionOfInterest();
+    VideoRenderer::setRegionOfInterest(roi);
+    if (!same)
+        repaint();
+}
+
+void OpenGLWidgetRenderer::setBackgroundColor(const QColor& color)
+{
+    const bool same = color == backgroundColor();
+    VideoRenderer::setBackgroundColor(color);
+    if (!same)
+        repaint();
+}
+
+void OpenGLWidgetRenderer::setMatrix(const QMatrix4x4& matrix)
+{
+    const bool same = matrix == VideoRenderer::matrix();
+    // The base still tells of an identity matrix each time.
+    VideoRenderer::setMatrix(matrix);
+    if (!same)
+        repaint();
+}
+
 bool OpenGLWidgetRenderer::setBrightness(double v) { const bool ok = VideoRenderer::setBrightness(v); repaint(); return ok; }
 bool OpenGLWidgetRenderer::setContrast(double v) { const bool ok = VideoRenderer::setContrast(v); repaint(); return ok; }
 bool OpenGLWidgetRenderer::setHue(double v) { const bool ok = VideoRenderer::setHue(v); repaint(); return ok; }

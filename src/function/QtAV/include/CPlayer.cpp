@@ -78,8 +78,6 @@ void CPlayer::initPlayer()
     connect(d->extractor, &TwAV::VideoFrameExtractor::frameExtracted, this, &CPlayer::onFrameExtracted);
     connect(d->extractor, &TwAV::VideoFrameExtractor::error, this, &CPlayer::onFrameExtractedError);
     connect(d->extractor, &TwAV::VideoFrameExtractor::aborted, this, &CPlayer::onFrameExtractedError);
-    if (d->player->audio())
-        connect(d->player->audio(), &TwAV::AudioOutput::deliverAudioFrame, this, &CPlayer::onReceiveFrame);
 }
 
 void CPlayer::addVideoView(CVideoView* videoView)
@@ -134,6 +132,13 @@ bool CPlayer::setSubtitleStream(int n)
 void CPlayer::setCreateAudioSpectrum(bool create)
 {
     d->createAudioSpectrum = create;
+    // Sound blocks come over only while someone wants them: each one wakes
+    // this thread.
+    if (d->player && d->player->audio()) {
+        disconnect(d->player->audio(), &TwAV::AudioOutput::deliverAudioFrame, this, &CPlayer::onReceiveFrame);
+        if (create)
+            connect(d->player->audio(), &TwAV::AudioOutput::deliverAudioFrame, this, &CPlayer::onReceiveFrame);
+    }
 }
 
 int CPlayer::play(QString fileUrl, bool online, DVDSet dvd)

@@ -139,7 +139,9 @@ void VideoPlay::play(PlayPara para)
     m_spectrum = new CSpectrum(this);
     m_spectrum->setObjectName(QStringLiteral("Spectrum"));
     m_spectrum->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_spectrum->show();
+    // Only sound feeds it; shown over a picture it would just cost the first
+    // frame a repaint of the whole window.
+    m_spectrum->setVisible(para.audioOnly);
     layoutSpectrum();
     m_player->setCreateAudioSpectrum(para.audioOnly);
     if (m_player->play(para.url, para.online, para.dvd) < 0) {

@@ -25,6 +25,8 @@ private slots:
     void orientationTurnsThePicture();
     void matrixAboutXMirrorsTheRows();
     void matrixIdentityIsAnnounced();
+    void aSetterRepaintsOnlyWhatChanged_data();
+    void aSetterRepaintsOnlyWhatChanged();
     void regionOfInterestShowsThatPart();
     void colourControls();
     void backgroundFillsTheBars();
@@ -203,6 +205,83 @@ void TestGLRenderer::matrixIdentityIsAnnounced()
     QCOMPARE(spy.count(), 0);
     m_renderer->setMatrix(QMatrix4x4());
     QCOMPARE(spy.count(), 1);
+}
+
+namespace {
+
+enum Setting { Orientation, AspectMode, AspectRatio, Background, Matrix, Region, FilterOn, FilterText };
+
+// Applies the setting's resting value, or one that differs from it.
+void apply(OpenGLWidgetRenderer* r, Setting which, bool changed)
+{
+    QMatrix4x4 turned;
+    turned.rotate(90, 0, 0, 1);
+    switch (which) {
+    case Orientation: r->setOrientation(changed ? 90 : 0); break;
+    case AspectMode:
+        r->setOutAspectRatioMode(changed ? VideoRenderer::RendererAspectRatio : VideoRenderer::VideoAspectRatio);
+        break;
+    case AspectRatio: r->setOutAspectRatio(changed ? 2.0 : 16.0 / 9); break;
+    case Background: r->setBackgroundColor(changed ? Qt::red : Qt::black); break;
+    case Matrix: r->setMatrix(changed ? turned : QMatrix4x4()); break;
+    case Region: r->setRegionOfInterest(changed ? QRectF(0, 0, 0.5, 0.5) : QRectF()); break;
+    case FilterOn: r->setFilterEnabled(changed); break;
+    case FilterText: r->setFilterOptions(changed ? QStringLiteral("hflip") : QString()); break;
+    }
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+void TestGLRenderer::aSetterRepaintsOnlyWhatChanged_data()
+{
+    QTest::addColumn<int>("setting");
+    QTest::newRow("orientation") << int(Orientation);
+    QTest::newRow("aspect mode") << int(AspectMode);
+    QTest::newRow("aspect ratio") << int(AspectRatio);
+    QTest::newRow("background") << int(Background);
+    QTest::newRow("matrix") << int(Matrix);
+    QTest::newRow("region of interest") << int(Region);
+    QTest::newRow("filter on") << int(FilterOn);
+    QTest::newRow("filter text") << int(FilterText);
+}
+
+// Every repaint recomposes the whole window (slow in software GL), and a
+// preview sets its view's defaults again at each play.
+void TestGLRenderer::aSetterRepaintsOnlyWhatChanged()
+{
+    QFETCH(int, setting);
+    const auto which = Setting(setting);
+    PaintCounter counter;
+    m_renderer->widget()->installEventFilter(&counter);
+    // The pending repaints of a window are done when its update request is.
+    const auto flush = [this] { QCoreApplication::sendPostedEvents(m_window, QEvent::UpdateRequest); };
+    apply(m_renderer, which, false);
+    flush();
+    counter.paints = 0;
+
+    apply(m_renderer, which, false);
+    flush();
+    QCOMPARE(counter.paints, 0);
+    apply(m_renderer, which, true);
+    flush();
+    QVERIFY(counter.paints > 0);
+    counter.paints = 0;
+    apply(m_renderer, which, true);
+    flush();
+    QCOMPARE(counter.paints, 0);
 }
 
 void TestGLRenderer::regionOfInterestShowsThatPart()

@@ -177,6 +177,7 @@ void TestVideoPlay::audioOnlyLightsTheSpectrum()
     p.audioOnly = 1;
     m_play->play(p);
     QVERIFY(m_play->spectrum());
+    QVERIFY(m_play->spectrum()->isVisible());
     QVERIFY(!m_play->player()->videoOutPut().contains(m_play->videoRenderer()));
     QTRY_VERIFY_WITH_TIMEOUT(m_play->spectrum()->worker(), 20000);
     auto lit = [this] {
