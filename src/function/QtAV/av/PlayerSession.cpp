@@ -248,12 +248,7 @@ void PlayerSession::selectStream(int kind, int n, qint64 positionMs)
     {
         std::lock_guard<std::mutex> lock(m_ctl);
         m_streamChangeKind = kind;
-        if (kind == 0)
-            m_wantVideo = n;
-        else if (kind == 1)
-            m_wantAudio = n;
-        else
-            m_wantSubtitle = n;
+        wanted(kind) = n;
         m_seekRequested = true;
         m_seekRequestTarget = positionMs / 1000.0;
         m_seekTarget = positionMs / 1000.0;
@@ -265,12 +260,7 @@ void PlayerSession::selectStream(int kind, int n, qint64 positionMs)
 void PlayerSession::setWanted(int kind, int n)
 {
     std::lock_guard<std::mutex> lock(m_ctl);
-    if (kind == 0)
-        m_wantVideo = n;
-    else if (kind == 1)
-        m_wantAudio = n;
-    else
-        m_wantSubtitle = n;
+    wanted(kind) = n;
 }
 
 double PlayerSession::seekTarget() const

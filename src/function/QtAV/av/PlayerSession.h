@@ -132,6 +132,8 @@ private:
     void checkFinished();
     double audioClock() const;
     bool waitWhileHeld();
+    // The chosen stream of a kind; m_ctl held.
+    int& wanted(int kind) { return kind == 0 ? m_wantVideo : kind == 1 ? m_wantAudio : m_wantSubtitle; }
 
     QString m_source;
     QVariantHash m_options;
