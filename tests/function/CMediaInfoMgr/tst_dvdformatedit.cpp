@@ -73,7 +73,7 @@ void TestDVDFormatEdit::splitEvenly_data()
     QTest::addColumn<qint64>("end");
     QTest::addColumn<int>("count");
     QTest::addColumn<QList<int>>("expected");   // start, length pairs
-    QTest::newRow("the Part's example") << qint64(0) << qint64(5399) << 10
+    QTest::newRow("an hour and a half") << qint64(0) << qint64(5399) << 10
                                         << QList<int>{0, 539, 539, 539, 1078, 539, 1617, 539, 2156, 539, 2695, 539,
                                                       3234, 539, 3773, 539, 4312, 539, 4851, 548};
     QTest::newRow("one") << qint64(100) << qint64(200) << 1 << QList<int>{100, 100};
