@@ -221,6 +221,35 @@ QColor shade(const QString& n, QColor c)
     return c;
 }
 
+// "Download all" and "stop all" carry no text of their own: a white arrow
+// into a tray and a white square tell them apart.
+bool bigButton(const QString& n)
+{
+    return n.startsWith(QLatin1String("download_now")) || n.startsWith(QLatin1String("stop_all"));
+}
+
+void drawBigButtonMark(QPainter& p, const QString& n, const QRectF& r)
+{
+    const QPointF c = r.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xFF, 0xFF, 0xFF));
+    if (n.startsWith(QLatin1String("stop_all"))) {
+        p.drawRoundedRect(QRectF(c.x() - 11, c.y() - 11, 22, 22), 3, 3);
+        return;
+    }
+    QPainterPath arrow;
+    arrow.moveTo(c.x() - 5, c.y() - 18);
+    arrow.lineTo(c.x() + 5, c.y() - 18);
+    arrow.lineTo(c.x() + 5, c.y() - 4);
+    arrow.lineTo(c.x() + 13, c.y() - 4);
+    arrow.lineTo(c.x(), c.y() + 9);
+    arrow.lineTo(c.x() - 13, c.y() - 4);
+    arrow.lineTo(c.x() - 5, c.y() - 4);
+    arrow.closeSubpath();
+    p.drawPath(arrow);
+    p.drawRect(QRectF(c.x() - 18, c.y() + 13, 36, 4));
+}
+
 QImage paint(const QString& n)
 {
     const Kind kind = kindOf(n);
@@ -229,7 +258,10 @@ QImage paint(const QString& n)
     case Kind::Strip: size = QSize(752, 120); break;
     case Kind::Panel: size = QSize(300, 208); break;
     case Kind::Bar: size = QSize(64, 8); break;
-    case Kind::Button: size = QSize(n.contains(QLatin1String("special/")) ? 12 : 96, 46); break;
+    case Kind::Button:
+        // The page's two big buttons are drawn at their design size, so their mark is not stretched.
+        size = bigButton(n) ? QSize(188, 70) : QSize(n.contains(QLatin1String("special/")) ? 12 : 96, 46);
+        break;
     case Kind::Line: size = QSize(4, 64); break;
     case Kind::Icon: break;
     }
@@ -270,6 +302,8 @@ QImage paint(const QString& n)
         p.setPen(c.darker(115));
         p.setBrush(c);
         p.drawRoundedRect(r, 6, 6);
+        if (bigButton(n))
+            drawBigButtonMark(p, n, r);
         break;
     case Kind::Icon: {
         p.setPen(QPen(c, 2.5));
