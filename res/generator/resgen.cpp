@@ -317,12 +317,14 @@ QImage optionsButton(int state)
     return img;
 }
 
-// The program's mark: a down arrow into a tray on the accent colour.
-QImage logo()
+// The program's mark: a down arrow into a tray on the accent colour, drawn
+// on a 32 x 32 grid and scaled to the picture's side.
+QImage mark(int side)
 {
-    QImage img = canvas(32, 32);
+    QImage img = canvas(side, side);
     QPainter p(&img);
     setupPainter(p);
+    p.scale(side / 32.0, side / 32.0);
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::Orange);
     p.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
@@ -335,24 +337,16 @@ QImage logo()
     return img;
 }
 
-// The program's mark at the size of the about window (72 x 72), drawn at
-// twice that so that it stays sharp up to a factor of 2.
+QImage logo()
+{
+    return mark(32);
+}
+
+// The mark at the size of the about window (72 x 72), drawn at twice that so
+// that it stays sharp up to a factor of 2.
 QImage productIcon()
 {
-    QImage img = canvas(144, 144);
-    QPainter p(&img);
-    setupPainter(p);
-    p.scale(4.5, 4.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Palette::Orange);
-    p.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
-    QPen pen(Palette::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.drawLine(QPointF(16, 7), QPointF(16, 19));
-    p.drawLine(QPointF(10.5, 14), QPointF(16, 19.5));
-    p.drawLine(QPointF(21.5, 14), QPointF(16, 19.5));
-    p.drawLine(QPointF(8, 24.5), QPointF(24, 24.5));
-    return img;
+    return mark(144);
 }
 
 // The bubble that carries the percentage over the engine-update bar: a blue

@@ -7,7 +7,6 @@
 #include "gui/UIBaseData/UIServiceHooks.h"
 #include "gui/common/BtnWidget.h"
 #include "gui/main/DownloaderForm.h"
-#include "gui/settings/SettingDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 #include "ui_DownloaderForm.h"
 #include "ui_MainWindow.h"

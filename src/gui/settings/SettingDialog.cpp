@@ -75,14 +75,7 @@ SettingDialog::SettingDialog(QWidget* parent)
     m_templates.insert(QStringLiteral("m_pWidget"), m_pageWidget->styleSheet());
     // The designer's sheets still hold their placeholders; fill them before
     // anything is polished with them.
-    m_pageWidget->setStyleSheet(m_templates.value(QStringLiteral("m_pWidget"))
-                                    .arg(UIBaseData::scaled(32))
-                                    .arg(UIBaseData::scaled(38)));
-    ui->verticalSlider->setStyleSheet(m_templates.value(QStringLiteral("verticalSlider"))
-                                          .arg(UIBaseData::scaled(3))
-                                          .arg(UIBaseData::scaled(137))
-                                          .arg(UIBaseData::scaled(1))
-                                          .arg(UIBaseData::scaled(2)));
+    applyScaledSheets();
 
     QComboBox* lan = m_page->comboBox_Lan;
     lan->installEventFilter(this);
@@ -328,7 +321,12 @@ bool SettingDialog::eventFilter(QObject* watched, QEvent* event)
 void SettingDialog::resizeEvent(QResizeEvent* event)
 {
     PopupBase::resizeEvent(event);
-    // Each number follows the template's literal 0: 32 gives "032px".
+    applyScaledSheets();
+}
+
+// Each number follows the template's literal 0: 32 gives "032px".
+void SettingDialog::applyScaledSheets()
+{
     m_pageWidget->setStyleSheet(m_templates.value(QStringLiteral("m_pWidget"))
                                     .arg(UIBaseData::scaled(32))
                                     .arg(UIBaseData::scaled(38)));

@@ -60,6 +60,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The page's and the slider's sheets at the current interface factor.
+    void applyScaledSheets();
     void selectStoredLanguage();
 
     QMap<QString, QString> m_templates;
