@@ -53,7 +53,6 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_alertTimer.setInterval(1000);
     connect(NetVersionMgr::instance(), &NetVersionMgr::doNetVersionChecked, this, &MainWindow::onNetVersionChecked);
-    NetVersionMgr::instance()->checkVersion(false);
     // After the window is shown, from the event loop.
     QMetaObject::invokeMethod(this, "onInit", Qt::QueuedConnection);
 
@@ -104,11 +103,23 @@ void MainWindow::createForms()
 void MainWindow::onInit()
 {
     onReadinessEvent();
+    if (!isVisible())
+        askVersion();
+    else
+        QTimer::singleShot(1000, this, &MainWindow::askVersion);
     qApp->installEventFilter(this);
     m_alertTimer.setInterval(1000);
     connect(&m_alertTimer, &QTimer::timeout, this,
             [] { UIServiceHooks::alert(UIBaseData::instance()->topLevelWindow(), 1000); }, Qt::UniqueConnection);
     connect(Youtube::instance(), &Youtube::doAnalyseFinished, this, &MainWindow::onShowAlert, Qt::QueuedConnection);
+}
+
+void MainWindow::askVersion()
+{
+    if (m_versionAsked)
+        return;
+    m_versionAsked = true;
+    NetVersionMgr::instance()->checkVersion(false);
 }
 
 void MainWindow::onNetVersionChecked(bool)
@@ -138,6 +149,9 @@ void MainWindow::onShowAlert()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Queued: the paint of the whole window ends first.
+    if (watched == this && event->type() == QEvent::Paint && !m_versionAsked)
+        QMetaObject::invokeMethod(this, &MainWindow::askVersion, Qt::QueuedConnection);
     if (watched == qApp && event->type() == QEvent::ApplicationStateChange
         && UIServiceHooks::applicationState() == Qt::ApplicationActive)
         m_alertTimer.stop();

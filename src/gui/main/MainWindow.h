@@ -56,12 +56,18 @@ protected:
 
 private:
     void onReadinessEvent();
+    // The program-version check, once: after the window's first paint (its
+    // transfer thread and the TLS library it loads would otherwise compete
+    // with the window's own start), or from onInit when the window is not
+    // shown, or a second after onInit at the latest.
+    void askVersion();
 
     Ui::MainWindow* ui;
     DownloaderForm* m_pDownloaderForm = nullptr;
     QMap<QString, QString> m_styles;
     int m_pageMode = 0;
     bool m_readyLatch = false;
+    bool m_versionAsked = false;
     QTimer m_alertTimer;
 
     // Options and language menus, the windows behind them, the update

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 static constexpr int kWaitMs = 30000;
@@ -33,6 +34,26 @@ static constexpr int kWaitMs = 30000;
 namespace {
 
 const char kVersionPath[] = "/update.qorvdvd.com/tarnwick/dll/version.json";
+
+// Calls a function at a widget's first paint.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(QWidget* w, std::function<void()> fn) : m_fn(std::move(fn)) { w->installEventFilter(this); }
+    bool seen() const { return m_seen; }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            m_fn();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_fn;
+    bool m_seen = false;
+};
 
 int promotionSteps(const PageTestEnv::Capture& capture)
 {
@@ -101,6 +122,27 @@ private slots:
         MainWindow w;
         QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount(QLatin1String(kVersionPath)) > before, kWaitMs);
         QCOMPARE(m_server.requestCount(), m_server.requestCount(QLatin1String(kVersionPath)));
+    }
+
+    // The check's transfer thread and the TLS library it loads would compete
+    // with the window's start: a shown window asks once it has been painted,
+    // and only once.
+    void shownWindowAsksForTheVersionAfterItsFirstPaint()
+    {
+        // A fresh manager: the check another case left stalled would hold it.
+        NetVersionMgr::setInstanceEnvironmentForTesting(NetVersionMgr::Environment());
+        NetVersionMgr* mgr = NetVersionMgr::instance();
+        const int before = m_server.requestCount(QLatin1String(kVersionPath));
+        MainWindow w;
+        QVERIFY(!mgr->isChecking());
+        bool paintedFirst = false;
+        PaintWatch watch(&w, [&] { paintedFirst = !mgr->isChecking(); });
+        w.show(true);
+        QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount(QLatin1String(kVersionPath)) > before, kWaitMs);
+        QVERIFY(watch.seen());
+        QVERIFY(paintedFirst);
+        QVERIFY(mgr->isChecking());
+        QCOMPARE(m_server.requestCount(QLatin1String(kVersionPath)), before + 1);
     }
 
     void onlyALoopbackBaseIsHonoured_data()
