@@ -45,9 +45,15 @@ AVPlayer::AVPlayer(QObject* parent)
     : QObject(parent), d(new Private)
 {
     detail::ensureLogHook();
-    qRegisterMetaType<TwAV::AVPlayer::State>("TwAV::AVPlayer::State");
-    qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
-    qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+    // Once: each registration searches the type table under a lock, and a
+    // player is made for every preview.
+    static const bool registered = [] {
+        qRegisterMetaType<TwAV::AVPlayer::State>("TwAV::AVPlayer::State");
+        qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
+        qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+        return true;
+    }();
+    Q_UNUSED(registered)
     d->audio = new AudioOutput(this);
     d->capture = new VideoCapture(this);
     d->clock = new AVClock(this);
