@@ -127,7 +127,7 @@ void AVPlayer::play(const QString& path, qint64 startMs)
                     fn();
             });
         }
-        QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { runPosted(); }, Qt::QueuedConnection);
     };
     hooks.renderers = [this] {
         std::lock_guard<std::mutex> lock(d->outputsMutex);
