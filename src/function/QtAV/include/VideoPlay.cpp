@@ -135,9 +135,6 @@ void VideoPlay::play(PlayPara para)
     m_player->setVideoStream(m_videoTrack);
     m_player->setAudioStream(m_audioTrack);
     m_player->setSubtitleStream(m_subtitleTrack);
-    // The source opens on the player's threads while the spectrum is made
-    // here: nothing of it is needed before the first sound arrives.
-    const bool started = m_player->play(para.url, para.online, para.dvd) >= 0;
     delete m_spectrum;
     m_spectrum = new CSpectrum(this);
     m_spectrum->setObjectName(QStringLiteral("Spectrum"));
@@ -147,7 +144,7 @@ void VideoPlay::play(PlayPara para)
     m_spectrum->setVisible(para.audioOnly);
     layoutSpectrum();
     m_player->setCreateAudioSpectrum(para.audioOnly);
-    if (!started) {
+    if (m_player->play(para.url, para.online, para.dvd) < 0) {
         setLoading(false);
         emit doLoadError();
     }
