@@ -45,9 +45,15 @@ AVPlayer::AVPlayer(QObject* parent)
     : QObject(parent), d(new Private)
 {
     detail::ensureLogHook();
-    qRegisterMetaType<TwAV::AVPlayer::State>("TwAV::AVPlayer::State");
-    qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
-    qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+    // Once: each registration searches the type table under a lock, and a
+    // player is made for every preview.
+    static const bool registered = [] {
+        qRegisterMetaType<TwAV::AVPlayer::State>("TwAV::AVPlayer::State");
+        qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
+        qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+        return true;
+    }();
+    Q_UNUSED(registered)
     d->audio = new AudioOutput(this);
     d->capture = new VideoCapture(this);
     d->clock = new AVClock(this);
@@ -121,7 +127,7 @@ void AVPlayer::play(const QString& path, qint64 startMs)
                     fn();
             });
         }
-        QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { runPosted(); }, Qt::QueuedConnection);
     };
     hooks.renderers = [this] {
         std::lock_guard<std::mutex> lock(d->outputsMutex);

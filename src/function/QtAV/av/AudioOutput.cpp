@@ -80,7 +80,8 @@ AudioOutput::AudioOutput(QObject* parent)
     : QObject(parent), m_backend(defaultBackend())
 {
     m_null = m_backend == NullBackend;
-    qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+    static const bool registered = qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame") > 0;
+    Q_UNUSED(registered)
 }
 
 AudioOutput::~AudioOutput() = default;

@@ -9,7 +9,15 @@ namespace TwAV {
 VideoCapture::VideoCapture(QObject* parent)
     : QObject(parent)
 {
-    m_dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+QString VideoCapture::dirLocked() const
+{
+    if (!m_dirKnown) {
+        m_dir = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        m_dirKnown = true;
+    }
+    return m_dir;
 }
 
 void VideoCapture::setAsync(bool async) { QMutexLocker l(&m_mutex); m_async = async; }
@@ -18,8 +26,8 @@ void VideoCapture::setAutoSave(bool save) { QMutexLocker l(&m_mutex); m_autoSave
 bool VideoCapture::autoSave() const { QMutexLocker l(&m_mutex); return m_autoSave; }
 void VideoCapture::setCaptureName(const QString& name) { QMutexLocker l(&m_mutex); m_name = name; }
 QString VideoCapture::captureName() const { QMutexLocker l(&m_mutex); return m_name; }
-void VideoCapture::setCaptureDir(const QString& dir) { QMutexLocker l(&m_mutex); m_dir = dir; }
-QString VideoCapture::captureDir() const { QMutexLocker l(&m_mutex); return m_dir; }
+void VideoCapture::setCaptureDir(const QString& dir) { QMutexLocker l(&m_mutex); m_dir = dir; m_dirKnown = true; }
+QString VideoCapture::captureDir() const { QMutexLocker l(&m_mutex); return dirLocked(); }
 void VideoCapture::setFormat(const QString& format) { QMutexLocker l(&m_mutex); m_format = format; }
 QString VideoCapture::format() const { QMutexLocker l(&m_mutex); return m_format; }
 
@@ -62,7 +70,7 @@ void VideoCapture::handle(const VideoFrame& frame)
     QString dir, name, fmt;
     {
         QMutexLocker l(&m_mutex);
-        dir = m_dir;
+        dir = dirLocked();
         name = m_name;
         fmt = m_format;
     }

@@ -47,12 +47,16 @@ signals:
 
 private:
     void handle(const VideoFrame& frame);
+    QString dirLocked() const; // m_mutex held
     mutable QMutex m_mutex;
     VideoFrame m_last;
     bool m_async = false;
     bool m_autoSave = false;
     QString m_name = QStringLiteral("capture");
-    QString m_dir;
+    // Looked up when first needed: reading the user's folder settings on
+    // every new player would sit on the way to its first picture.
+    mutable QString m_dir;
+    mutable bool m_dirKnown = false;
     QString m_format = QStringLiteral("png");
 };
 

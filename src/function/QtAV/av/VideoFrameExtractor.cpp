@@ -221,7 +221,8 @@ VideoFrameExtractor::VideoFrameExtractor(QObject* parent)
     : QObject(parent), m_worker(std::make_shared<Worker>())
 {
     detail::ensureLogHook();
-    qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame");
+    static const bool registered = qRegisterMetaType<TwAV::VideoFrame>("TwAV::VideoFrame") > 0;
+    Q_UNUSED(registered)
     m_worker->owner = this;
 }
 

@@ -31,9 +31,15 @@ CPlayer::CPlayer(QObject* parent, bool ownsViews)
 {
     TwAV::setLogLevel(TwAV::LogOff);
     d->ownsViews = ownsViews;
-    qRegisterMetaType<DVDSet>("DVDSet");
-    qRegisterMetaType<CVideoFrame>("CVideoFrame");
-    qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+    // Once: a player is made for every preview, and each registration
+    // searches the type table under a lock.
+    static const bool registered = [] {
+        qRegisterMetaType<DVDSet>("DVDSet");
+        qRegisterMetaType<CVideoFrame>("CVideoFrame");
+        qRegisterMetaType<TwAV::AudioFrame>("TwAV::AudioFrame");
+        return true;
+    }();
+    Q_UNUSED(registered)
     initPlayer();
 }
 

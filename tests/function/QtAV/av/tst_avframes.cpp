@@ -8,10 +8,12 @@
 #include "function/QtAV/av/VideoFrameExtractor.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <mutex>
 
@@ -159,6 +161,43 @@ private slots:
         const QImage img = captured.first().first().value<QImage>();
         const qint64 ms = qint64(shown.timestamp() * 1000 + 0.5);
         QVERIFY(AvTestMedia::imageDifference(img, AvTestMedia::ffmpegFrameAt(AvTestMedia::h264Aac(), ms)) < kSameFrame);
+        player.stop();
+    }
+
+    void captureSavesWhereAsked_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("the user's pictures folder") << false;
+        QTest::newRow("a folder set") << true;
+    }
+
+    void captureSavesWhereAsked()
+    {
+        QFETCH(bool, chosen);
+        QTemporaryDir config, pictures, other;
+        QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+        QVERIFY(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"" + pictures.path().toUtf8() + "\"\n");
+        dirs.close();
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        AVPlayer player;
+        PlayerProbe probe(&player);
+        VideoCapture* capture = player.videoCapture();
+        const QString expected = chosen ? other.path() : pictures.path();
+        if (chosen)
+            capture->setCaptureDir(other.path());
+        QCOMPARE(capture->captureDir(), expected);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        capture->setAutoSave(true);
+        QSignalSpy saved(capture, &VideoCapture::saved);
+        player.play(AvTestMedia::h264Aac());
+        QTRY_VERIFY_WITH_TIMEOUT(capture->lastFrame().isValid(), 20000);
+        capture->capture();
+        QCOMPARE(saved.count(), 1);
+        const QString path = saved.first().first().toString();
+        QCOMPARE(QFileInfo(path).absolutePath(), QDir(expected).absolutePath());
+        QVERIFY(QFileInfo(path).size() > 0);
         player.stop();
     }
 
