@@ -12,7 +12,7 @@
 #include "gui/main/cnorvideodlitem.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDebug>
 #include <QTimer>
 
@@ -34,6 +34,56 @@ void discard(QList<CNorVideoDlItem*>& rows)
     }
     rows.clear();
 }
+
+// Every new widget posts itself a polish request, and each of a row's
+// layouts a layout request that Qt compresses by scanning every event posted
+// to the thread: with the rows of a long selection waiting, each row would
+// cost more to build than the one before. Rows are polished in small batches
+// as they are built and their requests dropped, which keeps the queue short;
+// requests of other widgets dropped with them are posted again at the end.
+class PolishInBatches
+{
+public:
+    PolishInBatches() = default;
+    PolishInBatches(const PolishInBatches&) = delete;
+    PolishInBatches& operator=(const PolishInBatches&) = delete;
+
+    ~PolishInBatches()
+    {
+        flush();
+        if (!m_dropped)
+            return;
+        const QWidgetList all = QApplication::allWidgets();
+        for (QWidget* w : all) {
+            if (!w->testAttribute(Qt::WA_WState_Polished))
+                QCoreApplication::postEvent(w, new QEvent(QEvent::PolishRequest));
+        }
+    }
+
+    void add(QWidget* row)
+    {
+        m_batch.append(row);
+        if (m_batch.size() == kBatch)
+            flush();
+    }
+
+private:
+    static constexpr int kBatch = 64;
+
+    void flush()
+    {
+        if (m_batch.isEmpty())
+            return;
+        QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+        m_dropped = true;
+        for (QWidget* w : qAsConst(m_batch))
+            w->ensurePolished();
+        m_batch.clear();
+    }
+
+    QList<QWidget*> m_batch;
+    bool m_dropped = false;
+};
 
 QList<QUxItemBase*> asItems(const QList<CNorVideoDlItem*>& rows)
 {
@@ -80,14 +130,18 @@ void DownloaderForm::doAfterUrlAnalysis(int result)
     QList<DownloadItem*> liveTasks;
     QList<DownloadItem*> ordinaryTasks;
     const int building = qMin(int(selection.size()), kMaxRows);
-    for (int i = 0; i < building; ++i) {
-        auto* r = new CNorVideoDlItem(list, selection.at(i), true);
-        if (selection.at(i).isLiveStream) {
-            liveRows.append(r);
-            liveTasks.append(r->downloadItem());
-        } else {
-            ordinaryRows.append(r);
-            ordinaryTasks.append(r->downloadItem());
+    {
+        PolishInBatches polish;
+        for (int i = 0; i < building; ++i) {
+            auto* r = new CNorVideoDlItem(list, selection.at(i), true);
+            polish.add(r);
+            if (selection.at(i).isLiveStream) {
+                liveRows.append(r);
+                liveTasks.append(r->downloadItem());
+            } else {
+                ordinaryRows.append(r);
+                ordinaryTasks.append(r->downloadItem());
+            }
         }
     }
     // Every task of the selection still waits for a queued start-up call;

@@ -198,6 +198,27 @@ private slots:
         QCOMPARE(page.form()->stackedWidget->currentIndex(), 0);
     }
 
+    // Rows are polished as they are built, in batches; a widget that was
+    // waiting for its polish when the selection came still gets it.
+    void rowsAndWaitingWidgetsArePolished()
+    {
+        DownloaderForm page;
+        select(70, 0);
+        QWidget waiting;
+        QVERIFY(!waiting.testAttribute(Qt::WA_WState_Polished));
+        page.doAfterUrlAnalysis(1);
+        QCOMPARE(page.downloadList()->count(), 70);
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 70; ++i) {
+            const QList<QWidget*> parts = page.row(i)->findChildren<QWidget*>();
+            QVERIFY(page.row(i)->testAttribute(Qt::WA_WState_Polished));
+            for (QWidget* w : parts)
+                QVERIFY2(w->testAttribute(Qt::WA_WState_Polished), qPrintable(w->objectName()));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(waiting.testAttribute(Qt::WA_WState_Polished), kWaitMs);
+        empty(page);
+    }
+
     void addingTable_data()
     {
         QTest::addColumn<QString>("before");   // "", "ordinary", "running", "live"
