@@ -250,8 +250,37 @@ void drawBigButtonMark(QPainter& p, const QString& n, const QRectF& r)
     p.drawRect(QRectF(c.x() - 18, c.y() + 13, 36, 4));
 }
 
+// "Check for Upgrade" is a light pill cut into three: its text runs 5
+// design pixels into the left end and 25 into the right one, so the right
+// end is wide enough (30 at the button's half scale) to keep it inside.
+QImage upgradeSlice(const QString& n)
+{
+    const int leftWidth = 24, middleWidth = 12, rightWidth = 60;
+    QImage pill(leftWidth + middleWidth + rightWidth, 46, QImage::Format_ARGB32_Premultiplied);
+    pill.fill(Qt::transparent);
+    QPainter p(&pill);
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor fill(0xF4, 0xF5, 0xF7);
+    QColor edge(0xC4, 0xC9, 0xD2);
+    if (n.contains(QLatin1String(" on_")))
+        edge = QColor(0x21, 0xAA, 0xD4);
+    else if (n.contains(QLatin1String(" down_")))
+        fill = fill.darker(108);
+    p.setPen(QPen(edge, 2));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(pill.rect()).adjusted(1, 1, -1, -1), 22, 22);
+    p.end();
+    if (n.endsWith(QLatin1String("_1.png")))
+        return pill.copy(0, 0, leftWidth, 46);
+    if (n.endsWith(QLatin1String("_2.png")))
+        return pill.copy(leftWidth, 0, middleWidth, 46);
+    return pill.copy(leftWidth + middleWidth, 0, rightWidth, 46);
+}
+
 QImage paint(const QString& n)
 {
+    if (n.startsWith(QLatin1String("special/check upgread")))
+        return upgradeSlice(n);
     const Kind kind = kindOf(n);
     QSize size(28, 28);
     switch (kind) {
