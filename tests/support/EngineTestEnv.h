@@ -169,10 +169,12 @@ inline bool ffmpeg(const QStringList& args, const QString& cwd)
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-// ffprobe's streams of a file: codec types in order, and the duration.
+// ffprobe's streams of a file: codec types in order, the height of the
+// first video stream (0 without one), and the duration.
 struct Probe
 {
     QStringList codecTypes;
+    int videoHeight = 0;
     double duration = 0;
     bool ok = false;
 };
@@ -187,11 +189,27 @@ inline Probe ffprobe(const QString& file)
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         return r;
     const QJsonObject o = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    for (const QJsonValue& s : o.value(QStringLiteral("streams")).toArray())
-        r.codecTypes.append(s.toObject().value(QStringLiteral("codec_type")).toString());
+    for (const QJsonValue& s : o.value(QStringLiteral("streams")).toArray()) {
+        const QString type = s.toObject().value(QStringLiteral("codec_type")).toString();
+        if (type == QLatin1String("video") && r.videoHeight == 0)
+            r.videoHeight = s.toObject().value(QStringLiteral("height")).toInt();
+        r.codecTypes.append(type);
+    }
     r.duration = o.value(QStringLiteral("format")).toObject().value(QStringLiteral("duration")).toString().toDouble();
     r.ok = true;
     return r;
+}
+
+// Why the real downloader and ffmpeg cannot run here; empty when they can.
+inline QString missingRealTools()
+{
+    if (!QFileInfo::exists(QStringLiteral("/usr/bin/ffmpeg")) || !QFileInfo::exists(QStringLiteral("/usr/bin/ffprobe")))
+        return QStringLiteral("ffmpeg is not installed");
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import yt_dlp")});
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QStringLiteral("yt-dlp is not installed");
+    return QString();
 }
 
 } // namespace EngineTestEnv

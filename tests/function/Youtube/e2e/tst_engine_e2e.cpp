@@ -3,6 +3,7 @@
 // media this test makes and serves on 127.0.0.1.
 
 #include "AvTestMedia.h"
+#include "EngineTestEnv.h"
 #include "LocalHttpServer.h"
 #include "../QueuedSpy.h"
 
@@ -21,30 +22,6 @@
 #include <vector>
 
 namespace {
-
-bool run(const QString& program, const QStringList& args, QByteArray* out = nullptr, int timeoutMs = 60000)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return false;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return true;
-}
-
-// The codec types of a media file's streams.
-QStringList streamTypes(const QString& file)
-{
-    QByteArray out;
-    if (!run("/usr/bin/ffprobe", {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", file}, &out))
-        return {};
-    QStringList types;
-    for (const QByteArray& line : out.split('\n'))
-        if (!line.trimmed().isEmpty())
-            types << QString::fromUtf8(line.trimmed());
-    return types;
-}
 
 void writeFile(const QString& path, const QByteArray& data)
 {
@@ -118,10 +95,9 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo::exists("/usr/bin/ffmpeg") || !QFileInfo::exists("/usr/bin/ffprobe"))
-            QSKIP("ffmpeg is not installed");
-        if (!run("/usr/bin/python3", {"-c", "import yt_dlp"}))
-            QSKIP("yt-dlp is not installed");
+        const QString missing = EngineTestEnv::missingRealTools();
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
         for (const char* v : {"http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY"})
             qunsetenv(v);
         QVERIFY(m_engine.isValid() && m_output.isValid());
@@ -243,9 +219,9 @@ private slots:
                 second = f;
         }
         QVERIFY2(!first.isEmpty() && !second.isEmpty(), qPrintable(files.join(", ")));
-        const QStringList firstStreams = streamTypes(first);
+        const QStringList firstStreams = EngineTestEnv::ffprobe(first).codecTypes;
         QVERIFY2(firstStreams.contains("video") && firstStreams.contains("subtitle"), qPrintable(firstStreams.join(",")));
-        const QStringList secondStreams = streamTypes(second);
+        const QStringList secondStreams = EngineTestEnv::ffprobe(second).codecTypes;
         QVERIFY2(secondStreams.contains("video") && !secondStreams.contains("subtitle"), qPrintable(secondStreams.join(",")));
     }
 

@@ -20,30 +20,6 @@ static constexpr int kWaitMs = 120000;
 
 namespace {
 
-bool run(const QString& program, const QStringList& args, QByteArray* out = nullptr)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return false;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return true;
-}
-
-QStringList streamTypes(const QString& file)
-{
-    QByteArray out;
-    if (!run(QStringLiteral("/usr/bin/ffprobe"),
-             {"-v", "error", "-show_entries", "stream=codec_type", "-of", "csv=p=0", file}, &out))
-        return {};
-    QStringList types;
-    for (const QByteArray& line : out.split('\n'))
-        if (!line.trimmed().isEmpty())
-            types << QString::fromUtf8(line.trimmed());
-    return types;
-}
-
 QString page(const QString& title, const QString& video, const QString& track = QString())
 {
     QString body = QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head><body><video controls>"
@@ -221,10 +197,9 @@ private:
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo::exists(QStringLiteral("/usr/bin/ffmpeg")) || !QFileInfo::exists(QStringLiteral("/usr/bin/ffprobe")))
-            QSKIP("ffmpeg is not installed");
-        if (!run(QStringLiteral("/usr/bin/python3"), {"-c", "import yt_dlp"}))
-            QSKIP("yt-dlp is not installed");
+        const QString missing = EngineTestEnv::missingRealTools();
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
         QVERIFY(m_root.isValid());
         for (const char* d : {"home/.config", "home/.local/share", "home/.cache", "run", "output", "media"})
             QDir().mkpath(m_root.filePath(QLatin1String(d)));
@@ -307,7 +282,7 @@ private slots:
             QCOMPARE(files.size(), 2);
             int withSubtitle = 0;
             for (const QString& f : files) {
-                const QStringList streams = streamTypes(f);
+                const QStringList streams = EngineTestEnv::ffprobe(f).codecTypes;
                 QVERIFY2(streams.contains(QLatin1String("video")), qPrintable(f + QLatin1Char(' ') + streams.join(',')));
                 if (streams.contains(QLatin1String("subtitle"))) {
                     ++withSubtitle;

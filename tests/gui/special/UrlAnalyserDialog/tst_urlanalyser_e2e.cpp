@@ -35,28 +35,6 @@
 
 namespace {
 
-bool run(const QString& program, const QStringList& args, QByteArray* out = nullptr)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return false;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return true;
-}
-
-// The height of a file's first video stream, 0 when there is none.
-int videoHeight(const QString& file)
-{
-    QByteArray out;
-    if (!run(QStringLiteral("/usr/bin/ffprobe"), {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                                                 "stream=height", "-of", "csv=p=0", file},
-             &out))
-        return 0;
-    return out.trimmed().toInt();
-}
-
 QString fileStartingWith(const QString& folder, const QString& prefix)
 {
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
@@ -114,10 +92,9 @@ class TestUrlAnalyserE2E : public QObject
 private slots:
     void initTestCase()
     {
-        if (!QFileInfo::exists("/usr/bin/ffmpeg") || !QFileInfo::exists("/usr/bin/ffprobe"))
-            QSKIP("ffmpeg is not installed");
-        if (!run("/usr/bin/python3", {"-c", "import yt_dlp"}))
-            QSKIP("yt-dlp is not installed");
+        const QString missing = EngineTestEnv::missingRealTools();
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
         for (const char* v : {"http_proxy", "https_proxy", "all_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY"})
             qunsetenv(v);
         QVERIFY(m_engine.isValid() && m_output.isValid());
@@ -278,7 +255,7 @@ private slots:
         QVERIFY(!firstFile.isEmpty() && !secondFile.isEmpty());
         const QStringList types = EngineTestEnv::ffprobe(firstFile).codecTypes;
         QVERIFY2(types.contains(QLatin1String("subtitle")), qPrintable(types.join(',')));
-        QCOMPARE(videoHeight(secondFile), 180);
+        QCOMPARE(EngineTestEnv::ffprobe(secondFile).videoHeight, 180);
         QTRY_COMPARE_WITH_TIMEOUT(leftovers(), QStringList(), 20000);
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
