@@ -175,10 +175,61 @@ int CUxTpTextIllus::drawSlices(QPainter& p, const QPixmap& left, const QPixmap& 
     return x + right.width();
 }
 
+bool CUxTpTextIllus::slicesFor(int state, int textWidth, Slices& out) const
+{
+    const double factor = double(UIBaseData::instance()->scale()) * m_imageScale;
+    if (!m_images[Normal][Background].isEmpty()) {
+        // Background mode: one image per state cut into three.
+        QString path = m_images[state][Background];
+        if (path.isEmpty())
+            path = m_images[Normal][Background];
+        const QPixmap bg = ButtonImages::load(path);
+        if (bg.isNull())
+            return false;
+        const int ls = qBound(0, m_leftSlice, bg.width());
+        const int ms = qBound(0, m_middleSlice, bg.width() - ls);
+        out.left = ButtonImages::scaledKeepAspect(bg.copy(0, 0, ls, bg.height()), factor);
+        out.middle = bg.copy(ls, 0, ms, bg.height());
+        out.right = ButtonImages::scaledKeepAspect(bg.copy(ls + ms, 0, bg.width() - ls - ms, bg.height()), factor);
+        out.middleWidth = qMax(textWidth + sc(6) + m_extraWidth, sc(30));
+        out.background = true;
+        return true;
+    }
+    if (m_images[state][LeftSlice].isEmpty() || m_images[state][MiddleSlice].isEmpty()
+        || m_images[state][RightSlice].isEmpty())
+        return false;
+    out.left = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[state][LeftSlice]), factor);
+    out.middle = ButtonImages::load(m_images[state][MiddleSlice]);
+    out.right = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[state][RightSlice]), factor);
+    // Slices under an icon stretch to the button; only a text sizes it.
+    out.middleWidth = m_iconVisible ? width() - out.left.width() - out.right.width()
+                                    : qMax(textWidth - sc(m_contentMarginLeft) - sc(m_contentMarginRight),
+                                           int(std::lround(out.middle.width() * factor)));
+    out.background = false;
+    return true;
+}
+
+QSize CUxTpTextIllus::Slices::fittedSize() const
+{
+    return QSize(left.width() + qMax(middleWidth, 0) + right.width(), left.height());
+}
+
+// The first paint would otherwise resize the button and paint its window a
+// second time, which on X11 waits until the first frame has reached the
+// screen.
+void CUxTpTextIllus::showEvent(QShowEvent* event)
+{
+    const QFont font = textFont(true);
+    Slices slices;
+    if (slicesFor(m_state & 3, QFontMetrics(font).horizontalAdvance(shownText(font)), slices)
+        && (slices.background || !m_iconVisible))
+        fitTo(this, slices.fittedSize());
+    CUxBtn::showEvent(event);
+}
+
 void CUxTpTextIllus::paintEvent(QPaintEvent* event)
 {
     const int s = m_state & 3;
-    const double factor = double(UIBaseData::instance()->scale()) * m_imageScale;
     const QFont font = textFont(true);
     const QFontMetrics fm(font);
     const QString text = shownText(font);
@@ -191,46 +242,23 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
     painter.setFont(font);
     painter.setPen(m_textColors[s]);
 
-    if (!m_images[Normal][Background].isEmpty()) {
-        // Background mode: one image per state cut into three.
-        QString path = m_images[s][Background];
-        if (path.isEmpty())
-            path = m_images[Normal][Background];
-        const QPixmap bg = ButtonImages::load(path);
-        if (!bg.isNull()) {
-            const int ls = qBound(0, m_leftSlice, bg.width());
-            const int ms = qBound(0, m_middleSlice, bg.width() - ls);
-            const QPixmap left = ButtonImages::scaledKeepAspect(bg.copy(0, 0, ls, bg.height()), factor);
-            const QPixmap middle = bg.copy(ls, 0, ms, bg.height());
-            const QPixmap right = ButtonImages::scaledKeepAspect(
-                bg.copy(ls + ms, 0, bg.width() - ls - ms, bg.height()), factor);
-            const int middleWidth = qMax(textWidth + sc(6) + m_extraWidth, sc(30));
-            const int total = drawSlices(painter, left, middle, middleWidth, right);
-            painter.drawText(QRect(left.width(), 0, middleWidth, right.height()), Qt::AlignCenter,
-                             text);
-            fitTo(this, QSize(total, left.height()));
-            drewImages = true;
+    Slices slices;
+    if (slicesFor(s, textWidth, slices)) {
+        drawSlices(painter, slices.left, slices.middle, slices.middleWidth, slices.right);
+        if (slices.background) {
+            painter.drawText(QRect(slices.left.width(), 0, slices.middleWidth, slices.right.height()),
+                             Qt::AlignCenter, text);
             drewText = true;
-        }
-    } else if (!m_images[s][LeftSlice].isEmpty() && !m_images[s][MiddleSlice].isEmpty()
-               && !m_images[s][RightSlice].isEmpty()) {
-        const QPixmap left = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[s][LeftSlice]), factor);
-        const QPixmap middle = ButtonImages::load(m_images[s][MiddleSlice]);
-        const QPixmap right = ButtonImages::scaledKeepAspect(ButtonImages::load(m_images[s][RightSlice]), factor);
-        if (m_iconVisible) {
-            drawSlices(painter, left, middle, width() - left.width() - right.width(), right);
-        } else {
+        } else if (!m_iconVisible) {
             const int marginLeft = sc(m_contentMarginLeft);
             const int marginRight = sc(m_contentMarginRight);
-            const int middleWidth = qMax(textWidth - marginLeft - marginRight,
-                                         int(std::lround(middle.width() * factor)));
-            const int total = drawSlices(painter, left, middle, middleWidth, right);
-            painter.drawText(QRect(left.width() - marginLeft, 0,
-                                   middleWidth + marginLeft + marginRight, right.height()),
+            painter.drawText(QRect(slices.left.width() - marginLeft, 0,
+                                   slices.middleWidth + marginLeft + marginRight, slices.right.height()),
                              Qt::AlignCenter, text);
-            fitTo(this, QSize(total, left.height()));
             drewText = true;
         }
+        if (drewText)
+            fitTo(this, slices.fittedSize());
         drewImages = true;
     }
 

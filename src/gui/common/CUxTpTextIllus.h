@@ -3,6 +3,7 @@
 #include "gui/common/CUxBtn.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -52,8 +53,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // A state's slices as drawn (the ends scaled, the middle as is) and the
+    // width the middle is stretched to.
+    struct Slices
+    {
+        QPixmap left;
+        QPixmap middle;
+        QPixmap right;
+        int middleWidth = 0;
+        bool background = false;
+        QSize fittedSize() const;
+    };
+    // False when the state has no complete set of images.
+    bool slicesFor(int state, int textWidth, Slices& out) const;
     QFont textFont(bool scaledSize) const;
     QString shownText(const QFont& font) const;
     // Draws left, middle and right side by side; returns the total width.

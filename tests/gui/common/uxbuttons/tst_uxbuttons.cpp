@@ -251,6 +251,46 @@ private slots:
         // Empty text: middle at its 30 px minimum, caps of 10 px each.
         QCOMPARE(btn.size(), QSize(10 + 30 + 10, 20));
     }
+
+    // A button that resized itself in its first paint made its window paint
+    // twice; it has its size from the moment it is shown.
+    void slicedButtonIsSizedWhenShown_data()
+    {
+        QTest::addColumn<bool>("background");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("background, empty text") << true << QString();
+        QTest::newRow("background, text") << true << QStringLiteral("Check for Upgrade");
+        QTest::newRow("three slices, text") << false << QStringLiteral("Check for Upgrade");
+    }
+
+    void slicedButtonIsSizedWhenShown()
+    {
+        QFETCH(bool, background);
+        QFETCH(QString, text);
+        QFont font;
+        font.setPixelSize(12);
+        const int textWidth = QFontMetrics(font).horizontalAdvance(text);
+        CUxTpTextIllus btn;
+        btn.resize(5, 5);
+        btn.setIconVisible(false);
+        QSize expected;
+        if (background) {
+            btn.setBackgroundImages(image("bg", {40, 20}, Qt::gray), QString(), QString(), QString(), 10, 20,
+                                    1.0f, 0);
+            expected = QSize(10 + qMax(textWidth + 6, 30) + 10, 20);
+        } else {
+            const QString slice = image("slice", {8, 30}, Qt::black);
+            btn.setStateImages(slice, slice, slice, 1.0f, 4);
+            expected = QSize(8 + qMax(textWidth, 8) + 8, 30);
+        }
+        btn.setText(text);
+        btn.show();
+        QCOMPARE(btn.size(), expected);
+        // And its paint keeps that size.
+        QVERIFY(QTest::qWaitForWindowExposed(&btn));
+        btn.grab();
+        QCOMPARE(btn.size(), expected);
+    }
 };
 
 QTEST_MAIN(TestUxButtons)
