@@ -8,7 +8,7 @@ PACKAGES=(
   libmediainfo-dev libuchardet-dev iso-codes
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
-  qtmultimedia5-dev libqt5multimedia5-plugins libgl1-mesa-dri libfftw3-dev
+  qtmultimedia5-dev libqt5multimedia5-plugins libgl1-mesa-dri libgl-dev libx11-dev libfftw3-dev
   libdvdread-dev xdg-utils
 )
 # Only the test run needs these (a private sound server for the sound

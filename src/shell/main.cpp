@@ -4,6 +4,7 @@
 #include "gui/main/MainWindow.h"
 #include "gui/special/PopupForm/Unclassified/ErrorDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "platform/GraphicsWarmup.h"
 #include "platform/PowerOff.h"
 #include "platform/Signals.h"
 #include "platform/SingleInstance.h"
@@ -140,6 +141,9 @@ int runNormal(int argc, char** argv)
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
+    // After the application, whose platform plug-ins would otherwise wait
+    // for the driver's loading: both hold the loader's lock.
+    GraphicsWarmup graphicsWarmup;
 
     Signals::installQuitOnTerminate();
     SettingsStore* store = SettingsStore::instance();
@@ -155,6 +159,9 @@ int runNormal(int argc, char** argv)
 
     auto* window = new MainWindow(nullptr);
     window->show(true);
+    // The window now holds the driver itself; the warm-up's connection goes
+    // once the start is over.
+    QTimer::singleShot(1000, app.get(), [&graphicsWarmup] { graphicsWarmup.release(); });
 
     store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
     std::unique_ptr<QThread> preload = preloadMediaLater();
