@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QVariant>
@@ -160,7 +161,12 @@ void PopupBase::init(PopupBase* widget, QWidget* dragWidget, float dragRatio, bo
     }
 
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositor nothing shows through a window: the X server
+    // draws its transparent parts black, and only pays for a redirected copy
+    // of it (about 25 ms when the main window first shows). Such a window is
+    // opaque instead, over black (see eventFilter), which looks the same.
+    if (ui->isCompositionEnabled())
+        setAttribute(Qt::WA_TranslucentBackground);
     installEventFilter(this);
 
     m_dragWidget = dragWidget ? dragWidget : fallback;
@@ -469,6 +475,11 @@ void PopupBase::setShadowOn()
 
 bool PopupBase::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == this && event->type() == QEvent::Paint && !testAttribute(Qt::WA_TranslucentBackground)) {
+        // Painting clips to the event's region.
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+    }
     if (watched == m_dragWidget && m_dragWidget
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease
             || event->type() == QEvent::MouseMove)) {

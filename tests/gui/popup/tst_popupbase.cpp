@@ -251,6 +251,40 @@ private slots:
         QVERIFY(probe.wasModal);
     }
 
+    // Without a compositor the window is opaque (a translucent one only
+    // costs the X server a redirected copy) and black where nothing paints,
+    // which is how the server shows a translucent window's clear parts.
+    void backgroundFollowsComposition_data()
+    {
+        QTest::addColumn<bool>("composition");
+        QTest::newRow("composited") << true;
+        QTest::newRow("bare X server") << false;
+    }
+
+    void backgroundFollowsComposition()
+    {
+        QFETCH(bool, composition);
+        UIBaseData::instance()->setCompositionEnabled(composition);
+        Popup popup(nullptr, QSize(60, 40));
+        popup.init(&popup);
+        UIBaseData::instance()->setCompositionEnabled(true);
+        auto* card = new QLabel(&popup);
+        card->setStyleSheet(QStringLiteral("background-color: white;"));
+        card->setGeometry(10, 10, 20, 20);
+        popup.show(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&popup));
+        QCOMPARE(popup.testAttribute(Qt::WA_TranslucentBackground), composition);
+
+        const QImage shot = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shot.pixel(20, 20), qRgb(255, 255, 255));
+        QCOMPARE(shot.pixel(45, 30), composition ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
+        // A repaint of part of it clears that part again.
+        card->move(35, 10);
+        const QImage again = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(again.pixel(20, 20), composition ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
+        popup.close();
+    }
+
     void closesItDidNotAskForAreIgnored()
     {
         Popup popup;

@@ -110,6 +110,10 @@ private slots:
         // A dark title bar over a light page.
         QVERIFY(qGray(shot.pixel(300, 12)) < 100);
         QVERIFY(qGray(shot.pixel(500, 400)) > 200);
+        // No compositor: an opaque window, black under the page's rounded
+        // corner as a translucent one would show there.
+        QVERIFY(!m_window->testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(shot.pixel(2, 27) & 0xFFFFFFu, 0u);
     }
 
     void messageBox()
