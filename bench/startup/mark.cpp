@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
@@ -32,16 +31,22 @@ public:
         if (!m_seen && event->type() == QEvent::Paint && watched->isWidgetType()
             && static_cast<QWidget*>(watched)->isWindow()) {
             m_seen = true;
-            // After the whole window (every child) has been painted.
-            QTimer::singleShot(0, qApp, [] {
-                timespec ts{};
-                clock_gettime(CLOCK_MONOTONIC, &ts);
-                std::printf("mark %lld %lld\n", (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec, residentKiB());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
+            // The window's children are painted in the same pass, right after
+            // it: the mark comes when the pass has ended, ahead of whatever
+            // the program queued meanwhile.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User), Qt::HighEventPriority);
         }
         return false;
+    }
+
+protected:
+    void customEvent(QEvent*) override
+    {
+        timespec ts{};
+        clock_gettime(CLOCK_MONOTONIC, &ts);
+        std::printf("mark %lld %lld\n", (long long)ts.tv_sec * 1000000000LL + ts.tv_nsec, residentKiB());
+        std::fflush(stdout);
+        QCoreApplication::quit();
     }
 
 private:
