@@ -3,7 +3,7 @@
 set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev qttools5-dev qttools5-dev-tools
+  qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev libqt5x11extras5-dev qttools5-dev qttools5-dev-tools
   libssl-dev openssl libjson-c-dev libminizip-dev zlib1g-dev
   libmediainfo-dev libuchardet-dev iso-codes
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon

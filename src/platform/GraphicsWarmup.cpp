@@ -1,9 +1,7 @@
 #include "platform/GraphicsWarmup.h"
 
 #include <QGuiApplication>
-#include <QtGlobal>
-#include <condition_variable>
-#include <mutex>
+#include <QX11Info>
 #include <thread>
 
 #include <GL/glx.h>
@@ -11,46 +9,28 @@
 
 struct GraphicsWarmup::State
 {
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool loaded = false;
-    bool released = false;
     std::thread thread;
-
-    void run()
-    {
-        // A connection of our own: the interface thread's one is Qt's, and
-        // Xlib objects are not shared across threads here.
-        Display* display = XOpenDisplay(nullptr);
-        if (display) {
-            // The vendor library and the driver are chosen and loaded when a
-            // display's GLX is first asked anything.
-            glXQueryExtensionsString(display, DefaultScreen(display));
-        }
-        std::unique_lock<std::mutex> lock(mutex);
-        loaded = true;
-        changed.notify_all();
-        changed.wait(lock, [this] { return released; });
-        lock.unlock();
-        if (display)
-            XCloseDisplay(display);
-    }
 };
 
 GraphicsWarmup::GraphicsWarmup()
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (!QX11Info::isPlatformX11())
         return;
+    Display* display = QX11Info::display();
+    if (!display)
+        return;
+    const int screen = QX11Info::appScreen();
     d = std::make_unique<State>();
-    d->thread = std::thread([state = d.get()] { state->run(); });
+    // Xlib locks the connection for each call (libX11 1.8 makes every
+    // display thread-safe), and the driver serialises its own set-up of a
+    // display, so the interface thread may use both meanwhile. The driver
+    // is chosen and loaded when the display's GLX is first asked anything.
+    d->thread = std::thread([display, screen] { glXQueryExtensionsString(display, screen); });
 }
 
 GraphicsWarmup::~GraphicsWarmup()
 {
-    if (!d)
-        return;
-    release();
-    d->thread.join();
+    wait();
 }
 
 bool GraphicsWarmup::isActive() const
@@ -58,19 +38,8 @@ bool GraphicsWarmup::isActive() const
     return d != nullptr;
 }
 
-void GraphicsWarmup::release()
+void GraphicsWarmup::wait()
 {
-    if (!d)
-        return;
-    std::lock_guard<std::mutex> lock(d->mutex);
-    d->released = true;
-    d->changed.notify_all();
-}
-
-void GraphicsWarmup::waitUntilLoaded()
-{
-    if (!d)
-        return;
-    std::unique_lock<std::mutex> lock(d->mutex);
-    d->changed.wait(lock, [this] { return d->loaded; });
+    if (d && d->thread.joinable())
+        d->thread.join();
 }

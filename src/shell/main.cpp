@@ -159,9 +159,6 @@ int runNormal(int argc, char** argv)
 
     auto* window = new MainWindow(nullptr);
     window->show(true);
-    // The window now holds the driver itself; the warm-up's connection goes
-    // once the start is over.
-    QTimer::singleShot(1000, app.get(), [&graphicsWarmup] { graphicsWarmup.release(); });
 
     store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
     std::unique_ptr<QThread> preload = preloadMediaLater();
@@ -180,6 +177,7 @@ int runNormal(int argc, char** argv)
         ? static_cast<QWidget*>(window->shadow())
         : static_cast<QWidget*>(window);
     delete top;
+    graphicsWarmup.wait();
     app.reset();
     return code;
 }
