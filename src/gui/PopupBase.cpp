@@ -475,7 +475,8 @@ void PopupBase::setShadowOn()
 
 bool PopupBase::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this && event->type() == QEvent::Paint && !testAttribute(Qt::WA_TranslucentBackground)) {
+    if (watched == this && event->type() == QEvent::Paint && isWindow()
+        && !testAttribute(Qt::WA_TranslucentBackground)) {
         // Painting clips to the event's region.
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);

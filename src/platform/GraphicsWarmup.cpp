@@ -1,6 +1,5 @@
 #include "platform/GraphicsWarmup.h"
 
-#include <QGuiApplication>
 #include <QX11Info>
 #include <thread>
 

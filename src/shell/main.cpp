@@ -141,8 +141,9 @@ int runNormal(int argc, char** argv)
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
-    // After the application, whose platform plug-ins would otherwise wait
-    // for the driver's loading: both hold the loader's lock.
+    // After the application: it asks the application's display, and the
+    // application's own plug-ins would otherwise wait for the driver's
+    // loading (both hold the loader's lock).
     GraphicsWarmup graphicsWarmup;
 
     Signals::installQuitOnTerminate();
