@@ -278,7 +278,7 @@ private slots:
         const QImage shot = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(shot.pixel(20, 20), qRgb(255, 255, 255));
         QCOMPARE(shot.pixel(45, 30), composition ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
-        // A repaint of part of it clears that part again.
+        // Where the card was is cleared again once it has moved.
         card->move(35, 10);
         const QImage again = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(again.pixel(20, 20), composition ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
