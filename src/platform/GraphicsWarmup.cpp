@@ -1,5 +1,6 @@
 #include "platform/GraphicsWarmup.h"
 
+#include <QByteArray>
 #include <QX11Info>
 #include <thread>
 
@@ -13,7 +14,9 @@ struct GraphicsWarmup::State
 
 GraphicsWarmup::GraphicsWarmup()
 {
-    if (!QX11Info::isPlatformX11())
+    // Only where Qt itself goes through GLX (its default on X11).
+    const QByteArray integration = qgetenv("QT_XCB_GL_INTEGRATION");
+    if (!QX11Info::isPlatformX11() || (!integration.isEmpty() && integration != "xcb_glx"))
         return;
     Display* display = QX11Info::display();
     if (!display)

@@ -9,7 +9,8 @@
 // thread builds the main window; that window's creation then finds it ready.
 //
 // Construct it on the interface thread once the QGuiApplication exists, and
-// destroy it before the application. Elsewhere than on X11 it does nothing.
+// destroy it before the application. Elsewhere than on X11 through GLX it
+// does nothing.
 class GraphicsWarmup
 {
 public:
@@ -20,7 +21,8 @@ public:
     GraphicsWarmup(const GraphicsWarmup&) = delete;
     GraphicsWarmup& operator=(const GraphicsWarmup&) = delete;
 
-    // False where there is nothing to warm up (a platform other than X11).
+    // False where there is nothing to warm up (a platform other than X11, or
+    // Qt told to use EGL or no OpenGL there).
     bool isActive() const;
 
     // Blocks until the driver has been loaded (or the attempt failed).

@@ -68,6 +68,29 @@ private slots:
         waited.wait();
         waited.wait();
     }
+
+    void nothingWhereQtUsesNoGlx_data()
+    {
+        QTest::addColumn<QByteArray>("integration");
+        QTest::addColumn<bool>("active");
+        QTest::newRow("default") << QByteArray() << true;
+        QTest::newRow("glx") << QByteArray("xcb_glx") << true;
+        QTest::newRow("egl") << QByteArray("xcb_egl") << false;
+        QTest::newRow("none") << QByteArray("none") << false;
+    }
+
+    void nothingWhereQtUsesNoGlx()
+    {
+        QFETCH(QByteArray, integration);
+        QFETCH(bool, active);
+        if (integration.isEmpty())
+            qunsetenv("QT_XCB_GL_INTEGRATION");
+        else
+            qputenv("QT_XCB_GL_INTEGRATION", integration);
+        GraphicsWarmup warmup;
+        qunsetenv("QT_XCB_GL_INTEGRATION");
+        QCOMPARE(warmup.isActive(), active);
+    }
 };
 
 TW_XVFB_TEST_MAIN(TestGraphicsWarmup)
