@@ -2,15 +2,9 @@
 
 #include <QByteArray>
 #include <QX11Info>
-#include <thread>
 
 #include <GL/glx.h>
 #include <X11/Xlib.h>
-
-struct GraphicsWarmup::State
-{
-    std::thread thread;
-};
 
 GraphicsWarmup::GraphicsWarmup()
 {
@@ -22,12 +16,12 @@ GraphicsWarmup::GraphicsWarmup()
     if (!display)
         return;
     const int screen = QX11Info::appScreen();
-    d = std::make_unique<State>();
+    m_active = true;
     // Xlib locks the connection for each call (libX11 1.8 makes every
     // display thread-safe), and the driver serialises its own set-up of a
     // display, so the interface thread may use both meanwhile. The driver
     // is chosen and loaded when the display's GLX is first asked anything.
-    d->thread = std::thread([display, screen] { glXQueryExtensionsString(display, screen); });
+    m_thread = std::thread([display, screen] { glXQueryExtensionsString(display, screen); });
 }
 
 GraphicsWarmup::~GraphicsWarmup()
@@ -37,11 +31,11 @@ GraphicsWarmup::~GraphicsWarmup()
 
 bool GraphicsWarmup::isActive() const
 {
-    return d != nullptr;
+    return m_active;
 }
 
 void GraphicsWarmup::wait()
 {
-    if (d && d->thread.joinable())
-        d->thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }

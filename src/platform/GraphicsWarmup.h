@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <thread>
 
 // On X11 the first native window loads the display's OpenGL driver (Mesa's
 // with LLVM: a large share of the start-up), because widget windows may host
@@ -29,6 +29,6 @@ public:
     void wait();
 
 private:
-    struct State;
-    std::unique_ptr<State> d;
+    bool m_active = false;
+    std::thread m_thread;
 };
