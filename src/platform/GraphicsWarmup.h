@@ -9,8 +9,11 @@
 // thread builds the main window; that window's creation then finds it ready.
 //
 // Construct it on the interface thread once the QGuiApplication exists, and
-// destroy it before the application. Elsewhere than on X11 through GLX it
-// does nothing.
+// destroy it before the application. While the driver loads, loading a
+// library or starting a thread waits for it: the warm-up first starts the
+// threads the interface needs for its first window, and whatever plug-in
+// that window needs beyond the application's own is best loaded before it.
+// Elsewhere than on X11 through GLX it does nothing.
 class GraphicsWarmup
 {
 public:

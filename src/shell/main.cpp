@@ -1,4 +1,5 @@
 #include "common/log/ReleaseLog.h"
+#include "function/Youtube/private/SubscribeListMgr/SubscribeDatabase.h"
 #include "gui/ShadowDilaog.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/main/MainWindow.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLayout>
 #include <QString>
 #include <QThread>
 #include <QTimer>
@@ -141,9 +143,11 @@ int runNormal(int argc, char** argv)
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
-    // After the application: it asks the application's display, and the
-    // application's own plug-ins would otherwise wait for the driver's
-    // loading (both hold the loader's lock).
+    // The warm-up comes after the application, whose display it asks. A
+    // library loaded while the driver loads waits for the whole of it, so
+    // the application's plug-ins come first, and so does the one the engine
+    // opens its database with.
+    SubscribeDatabase::loadDriver();
     GraphicsWarmup graphicsWarmup;
 
     Signals::installQuitOnTerminate();
@@ -159,6 +163,12 @@ int runNormal(int argc, char** argv)
     store->setValue(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
 
     auto* window = new MainWindow(nullptr);
+    // Polished and laid out now, while the driver may still be loading:
+    // show() does both only after making the native window, which waits
+    // for the driver.
+    window->ensurePolished();
+    if (QLayout* layout = window->layout())
+        layout->activate();
     window->show(true);
 
     store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));

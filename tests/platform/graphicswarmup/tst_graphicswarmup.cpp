@@ -4,8 +4,11 @@
 #include "platform/GraphicsWarmup.h"
 #include "XvfbMain.h"
 
+#include <QDir>
+#include <QFile>
 #include <QOpenGLContext>
 #include <QStringList>
+#include <QThreadPool>
 #include <QWidget>
 #include <QtTest>
 #include <link.h>
@@ -28,6 +31,18 @@ QStringList loadedDriverLibraries()
     return found;
 }
 
+QStringList threadNames()
+{
+    QStringList names;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task) + QStringLiteral("/comm"));
+        if (comm.open(QIODevice::ReadOnly))
+            names << QString::fromLocal8Bit(comm.readAll().trimmed());
+    }
+    return names;
+}
+
 } // namespace
 
 class TestGraphicsWarmup : public QObject
@@ -38,8 +53,17 @@ private slots:
     void driverIsLoadedBeforeTheFirstWindow()
     {
         QVERIFY2(loadedDriverLibraries().isEmpty(), qPrintable(loadedDriverLibraries().join(QLatin1Char(' '))));
+        QVERIFY(!threadNames().contains(QStringLiteral("Thread (pooled)")));
         GraphicsWarmup warmup;
         QVERIFY(warmup.isActive());
+        // Threads started while the driver loads would wait for it, so those
+        // the first window needs exist as soon as the warm-up has begun: the
+        // pool's, which convert large images, and the accessibility bridge's
+        // D-Bus thread.
+        const QStringList threads = threadNames();
+        QVERIFY2(threads.count(QStringLiteral("Thread (pooled)")) >= qMin(QThreadPool::globalInstance()->maxThreadCount(), 4),
+                 qPrintable(threads.join(QLatin1Char(','))));
+        QVERIFY2(threads.contains(QStringLiteral("QDBusConnection")), qPrintable(threads.join(QLatin1Char(','))));
         warmup.wait();
         const QStringList loaded = loadedDriverLibraries();
         QVERIFY(!loaded.isEmpty());

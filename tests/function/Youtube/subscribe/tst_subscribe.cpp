@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <link.h>
 #include <memory>
 
 using Youtube_Structure::Item;
@@ -104,6 +105,7 @@ private slots:
     void init();
     void cleanup();
 
+    void driverStaysLoadedWithoutAConnection();
     void firstOpenCreatesSchema();
     void emptyOrPartialFileHeals();
     void listsWithQuotesAndDuplicates();
@@ -155,6 +157,25 @@ void TstSubscribe::init()
 void TstSubscribe::cleanup()
 {
     m_dir.reset();
+}
+
+void TstSubscribe::driverStaysLoadedWithoutAConnection()
+{
+    const auto sqliteDriverLoaded = [] {
+        bool found = false;
+        dl_iterate_phdr(
+            [](dl_phdr_info* info, size_t, void* data) {
+                if (QByteArray(info->dlpi_name).endsWith("/libqsqlite.so"))
+                    *static_cast<bool*>(data) = true;
+                return 0;
+            },
+            &found);
+        return found;
+    };
+    QVERIFY(!sqliteDriverLoaded());
+    SubscribeDatabase::loadDriver();
+    QVERIFY(sqliteDriverLoaded());
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
 }
 
 void TstSubscribe::firstOpenCreatesSchema()

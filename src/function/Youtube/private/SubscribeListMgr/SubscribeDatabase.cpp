@@ -27,6 +27,7 @@ const char* const kCreateVideos =
 const char* const kCreateVersion = "CREATE TABLE [version] ( [version_] VARCHAR(40) NOT NULL, PRIMARY KEY([version_]))";
 const char* const kInsertVersion = "INSERT INTO version(version_)VALUES ('1.0.0')";
 
+const char* const kDriver = "QSQLITE";
 // Two threads writing at once wait for each other instead of failing.
 const char* const kConnectOptions = "QSQLITE_BUSY_TIMEOUT=5000";
 
@@ -62,7 +63,7 @@ public:
         }
         static QAtomicInt serial;
         m_name = QStringLiteral("%1_t%2").arg(owner->m_connectionName).arg(serial.fetchAndAddRelaxed(1));
-        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db = QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_name);
         db.setDatabaseName(owner->m_path);
         db.setConnectOptions(QString::fromLatin1(kConnectOptions));
         if (!QFileInfo::exists(owner->m_path) || !db.open())
@@ -113,6 +114,14 @@ SubscribeDatabase::~SubscribeDatabase()
     }
 }
 
+void SubscribeDatabase::loadDriver()
+{
+    // Qt keeps a driver plug-in loaded once a connection has used it.
+    const QString name = QStringLiteral("driver-load");
+    QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), name);
+    QSqlDatabase::removeDatabase(name);
+}
+
 QString SubscribeDatabase::makeKey(const QString& extractor, const QString& listId)
 {
     return QStringLiteral("%1_##_%2").arg(extractor, listId);
@@ -127,7 +136,7 @@ int SubscribeDatabase::currentTimeValue()
 bool SubscribeDatabase::openOwnerConnection()
 {
     if (!m_db.isValid()) {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        m_db = QSqlDatabase::addDatabase(QString::fromLatin1(kDriver), m_connectionName);
         m_db.setDatabaseName(m_path);
         m_db.setConnectOptions(QString::fromLatin1(kConnectOptions));
     }

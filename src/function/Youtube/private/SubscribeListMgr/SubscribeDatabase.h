@@ -44,6 +44,10 @@ public:
     void refreshList(Youtube_Structure::List* list, bool prune = true);
     void removeVideos(const QStringList& urls);
 
+    // Loads the SQLite driver plug-in, which stays loaded; the program does
+    // it before anything else loads libraries on other threads.
+    static void loadDriver();
+
     static QString makeKey(const QString& extractor, const QString& listId);
     static int currentTimeValue();
 
