@@ -20,7 +20,8 @@ namespace {
 // threads it builds its first window with are started before the driver:
 // the accessibility bridge's D-Bus thread, which the first text set on a
 // label would start, and the global pool's threads, among which Qt splits
-// the conversion of a large image (the window's largest take four).
+// the conversion of a large image (the window's largest in three parts; a
+// fourth thread leaves room).
 void startInterfaceThreadsFirst()
 {
     QAccessible::isActive();
