@@ -6,26 +6,22 @@
 //
 //     bench_startup [starts] [--offscreen]
 //
-// starts: of each program (default 15). Both show their windows on X: on
-// $DISPLAY, or else on a private display of xvfb-run's. --offscreen uses Qt's
+// starts: of each program (default 15). Both show their windows on a private
+// X display of xvfb-run's, with no compositor. --offscreen uses Qt's
 // offscreen platform instead: there is no display server and no OpenGL
 // driver, so the empty window costs next to nothing and the figure shows
 // only the program's own work; the target is for a display.
 
-#include <QByteArrayList>
+#include "XvfbReenter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QVector>
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -83,28 +79,6 @@ Start startOnce(const QString& program, const QProcessEnvironment& env)
     return s;
 }
 
-// Returns only where there is a display to use.
-void reenterUnderXvfb(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsSet("DISPLAY"))
-        return;
-    if (qEnvironmentVariableIsSet("TW_BENCH_XVFB")) {
-        std::fprintf(stderr, "xvfb-run gave no display\n");
-        std::exit(1);
-    }
-    qputenv("TW_BENCH_XVFB", "1");
-    QByteArrayList args = {"xvfb-run", "-a", "-s", "-screen 0 1600x1000x24 -nolisten tcp", argv[0]};
-    for (int i = 1; i < argc; ++i)
-        args << argv[i];
-    QVector<char*> raw;
-    for (QByteArray& a : args)
-        raw << a.data();
-    raw << nullptr;
-    execvp("xvfb-run", raw.data());
-    std::fprintf(stderr, "no X display and no xvfb-run (%s): install xvfb, or use --offscreen\n", std::strerror(errno));
-    std::exit(1);
-}
-
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -124,7 +98,7 @@ int main(int argc, char** argv)
             starts = atoi(argv[i]);
     }
     if (!offscreen)
-        reenterUnderXvfb(argc, argv);
+        XvfbMain::reenterUnderXvfb(argc, argv);
     QCoreApplication app(argc, argv);
     const QString platform = offscreen ? QStringLiteral("offscreen") : QStringLiteral("xcb");
     QTemporaryDir root;
