@@ -162,17 +162,12 @@ QPixmap CUxTpTextIllus::currentIcon() const
     return icon;
 }
 
-int CUxTpTextIllus::drawSlices(QPainter& p, const QPixmap& left, const QPixmap& middle,
-                               int middleWidth, const QPixmap& right)
+void CUxTpTextIllus::Slices::draw(QPainter& p) const
 {
-    int x = 0;
-    p.drawPixmap(x, 0, left);
-    x += left.width();
+    p.drawPixmap(0, 0, left);
     if (middleWidth > 0 && !middle.isNull())
-        p.drawPixmap(QRect(x, 0, middleWidth, right.height()), middle);
-    x += qMax(middleWidth, 0);
-    p.drawPixmap(x, 0, right);
-    return x + right.width();
+        p.drawPixmap(QRect(left.width(), 0, middleWidth, right.height()), middle);
+    p.drawPixmap(left.width() + qMax(middleWidth, 0), 0, right);
 }
 
 bool CUxTpTextIllus::slicesFor(int state, int textWidth, Slices& out) const
@@ -244,7 +239,7 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
 
     Slices slices;
     if (slicesFor(s, textWidth, slices)) {
-        drawSlices(painter, slices.left, slices.middle, slices.middleWidth, slices.right);
+        slices.draw(painter);
         if (slices.background) {
             painter.drawText(QRect(slices.left.width(), 0, slices.middleWidth, slices.right.height()),
                              Qt::AlignCenter, text);

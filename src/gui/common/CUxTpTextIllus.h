@@ -66,14 +66,13 @@ private:
         int middleWidth = 0;
         bool background = false;
         QSize fittedSize() const;
+        // Left, middle and right side by side.
+        void draw(QPainter& p) const;
     };
     // False when the state has no complete set of images.
     bool slicesFor(int state, int textWidth, Slices& out) const;
     QFont textFont(bool scaledSize) const;
     QString shownText(const QFont& font) const;
-    // Draws left, middle and right side by side; returns the total width.
-    static int drawSlices(QPainter& p, const QPixmap& left, const QPixmap& middle, int middleWidth,
-                          const QPixmap& right);
 
     QString m_images[4][4];
     float m_imageScale = 0.5f;
