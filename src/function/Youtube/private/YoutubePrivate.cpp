@@ -78,12 +78,17 @@ int YoutubePrivate::attempt(const QString& url, const QString& user, const QStri
         if (m_lists && m_lists != result)
             delete m_lists;
         m_lists = result;
-    } else if (m_lists) {
+    } else {
         // A failed attempt may have handed its model over before failing;
-        // it was announced to this object, so it is freed here.
-        std::unique_lock l(modelLock());
-        delete m_lists;
-        m_lists = nullptr;
+        // it was announced to this object, so it is freed here. An attempt
+        // cut short by a quit may not have had its announcement delivered
+        // yet: it is taken now, or nobody would free that model.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        if (m_lists) {
+            std::unique_lock l(modelLock());
+            delete m_lists;
+            m_lists = nullptr;
+        }
     }
     return error;
 }

@@ -77,17 +77,31 @@ Lists* AnalyseThread::init(const QString& url, const QString& user, const QStrin
     m_progress.store(0);
     m_total.store(0);
 
-    // Blocking-queued: the thread goes on only once this loop has let go.
-    QEventLoop loop;
-    const QMetaObject::Connection c = connect(this, &AnalyseThread::doReady, &loop, &QEventLoop::quit,
-                                              Qt::BlockingQueuedConnection);
-    start();
-    loop.exec();
-    disconnect(c);
+    {
+        // Blocking-queued: the thread goes on only once this loop has let go.
+        QEventLoop loop;
+        const QMetaObject::Connection c = connect(this, &AnalyseThread::doReady, &loop, &QEventLoop::quit,
+                                                  Qt::BlockingQueuedConnection);
+        start();
+        loop.exec();
+        disconnect(c);
+        // A hand-over the loop did not take is dropped with the loop, which
+        // lets the thread go on.
+    }
     // The blocking hand-over orders the thread's writes before this point
     // through Qt's own semaphore; the ready flag it set first says so in a
     // form a thread checker sees too.
-    (void)m_ready.load(std::memory_order_acquire);
+    if (!m_ready.load(std::memory_order_acquire)) {
+        // The loop was ended from outside: the program is leaving its event
+        // loop. The result is still the thread's, which may yet free it or
+        // announce it; it is stopped and waited for, so that the result
+        // has one owner again when this returns.
+        stopMembers();
+        wait();
+        if (error)
+            *error = YtbCancelled;
+        return m_lists.load();
+    }
     if (error)
         *error = m_error;
     return m_lists.load();

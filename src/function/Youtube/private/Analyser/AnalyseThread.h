@@ -42,7 +42,9 @@ public:
     ~AnalyseThread() override;
 
     // Starts an analysis and waits in a local event loop until the thread
-    // is ready; null at once (error untouched) while one is running.
+    // is ready; null at once (error untouched) while one is running. When
+    // the program leaves its event loop meanwhile, the analysis is stopped
+    // and waited for, and the error is YtbCancelled.
     Youtube_Structure::Lists* init(const QString& url, const QString& user, const QString& password, int* error);
     void stop();
     // Asks for item index of the first list again (a subscribed list's
