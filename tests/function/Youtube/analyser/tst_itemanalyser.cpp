@@ -119,13 +119,15 @@ void TstItemAnalyser::codecsNone_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("kept");
     QTest::addColumn<QString>("vcodec");
+    QTest::addColumn<QString>("acodec");
 
-    QTest::newRow("main site drops") << "youtube" << "18 - 640x360" << false << "";
-    QTest::newRow("other site keeps as video") << "generic" << "18 - 640x360" << true << "webm";
-    QTest::newRow("other site, audio only") << "vimeo" << "hls-audio - audio only" << false << "";
-    QTest::newRow("merged, audio first part") << "vimeo" << "a - audio only+b - 640x360" << false << "";
-    QTest::newRow("merged, video first part") << "vimeo" << "b - 640x360+a - audio only" << true << "webm";
-    QTest::newRow("main site tab extractor keeps") << "youtube:tab" << "x" << true << "webm";
+    QTest::newRow("main site drops") << "youtube" << "18 - 640x360" << false << "" << "";
+    QTest::newRow("other site keeps as video") << "generic" << "18 - 640x360" << true << "webm" << "";
+    // A plain audio file: its one format is audio, named by its file type.
+    QTest::newRow("other site, audio only") << "vimeo" << "hls-audio - audio only" << true << "" << "webm";
+    QTest::newRow("merged, audio first part") << "vimeo" << "a - audio only+b - 640x360" << true << "" << "webm";
+    QTest::newRow("merged, video first part") << "vimeo" << "b - 640x360+a - audio only" << true << "webm" << "";
+    QTest::newRow("main site tab extractor keeps") << "youtube:tab" << "x" << true << "webm" << "";
 }
 
 void TstItemAnalyser::codecsNone()
@@ -134,6 +136,7 @@ void TstItemAnalyser::codecsNone()
     QFETCH(QString, format);
     QFETCH(bool, kept);
     QFETCH(QString, vcodec);
+    QFETCH(QString, acodec);
     QJsonObject item{{QStringLiteral("extractor"), extractor}};
     QJsonObject f{{QStringLiteral("format_id"), QStringLiteral("18")}, {QStringLiteral("vcodec"), QStringLiteral("none")},
                   {QStringLiteral("acodec"), QStringLiteral("none")}, {QStringLiteral("ext"), QStringLiteral("webm")},
@@ -144,7 +147,7 @@ void TstItemAnalyser::codecsNone()
     QCOMPARE(medias.size(), kept ? 1 : 0);
     if (kept) {
         QCOMPARE(medias.first().vcodec, vcodec);
-        QCOMPARE(medias.first().acodec, QString());
+        QCOMPARE(medias.first().acodec, acodec);
     }
 }
 

@@ -315,6 +315,10 @@ void PlayItemAnalyser::analyseFormatsArray(const QJsonObject& itemObject, const 
             if (jsonText(f, QStringLiteral("format")).section(QLatin1Char('+'), 0, 0).contains(QLatin1String("audio only"))) {
                 qInfo() << "youtube PlayItem->media: audio and video codec is none, audio only";
                 m.vcodec.clear();
+                // A plain audio file (an .mp3 or .m4a address, a feed's
+                // enclosure) is this one format: it is audio named by its
+                // file type, or nothing could be downloaded.
+                m.acodec = m.targetExt;
             }
         }
         if (!m.vcodec.isEmpty() || !m.acodec.isEmpty())
