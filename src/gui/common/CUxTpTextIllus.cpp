@@ -290,6 +290,26 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
 QSize CUxTpTextIllus::contentSize()
 {
     const int s = m_state & 3;
+    if (!m_images[Normal][Background].isEmpty()) {
+        // One background per state has no slice images of its own: the
+        // content is the background cut around the text, as it is fitted
+        // when shown and painted, at factor 1. Measured from the slice
+        // images it would be 0 high, and a window laying the button out
+        // by it would leave nothing to see or click.
+        QString path = m_images[s][Background];
+        if (path.isEmpty())
+            path = m_images[Normal][Background];
+        const QPixmap bg = ButtonImages::load(path);
+        if (!bg.isNull()) {
+            const int ls = qBound(0, m_leftSlice, bg.width());
+            const int ms = qBound(0, m_middleSlice, bg.width() - ls);
+            const int left = int(std::lround(ls * m_imageScale));
+            const int right = int(std::lround((bg.width() - ls - ms) * m_imageScale));
+            const int text = QFontMetrics(textFont(false)).horizontalAdvance(shownText(textFont(false)));
+            const int middle = qMax(text + 6 + m_extraWidth, 30);
+            return QSize(left + middle + right, int(std::lround(bg.height() * m_imageScale)));
+        }
+    }
     const QPixmap left = ButtonImages::load(m_images[s][LeftSlice]);
     const int height = int(std::lround(left.height() * m_imageScale));
     QString iconPath = m_icons[s];
