@@ -130,6 +130,7 @@ struct LocalHttpServer::Shared
     QSslKey privateKey;
     int openConnections = 0;
     int nextConnectionId = 1;
+    qint64 bodyBytesSent = 0;
     // Set by the server's own thread once it has tried to listen.
     bool answered = false;
     std::condition_variable listenAnswered;
@@ -423,6 +424,8 @@ private:
             }
             m_socket->write(chunk);
             m_sent += chunk.size();
+            std::unique_lock lock(m_shared->mutex);
+            m_shared->bodyBytesSent += chunk.size();
         }
         if (m_route.stallAfterBytes >= 0 && m_sent >= m_route.stallAfterBytes && m_sent < total) {
             m_state = State::Stalled;
@@ -725,6 +728,12 @@ QList<LocalHttpServer::Request> LocalHttpServer::requests() const
 {
     std::unique_lock lock(d->mutex);
     return d->requests;
+}
+
+qint64 LocalHttpServer::bodyBytesSent() const
+{
+    std::unique_lock lock(d->mutex);
+    return d->bodyBytesSent;
 }
 
 int LocalHttpServer::requestCount(const QString& path) const

@@ -129,6 +129,9 @@ public:
     void clearRequests();
     // Connections currently open (clients that have not closed theirs).
     int openConnections() const;
+    // Body bytes handed to the sockets so far, over all connections; a
+    // client that stops reading holds this back, as the socket fills.
+    qint64 bodyBytesSent() const;
 
 signals:
     // Emitted (queued onto this object's thread) for each request received.

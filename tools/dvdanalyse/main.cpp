@@ -150,12 +150,14 @@ int main(int argc, char** argv)
             css = scrambled(dvd, info.title_set_nr);
             cssTested = true;
         }
-        if (vts && vts->vts_ptt_srpt && vts->vts_pgcit && info.vts_ttn >= 1
+        bool readable = false;
+        if (vts && vts->vts_ptt_srpt && vts->vts_pgcit && vts->vtsi_mat && info.vts_ttn >= 1
             && info.vts_ttn <= vts->vts_ptt_srpt->nr_of_srpts) {
             const ttu_t& ttu = vts->vts_ptt_srpt->title[info.vts_ttn - 1];
             const int pgcn = ttu.nr_of_ptts > 0 ? ttu.ptt[0].pgcn : 1;
             const pgc_t* pgc = pgcn >= 1 && pgcn <= vts->vts_pgcit->nr_of_pgci_srp ? vts->vts_pgcit->pgci_srp[pgcn - 1].pgc : nullptr;
             if (pgc) {
+                readable = true;
                 t.fps = frameRate(pgc->playback_time);
                 t.duration = milliseconds(pgc->playback_time);
                 char hex[16];
@@ -210,7 +212,23 @@ int main(int argc, char** argv)
                 }
             }
         }
+        // A title whose set cannot be read would show as an empty 0 ms title.
+        if (!readable) {
+            std::fprintf(stderr, "dvdanalyse: title %d (title set %d) cannot be read, left out\n", i + 1,
+                         int(info.title_set_nr));
+            continue;
+        }
         titles.push_back(t);
+    }
+    if (titles.empty()) {
+        std::fprintf(stderr, "dvdanalyse: %s holds no readable title\n", argv[1]);
+        for (auto& s : sets) {
+            if (s.second)
+                ifoClose(s.second);
+        }
+        ifoClose(vmg);
+        DVDClose(dvd);
+        return 1;
     }
     size_t main = 0;
     for (size_t i = 1; i < titles.size(); ++i) {

@@ -55,6 +55,7 @@ private slots:
     void nothingIsWritten_data();
     void nothingIsWritten();
     void selfSignedServerSavesNothing();
+    void endlessBodyIsCutNearTheLimit();
 
 private:
     // Hands the service's reply to the object, as the request side would.
@@ -201,6 +202,25 @@ void TestAudioCover::selfSignedServerSavesNothing()
     meta.fetchCover(tls.url("/c.png").toString());
     QVERIFY(meta.metaData().coverPath.isEmpty());
     QVERIFY(QDir(imageFolder()).entryList(QDir::Files).isEmpty());
+}
+
+void TestAudioCover::endlessBodyIsCutNearTheLimit()
+{
+    // No length announced and no end: only counting the body as it comes
+    // stops it, and reading no faster than it is counted keeps the rest of
+    // it on the server's side.
+    Route endless;
+    endless.generatedBodySize = 4LL * 1024 * 1024 * 1024;
+    endless.sendContentLength = false;
+    m_server.addRoute("/endless.png", endless);
+    const qint64 before = m_server.bodyBytesSent();
+    CGetAudioCloudMetaData meta(m_store.get());
+    meta.setTimeoutMs(60000);
+    meta.fetchCover(m_server.url("/endless.png").toString());
+    QVERIFY(meta.metaData().coverPath.isEmpty());
+    QVERIFY(QDir(imageFolder()).entryList(QDir::Files).isEmpty());
+    const qint64 sent = m_server.bodyBytesSent() - before;
+    QVERIFY2(sent < 36LL * 1024 * 1024, qPrintable(QString("%1 bytes sent").arg(sent)));
 }
 
 QTEST_GUILESS_MAIN(TestAudioCover)

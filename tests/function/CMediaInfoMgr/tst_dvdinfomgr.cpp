@@ -216,6 +216,7 @@ void TestDVDInfoMgr::analysesThatGiveNothing_data()
     QTest::newRow("a bad path") << "path";
     QTest::newRow("a killed helper") << "killed";
     QTest::newRow("no helper") << "missing";
+    QTest::newRow("a cut title set") << "cut";
 }
 
 void TestDVDInfoMgr::analysesThatGiveNothing()
@@ -234,8 +235,20 @@ void TestDVDInfoMgr::analysesThatGiveNothing()
     }
     if (what == "missing")
         DVDAnalyser::setHelperPath(m_dir.filePath("no helper here"));
-    if (what == "profile" && !m_haveDvd)
+    if ((what == "profile" || what == "cut") && !m_haveDvd)
         QSKIP("no disc to analyse");
+    if (what == "cut") {
+        // The disc's only title set, cut short in both its copies: its two
+        // titles cannot be read, so nothing of the disc is left to show.
+        path = m_dir.filePath("cut");
+        QVERIFY(QDir().mkpath(path + "/VIDEO_TS"));
+        for (const QString& name : QDir(m_folder + "/VIDEO_TS").entryList(QDir::Files)) {
+            const QString to = path + "/VIDEO_TS/" + name;
+            QVERIFY(QFile::copy(m_folder + "/VIDEO_TS/" + name, to));
+            if (name == "VTS_01_0.IFO" || name == "VTS_01_0.BUP")
+                QVERIFY(QFile::resize(to, 100));
+        }
+    }
     DVD_format_edit_s* model = analyse(path, 2);
     QCOMPARE(model, static_cast<DVD_format_edit_s*>(nullptr));
 }

@@ -87,6 +87,8 @@ private slots:
     void h264Rule();
     void computedBitrate_data();
     void computedBitrate();
+    void hostileValuesGiveSaneBitrates_data();
+    void hostileValuesGiveSaneBitrates();
     void manualBitrateKept();
     void noUpscaling();
     void customVideoBitrate_data();
@@ -371,6 +373,39 @@ void TestMediaTask::computedBitrate()
     QVERIFY(task);
     QFETCH(int, bitrate);
     QCOMPARE(task->profile->videoBitrate, bitrate);
+}
+
+void TestMediaTask::hostileValuesGiveSaneBitrates_data()
+{
+    // Written into the texts as they stand: json-c reads the huge ones as the
+    // nearest 32-bit value and accepts NaN and Infinity.
+    QTest::addColumn<QByteArray>("quality");
+    QTest::addColumn<QByteArray>("fps");
+    QTest::newRow("quality at the lowest int") << QByteArray("-2147483648") << QByteArray("25");
+    QTest::newRow("quality below the int range") << QByteArray("-9999999999") << QByteArray("25");
+    QTest::newRow("quality -1e300") << QByteArray("-1e300") << QByteArray("25");
+    QTest::newRow("quality at the highest int") << QByteArray("2147483647") << QByteArray("25");
+    QTest::newRow("disc fps NaN") << QByteArray("3") << QByteArray("NaN");
+    QTest::newRow("disc fps -Infinity") << QByteArray("3") << QByteArray("-Infinity");
+    QTest::newRow("disc fps 1e300") << QByteArray("3") << QByteArray("1e300");
+}
+
+void TestMediaTask::hostileValuesGiveSaneBitrates()
+{
+    QFETCH(QByteArray, quality);
+    QFETCH(QByteArray, fps);
+    QByteArray profile = text(withResolution(videoProfile("H.264", 3), "1920x1080", "keep original"));
+    QByteArray discText = text(oneTitle(1920, 1080));
+    QVERIFY(profile.contains("\"Quality\":3"));
+    QVERIFY(discText.contains("\"fps\":25"));
+    profile.replace("\"Quality\":3", "\"Quality\":" + quality);
+    discText.replace("\"fps\":25", "\"fps\":" + fps);
+    TaskPtr task(create_media_task("disc", "/media/disc", 1, discText.constData(), profile.constData()));
+    QVERIFY(task);
+    QVERIFY(task->profile);
+    // 1080p asks for a few thousand kbit/s at any quality and frame rate.
+    const int bitrate = task->profile->videoBitrate;
+    QVERIFY2(bitrate >= 100 && bitrate <= 50000, qPrintable(QString::number(bitrate)));
 }
 
 void TestMediaTask::manualBitrateKept()

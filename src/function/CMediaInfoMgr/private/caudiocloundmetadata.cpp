@@ -16,6 +16,7 @@
 
 namespace {
 constexpr qint64 kMaxCoverBytes = 20 * 1024 * 1024;
+constexpr qint64 kReadBufferBytes = 256 * 1024;
 } // namespace
 
 CGetAudioCloudMetaData::CGetAudioCloudMetaData(SettingsStore* settings, QObject* parent)
@@ -87,27 +88,39 @@ void CGetAudioCloudMetaData::fetchCover(const QString& imageUrl)
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkAccessManager manager;
     QNetworkReply* reply = manager.get(request);
+    // Qt's network thread reads ahead as fast as the peer sends unless the
+    // reply's buffer is bounded; the body is then counted as it is taken
+    // out, so an endless reply stops near the limit instead of far past it.
+    reply->setReadBufferSize(kReadBufferBytes);
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
+    QByteArray body;
     bool tooBig = false;
-    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
-        if (received > kMaxCoverBytes || total > kMaxCoverBytes) {
+    auto take = [&] {
+        if (tooBig)
+            return;
+        body += reply->read(kMaxCoverBytes + 1 - body.size());
+        if (body.size() > kMaxCoverBytes) {
             tooBig = true;
+            body.clear();
             loop.quit();
         }
-    });
+    };
+    connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    connect(reply, &QNetworkReply::readyRead, &loop, take);
     timer.start(m_timeoutMs);
     loop.exec();
 
-    const bool ok = reply->isFinished() && !tooBig && reply->error() == QNetworkReply::NoError;
-    const QByteArray body = ok ? reply->readAll() : QByteArray();
-    if (!reply->isFinished())
+    const bool finished = reply->isFinished();
+    if (finished)
+        take();
+    const bool ok = finished && !tooBig && reply->error() == QNetworkReply::NoError;
+    if (!finished)
         reply->abort();
     delete reply;
-    if (!ok || body.size() > kMaxCoverBytes)
+    if (!ok)
         return;
 
     const QString path = QStringLiteral("%1/%2").arg(folder, name);

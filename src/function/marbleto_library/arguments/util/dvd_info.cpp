@@ -4,6 +4,8 @@
 
 #include <json-c/json.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -75,8 +77,11 @@ dvd_title* new_dvd_title_from_JSONObj(json_object* o, uint32_t index)
     if (!t)
         return nullptr;
     t->index = index;
-    if (json_object* fps = need(o, kReader, "fps", json_type_double))
-        t->fps = float(json_object_get_double(fps));
+    if (json_object* fps = need(o, kReader, "fps", json_type_double)) {
+        // A rate that is no number reads as unknown, as a missing one does.
+        const double value = json_object_get_double(fps);
+        t->fps = std::isfinite(value) ? float(std::clamp(value, 0.0, 1000.0)) : 0.0f;
+    }
     t->isMain = needBool(o, kReader, "main");
     t->duration = needInt(o, kReader, "duration");
     if (json_object* palette = need(o, kReader, "palette", json_type_string))

@@ -2,8 +2,10 @@
 
 #include <json-c/json.h>
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
@@ -477,7 +479,8 @@ video_codec_entry* readVideoCodec(json_object* c)
     e->maxBitRate = intOf(limit, "MaxBitRate");
     e->allowBFrames = intOf(limit, "AllowBFrames");
     json_object* maxRate = member(limit, "MaxFrameRate", json_type_int);
-    e->maxFrameRate = maxRate ? float(json_object_get_double(maxRate)) : 0.0f;
+    const double maxFrameRate = maxRate ? json_object_get_double(maxRate) : 0.0;
+    e->maxFrameRate = std::isfinite(maxFrameRate) ? float(std::clamp(maxFrameRate, 0.0, 1000.0)) : 0.0f;
     e->allowPassthrough = intOf(limit, "AllowPassthrough");
     e->gop = intOf(c, "GOP");
     return e;
@@ -641,7 +644,9 @@ media_profile* media_profile_from_json(const char* text)
     p->customProfile = intOf(root, "CustomProfile");
     p->extension = textOf(root, "Extension");
     p->target = textOf(root, "Target");
-    p->quality = intOf(root, "Quality");
+    // Levels run from 1 to 5 and the factor tables also name 0 and 6; a
+    // value past them would only overflow the bitrate arithmetic.
+    p->quality = std::clamp(intOf(root, "Quality"), 0, 6);
     p->padForce = boolOf(root, "PadForce");
     p->padValue = boolOf(root, "PadValue");
     if (json_object* devices = member(root, "ToDevice", json_type_array))
