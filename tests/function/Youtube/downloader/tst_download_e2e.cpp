@@ -2,7 +2,9 @@
 
 #include "LocalHttpServer.h"
 #include "../QueuedSpy.h"
+#include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/Downloader/DownloadThread.h"
+#include "function/Youtube/private/Downloader/DownloadingStore.h"
 #include "function/Youtube/private/Downloader/ItemDownloader.h"
 
 #include <QElapsedTimer>
@@ -39,6 +41,21 @@ private:
         m.srcExt = QStringLiteral("mp4");
         m.tarExt = tarExt;
         m.fileSize = QStringLiteral("90.00KB");
+        job->medias.append(m);
+        job->setChosenMediaIndex(0);
+        return job;
+    }
+
+    std::unique_ptr<DownloadItem> fileJob(const QString& title, const QString& path)
+    {
+        auto job = std::make_unique<DownloadItem>();
+        job->title = title;
+        job->url = m_server.url(path).toString();
+        DownloadMedia m;
+        m.formatID = QStringLiteral("mp4");
+        m.srcExt = QStringLiteral("mp4");
+        m.tarExt = QStringLiteral("mp4");
+        m.fileSize = QStringLiteral("1.00MB");
         job->medias.append(m);
         job->setChosenMediaIndex(0);
         return job;
@@ -221,6 +238,69 @@ private slots:
         QVERIFY(data.size() >= m_bigFile.size() - 1024);
         const EngineTestEnv::Probe p = EngineTestEnv::ffprobe(out.fileName());
         QVERIFY(p.ok && p.duration > 5.5);
+    }
+
+    // The program ends during a download: the listed job keeps its partial
+    // data, and the next start reads it back from the list and resumes the
+    // file where it stopped instead of failing.
+    void quitKeepsPartialDataForTheNextRun()
+    {
+        LocalHttpServer::Route slow;
+        slow.headers.append(LocalHttpServer::Header("Content-Type", "video/mp4"));
+        slow.body = m_bigFile;
+        slow.acceptRanges = true;
+        slow.bytesPerSecond = 40000;
+        const QString path = QStringLiteral("/files/quit.mp4");
+        m_server.addRoute(path, slow);
+
+        Youtube* engine = Youtube::instance();
+        auto job = fileJob(QStringLiteral("Quit file"), path);
+        engine->addDownloadingItems({job.get()});
+        QVERIFY(engine->startDownload({job.get()}));
+        QTRY_VERIFY_WITH_TIMEOUT(job->progressSafe() >= 3, 30000);
+        const QString temp = job->tempFilePathSafe();
+        QVERIFY(QFileInfo(temp).isDir());
+
+        // What the download page does as it goes: the rows and their jobs go.
+        engine->releaseDownloadingItems();
+        job.reset();
+        engine->stopAllDownloads(false, true);
+        noLeftovers();
+        QVERIFY2(QFileInfo(temp).isDir(), qPrintable(temp));
+        qint64 kept = 0;
+        for (const QFileInfo& f : QDir(temp).entryInfoList(QDir::Files))
+            kept += f.size();
+        QVERIFY(kept > 0);
+
+        // The next start.
+        DownloadingStore next;
+        const QList<DownloadItem> stored = next.read();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored.first().tempFilePath, temp);
+        QVERIFY(stored.first().progress >= 3);
+
+        slow.bytesPerSecond = 0;
+        m_server.addRoute(path, slow);
+        m_server.clearRequests();
+        DownloadItem again(stored.first());
+        DownloadThread dt;
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QVERIFY(dt.add({&again}));
+        QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 60000);
+        QCOMPARE(again.resultSafe(), 0);
+        QCOMPARE(report.first().at(0).toStringList(), QStringList{QStringLiteral("Quit file")});
+        QVERIFY(!QFileInfo(temp).exists());
+        // The file was asked for from where the kept data ends.
+        bool resumed = false;
+        for (const LocalHttpServer::Request& r : m_server.requests()) {
+            const QByteArray range = r.header("Range");
+            if (r.path == path && range.startsWith("bytes=") && range.mid(6).split('-').first().toLongLong() > 0)
+                resumed = true;
+        }
+        QVERIFY(resumed);
+        const QString file = QDir(m_f.video).filePath(QStringLiteral("Quit file.mp4"));
+        const EngineTestEnv::Probe p = EngineTestEnv::ffprobe(file);
+        QVERIFY2(p.ok && p.duration > 5.5, qPrintable(file));
     }
 
     // ffmpeg records five seconds of a live HLS stream; the file plays.

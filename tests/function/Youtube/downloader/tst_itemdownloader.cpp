@@ -248,6 +248,25 @@ private slots:
         QCOMPARE(runsOf(QStringLiteral("/ok-dropped")).size(), 0);
     }
 
+    // A listed job whose kept temp folder has gone (cleaned by hand, or by
+    // an older version at the program's end) starts over in a new folder
+    // instead of failing in the missing one.
+    void missingTempFolderStartsOver()
+    {
+        auto job = makeJob(QStringLiteral("/ok-gone"));
+        const QString gone = QDir(m_f.video).filePath(QStringLiteral("temp_gone01"));
+        job->tempFilePath = gone;
+        job->progress = 40;
+        QueuedSpy progress(job.get(), &DownloadItem::doProgress);
+        QCOMPARE(runOne(job.get()), 0);
+        QVERIFY(QFileInfo(QDir(m_f.video).filePath(QStringLiteral("Job ok-gone.mp4"))).isFile());
+        QVERIFY(!QFileInfo::exists(gone));
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kWaitMs);
+        QCOMPARE(progress.first().at(0).toInt(), 0);
+        QCOMPARE(progress.last().at(0).toInt(), 100);
+        QVERIFY(QDir(m_f.video).entryList(QStringList{QStringLiteral("temp_*")}, QDir::Dirs).isEmpty());
+    }
+
     // A stop meant for a job that has already ended does not touch the next.
     void stopBelongsToItsJob()
     {
