@@ -224,6 +224,33 @@ private slots:
         QVERIFY(!QFileInfo(temp).exists());
     }
 
+    // The program ends: a listed job is stopped detached, but its data stays
+    // for the next run, also when the worker takes another job after it.
+    void quitStopKeepsAListedJobsData()
+    {
+        auto job = makeJob(QStringLiteral("/slow-quit"));
+        ItemDownloader w;
+        Ended e;
+        hook(w, e);
+        w.start(job.get());
+        QTRY_VERIFY_WITH_TIMEOUT(!job->tempFilePathSafe().isEmpty() && runsOf(QStringLiteral("/slow-quit")).size() == 1, kWaitMs);
+        const QString temp = job->tempFilePathSafe();
+        w.stop(true, {job.get()});
+        job.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, kWaitMs);
+        w.wait();
+        QCOMPARE(e.result.load(), 2);
+        QVERIFY(QFileInfo(temp).isDir());
+
+        auto next = makeJob(QStringLiteral("/ok-after-quit"));
+        w.start(next.get());
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 2, kWaitMs);
+        w.wait();
+        QCOMPARE(e.result.load(), 0);
+        QVERIFY(QFileInfo(temp).isDir());
+        QVERIFY(QDir(temp).removeRecursively());
+    }
+
     // A scheduled job that kept a temp folder from an earlier run and is
     // dropped while it waits: the folder goes with it.
     void detachedWhileWaiting()

@@ -215,8 +215,7 @@ void ItemDownloader::run()
             // A job detached while it waited is gone: so is the folder it
             // kept from an earlier run.
             std::unique_lock l(m_jobLock);
-            if (!m_keepCopyData)
-                m_jobCopy.removeTempFolder(true);
+            m_jobCopy.removeTempFolder(!m_keepCopyData);
         }
         endRun(DownloadItem::DownloadCancelledBeforeStart);
         return;
@@ -236,10 +235,9 @@ void ItemDownloader::run()
     withJob([result](DownloadItem& j) { j.finish(DownloadItem::DownloadError(result)); });
     {
         // A dropped job's data goes with it; a job still listed for the
-        // next run resumes from it.
+        // next run resumes from it (the copy only forgets the folder).
         std::unique_lock l(m_jobLock);
-        if (!m_keepCopyData)
-            m_jobCopy.removeTempFolder(true);
+        m_jobCopy.removeTempFolder(!m_keepCopyData);
     }
     if (!errorText.isEmpty() || result != 0) {
         qWarning() << "download error:" << result << errorText;
