@@ -663,6 +663,31 @@ private slots:
         QCOMPARE(newAfterKill, placeable);
     }
 
+    // What an upgrade that kept no marker left when it was killed: part of
+    // the engine moved aside, one unit already replaced. The next start
+    // puts back what is missing and removes the rest.
+    void unmarkedLeftoversFillTheGapsAndGo()
+    {
+        QDir(engine()).removeRecursively();
+        QDir().mkpath(engine());
+        installOldEngine();
+        const QString aside = engine() + "/.upgrade-previous-Ab12Cd";
+        QVERIFY(QDir().mkpath(aside + "/downloader-dlp"));
+        QVERIFY(QDir().rename(engine() + "/downloader-dlp/yt_dlp", aside + "/downloader-dlp/yt_dlp"));
+        QVERIFY(QDir().rename(engine() + "/downloader-dlp/downloader", aside + "/downloader-dlp/downloader"));
+        QVERIFY(writeFile(engine() + "/downloader-dlp/downloader", "new launcher"));
+        QVERIFY(writeFile(engine() + "/.upgrade-staging-Zz98Yy/tools/readme.txt", "new tool"));
+
+        const UpgradeYtb atStart;
+        QCOMPARE(leftovers(), QStringList());
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("new launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("old package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/old_module.py"), QByteArray("stale"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        QVERIFY(!QFile::exists(engine() + "/tools"));
+        verifyUserFilesIntact();
+    }
+
     void stopMidDownloadFailsCleanly()
     {
         installOldEngine();

@@ -291,11 +291,35 @@ bool settleSwap(const QString& engine, const SwapPlan& plan, bool forward)
     return forward;
 }
 
+// A folder of replaced units that no marker explains was left by an
+// upgrade that moved units without one: each unit it holds whose place in
+// the engine folder is empty goes back, so nothing of the engine is missing.
+void restoreMissingUnits(const QString& engine, const QString& previous)
+{
+    const QDir aside(previous);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QStringList units;
+    for (const QFileInfo& top : aside.entryInfoList(all)) {
+        if (top.isDir() && !top.isSymLink()) {
+            for (const QString& child : QDir(top.absoluteFilePath()).entryList(all))
+                units.append(top.fileName() + QLatin1Char('/') + child);
+        } else {
+            units.append(top.fileName());
+        }
+    }
+    for (const QString& unit : units) {
+        const QString target = QDir(engine).filePath(unit);
+        if (!pathExists(target) && moveTo(aside.filePath(unit), target))
+            qWarning() << "restored what an interrupted upgrade had moved aside:" << unit;
+    }
+}
+
 QMutex g_swapLock;
 
 // Under g_swapLock: finishes (or, where that fails, undoes) every swap a
 // marker announces, and removes whatever else an upgrade left: without a
-// marker no unit has moved yet, or every one has settled.
+// marker no unit has moved yet, or every one has settled (or an upgrade
+// without markers moved them; the gaps it left are filled first).
 void recoverLocked(const QString& engine)
 {
     if (engine.isEmpty() || !QFileInfo(engine).isDir())
@@ -321,6 +345,8 @@ void recoverLocked(const QString& engine)
     for (const QString& name : dir.entryList({QStringLiteral(".upgrade-*")}, all)) {
         if (kept.contains(name))
             continue;
+        if (name.startsWith(QLatin1String(kPreviousPrefix)) && QFileInfo(dir.filePath(name)).isDir())
+            restoreMissingUnits(engine, dir.filePath(name));
         qInfo() << "removing what an interrupted upgrade left:" << name;
         removePath(dir.filePath(name));
     }
