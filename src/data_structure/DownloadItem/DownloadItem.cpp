@@ -235,9 +235,18 @@ QString DownloadItem::outputFolder() const
 void DownloadItem::prepareTempPath()
 {
     const QString folder = outputFolder();
+    bool startOver = false;
     {
         std::unique_lock l(m_lock);
         outputFiles.clear();
+        if (!tempFilePath.isEmpty() && !QFileInfo(tempFilePath).isDir()) {
+            // The kept data is gone (cleaned away by hand, or a lost drive):
+            // the download starts over in a new folder.
+            qWarning() << "temp folder gone, the download starts over:" << tempFilePath;
+            tempFilePath.clear();
+            progress = 0;
+            startOver = true;
+        }
         if (tempFilePath.isEmpty() && !folder.isEmpty()) {
             QDir().mkpath(folder);
             // mkdtemp: the folder is private to the user (0700).
@@ -254,6 +263,8 @@ void DownloadItem::prepareTempPath()
         else
             tempFileName.clear();
     }
+    if (startOver)
+        emit doProgress(0);
     emit doStarted();
 }
 

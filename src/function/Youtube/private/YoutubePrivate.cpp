@@ -567,7 +567,10 @@ bool YoutubePrivate::stopAllDownloads(bool detach, bool wait)
 
 void YoutubePrivate::releaseDownloadingItems()
 {
-    stopAllDownloads(true, false);
+    // The program ends: the listed jobs stay listed for the next run, and
+    // so does their partial data.
+    if (downloadThread.isRunning())
+        downloadThread.stopAll(true, false, downloading.items());
     downloading.release();
 }
 

@@ -2,13 +2,16 @@
 
 #include "LocalHttpServer.h"
 #include "../QueuedSpy.h"
+#include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/Downloader/DownloadThread.h"
+#include "function/Youtube/private/Downloader/DownloadingStore.h"
 #include "function/Youtube/private/Downloader/ItemDownloader.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 #include <atomic>
 #include <memory>
+#include <vector>
 
 // Waits for child processes are generous: the tests run in parallel on a
 // loaded machine, and a wait ends as soon as its condition holds.
@@ -39,6 +42,21 @@ private:
         m.srcExt = QStringLiteral("mp4");
         m.tarExt = tarExt;
         m.fileSize = QStringLiteral("90.00KB");
+        job->medias.append(m);
+        job->setChosenMediaIndex(0);
+        return job;
+    }
+
+    std::unique_ptr<DownloadItem> fileJob(const QString& title, const QString& path)
+    {
+        auto job = std::make_unique<DownloadItem>();
+        job->title = title;
+        job->url = m_server.url(path).toString();
+        DownloadMedia m;
+        m.formatID = QStringLiteral("mp4");
+        m.srcExt = QStringLiteral("mp4");
+        m.tarExt = QStringLiteral("mp4");
+        m.fileSize = QStringLiteral("1.00MB");
         job->medias.append(m);
         job->setChosenMediaIndex(0);
         return job;
@@ -221,6 +239,92 @@ private slots:
         QVERIFY(data.size() >= m_bigFile.size() - 1024);
         const EngineTestEnv::Probe p = EngineTestEnv::ffprobe(out.fileName());
         QVERIFY(p.ok && p.duration > 5.5);
+    }
+
+    // The program ends during a batch: each listed job keeps its partial
+    // data, and the next start reads them back from the list and resumes
+    // each file where it stopped instead of failing.
+    void quitKeepsPartialDataForTheNextRun()
+    {
+        LocalHttpServer::Route slow;
+        slow.headers.append(LocalHttpServer::Header("Content-Type", "video/mp4"));
+        slow.body = m_bigFile;
+        slow.acceptRanges = true;
+        slow.bytesPerSecond = 40000;
+        const QStringList paths{QStringLiteral("/files/quit1.mp4"), QStringLiteral("/files/quit2.mp4")};
+        for (const QString& path : paths)
+            m_server.addRoute(path, slow);
+
+        Youtube* engine = Youtube::instance();
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        QList<DownloadItem*> batch;
+        for (int i = 0; i < paths.size(); ++i) {
+            jobs.push_back(fileJob(QStringLiteral("Quit file %1").arg(i + 1), paths.at(i)));
+            batch.append(jobs.back().get());
+        }
+        engine->addDownloadingItems(batch);
+        QVERIFY(engine->startDownload(batch));
+        for (DownloadItem* job : qAsConst(batch))
+            QTRY_VERIFY_WITH_TIMEOUT(job->progressSafe() >= 3, 30000);
+        QMap<QString, QString> temps;   // title -> temp folder
+        for (DownloadItem* job : qAsConst(batch)) {
+            temps.insert(job->title, job->tempFilePathSafe());
+            QVERIFY(QFileInfo(job->tempFilePathSafe()).isDir());
+        }
+
+        // What the download page does as it goes: the rows and their jobs go.
+        engine->releaseDownloadingItems();
+        batch.clear();
+        jobs.clear();
+        engine->stopAllDownloads(false, true);
+        noLeftovers();
+        for (const QString& temp : qAsConst(temps)) {
+            QVERIFY2(QFileInfo(temp).isDir(), qPrintable(temp));
+            qint64 kept = 0;
+            for (const QFileInfo& f : QDir(temp).entryInfoList(QDir::Files))
+                kept += f.size();
+            QVERIFY(kept > 0);
+        }
+
+        // The next start.
+        DownloadingStore next;
+        QList<DownloadItem> stored = next.read();
+        QCOMPARE(stored.size(), paths.size());
+        for (const DownloadItem& job : qAsConst(stored)) {
+            QCOMPARE(job.tempFilePath, temps.value(job.title));
+            QVERIFY(job.progress >= 3);
+        }
+
+        slow.bytesPerSecond = 0;
+        for (const QString& path : paths)
+            m_server.addRoute(path, slow);
+        m_server.clearRequests();
+        DownloadThread dt;
+        QueuedSpy report(&dt, &DownloadThread::doDownloadFinished);
+        QList<DownloadItem*> again;
+        for (DownloadItem& job : stored)
+            again.append(&job);
+        QVERIFY(dt.add(again));
+        QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, 60000);
+        QStringList ok = report.first().at(0).toStringList();
+        ok.sort();
+        QCOMPARE(ok, (QStringList{QStringLiteral("Quit file 1"), QStringLiteral("Quit file 2")}));
+        for (const QString& path : paths) {
+            // Each file was asked for from where its kept data ends.
+            bool resumed = false;
+            for (const LocalHttpServer::Request& r : m_server.requests()) {
+                const QByteArray range = r.header("Range");
+                if (r.path == path && range.startsWith("bytes=") && range.mid(6).split('-').first().toLongLong() > 0)
+                    resumed = true;
+            }
+            QVERIFY2(resumed, qPrintable(path));
+        }
+        for (const QString& title : temps.keys()) {
+            QVERIFY(!QFileInfo(temps.value(title)).exists());
+            const QString file = QDir(m_f.video).filePath(title + QStringLiteral(".mp4"));
+            const EngineTestEnv::Probe p = EngineTestEnv::ffprobe(file);
+            QVERIFY2(p.ok && p.duration > 5.5, qPrintable(file));
+        }
     }
 
     // ffmpeg records five seconds of a live HLS stream; the file plays.

@@ -224,6 +224,33 @@ private slots:
         QVERIFY(!QFileInfo(temp).exists());
     }
 
+    // The program ends: a listed job is stopped detached, but its data stays
+    // for the next run, also when the worker takes another job after it.
+    void quitStopKeepsAListedJobsData()
+    {
+        auto job = makeJob(QStringLiteral("/slow-quit"));
+        ItemDownloader w;
+        Ended e;
+        hook(w, e);
+        w.start(job.get());
+        QTRY_VERIFY_WITH_TIMEOUT(!job->tempFilePathSafe().isEmpty() && runsOf(QStringLiteral("/slow-quit")).size() == 1, kWaitMs);
+        const QString temp = job->tempFilePathSafe();
+        w.stop(true, {job.get()});
+        job.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 1, kWaitMs);
+        w.wait();
+        QCOMPARE(e.result.load(), 2);
+        QVERIFY(QFileInfo(temp).isDir());
+
+        auto next = makeJob(QStringLiteral("/ok-after-quit"));
+        w.start(next.get());
+        QTRY_COMPARE_WITH_TIMEOUT(e.count.load(), 2, kWaitMs);
+        w.wait();
+        QCOMPARE(e.result.load(), 0);
+        QVERIFY(QFileInfo(temp).isDir());
+        QVERIFY(QDir(temp).removeRecursively());
+    }
+
     // A scheduled job that kept a temp folder from an earlier run and is
     // dropped while it waits: the folder goes with it.
     void detachedWhileWaiting()
@@ -246,6 +273,25 @@ private slots:
         QCOMPARE(e.result.load(), 1);
         QVERIFY(!QFileInfo::exists(temp));
         QCOMPARE(runsOf(QStringLiteral("/ok-dropped")).size(), 0);
+    }
+
+    // A listed job whose kept temp folder has gone (cleaned by hand, or by
+    // an older version at the program's end) starts over in a new folder
+    // instead of failing in the missing one.
+    void missingTempFolderStartsOver()
+    {
+        auto job = makeJob(QStringLiteral("/ok-gone"));
+        const QString gone = QDir(m_f.video).filePath(QStringLiteral("temp_gone01"));
+        job->tempFilePath = gone;
+        job->progress = 40;
+        QueuedSpy progress(job.get(), &DownloadItem::doProgress);
+        QCOMPARE(runOne(job.get()), 0);
+        QVERIFY(QFileInfo(QDir(m_f.video).filePath(QStringLiteral("Job ok-gone.mp4"))).isFile());
+        QVERIFY(!QFileInfo::exists(gone));
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty(), kWaitMs);
+        QCOMPARE(progress.first().at(0).toInt(), 0);
+        QCOMPARE(progress.last().at(0).toInt(), 100);
+        QVERIFY(QDir(m_f.video).entryList(QStringList{QStringLiteral("temp_*")}, QDir::Dirs).isEmpty());
     }
 
     // A stop meant for a job that has already ended does not touch the next.

@@ -1,4 +1,5 @@
 #include "LocalHttpServer.h"
+#include "../KillSteps.h"
 
 #include "function/Youtube/private/DownloaderProgram.h"
 #include "function/Youtube/private/Upgrade/HttpDownload.h"
@@ -152,6 +153,34 @@ private:
         QCOMPARE(readFile(engine() + "/AP"), QByteArray("accounts of the user"));
         QCOMPARE(readFile(engine() + "/SubscribeLists.db"), QByteArray("subscriptions"));
         QCOMPARE(readFile(engine() + "/downloading.json"), QByteArray("unfinished"));
+    }
+
+    void verifyNewEngine()
+    {
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("new launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("new package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/extractor/x.py").size(), 50000);
+        QVERIFY(!QFile::exists(engine() + "/downloader-dlp/yt_dlp/old_module.py"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        QCOMPARE(readFile(engine() + "/tools/readme.txt"), QByteArray("new tool"));
+        verifyUserFilesIntact();
+    }
+
+    // A value as config.ini holds it, whichever process wrote it last.
+    static QString fileValue(const QString& group, const QString& key)
+    {
+        QFile f(SettingsStore::fromStoredPath(settings()->configFilePath()));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        QString current;
+        for (const QByteArray& raw : f.readAll().split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.startsWith('[') && line.endsWith(']'))
+                current = line.mid(1, line.size() - 2);
+            else if (current == group && line.section('=', 0, 0).trimmed() == key)
+                return line.section('=', 1).trimmed();
+        }
+        return {};
     }
 
     QStringList leftovers() const
@@ -335,6 +364,7 @@ private slots:
         QTest::newRow("redirect to remote http") << 5;
         QTest::newRow("offline") << 6;
         QTest::newRow("connection dropped") << 7;
+        QTest::newRow("redirect loop") << 8;
     }
 
     void fetchFailures()
@@ -358,6 +388,10 @@ private slots:
             break;
         case 6: Online::setStateOverride([] { return Online::State::Offline; }); break;
         case 7: r.closeWithoutReply = true; break;
+        case 8:
+            r.status = 302;
+            r.headers.append(LocalHttpServer::Header("Location", descPath().toUtf8()));
+            break;
         }
         m_server->addRoute(descPath(), r);
 
@@ -393,12 +427,23 @@ private slots:
 
     void fetchSucceedsThroughLocalRedirect()
     {
+        // The redirects' own bodies are shorter and longer than the target's;
+        // only the final answer's length may judge the body.
         m_server->addFile("/real", "payload");
         m_server->addRedirect("/alias", "/real");
+        LocalHttpServer::Route longer;
+        longer.status = 301;
+        longer.headers.append(LocalHttpServer::Header("Location", "/alias"));
+        longer.body = "this answer has moved somewhere else";
+        m_server->addRoute("/old-alias", longer);
         HttpDownload fetch;
         QByteArray out;
-        QVERIFY(fetch.getUrl(m_server->url("/alias").toString(), out));
-        QCOMPARE(out, QByteArray("payload"));
+        for (int i = 0; i < 50; ++i) {
+            out.clear();
+            QVERIFY2(fetch.getUrl(m_server->url(i % 2 ? "/old-alias" : "/alias").toString(), out),
+                     qPrintable(QStringLiteral("fetch %1").arg(i)));
+            QCOMPARE(out, QByteArray("payload"));
+        }
         // No plain address leaves this computer.
         QVERIFY(!fetch.getUrl("http://example.com/x", out));
         QCOMPARE(out, QByteArray("payload"));
@@ -550,6 +595,99 @@ private slots:
         QFile::remove(packFile());
     }
 
+    // The program is killed while a pack is put in place, at each step in
+    // turn, also while a swap that failed half-way is being undone; the next
+    // start finds the engine wholly old or wholly new, the user's files
+    // untouched and nothing of the upgrade left beside them.
+    void killDuringTheSwapIsRecoveredAtTheNextStart_data()
+    {
+        QTest::addColumn<bool>("placeable");
+        QTest::newRow("pack goes in") << true;
+        QTest::newRow("pack cannot be placed") << false;
+    }
+
+    void killDuringTheSwapIsRecoveredAtTheNextStart()
+    {
+        QFETCH(bool, placeable);
+        QTemporaryDir tmp;
+        const QString zip = tmp.filePath("pack.zip");
+        Files files = newPack();
+        // Moved in first, and back out when "downloader-dlp" turns out to be
+        // a file where the pack needs a folder.
+        if (!placeable)
+            files.insert("aaa-first/one.txt", "moved before the failure");
+        QVERIFY(makeZip(zip, files));
+        m_server->addFile("/packs/kill.zip", readFile(zip));
+        m_server->addFile(descPath(), description("2024-06-30", {m_server->url("/packs/kill.zip").toString()}));
+        bool oldAfterKill = false;
+        bool newAfterKill = false;
+        const int kills = KillSteps::runUntilComplete(
+            {"upgrade", engine(), packFile(), m_server->url(descPath()).toString()},
+            [&] {
+                QDir(engine()).removeRecursively();
+                QDir().mkpath(engine());
+                installOldEngine();
+                if (!placeable) {
+                    QFile::rename(engine() + "/downloader-dlp", engine() + "/dlp-folder");
+                    QVERIFY(writeFile(engine() + "/downloader-dlp", "a file in the way"));
+                }
+                QFile::remove(packFile());
+                settings()->setValue("youtube/modifyDate", "2024-03-10");
+            },
+            [&](bool killed) {
+                const UpgradeYtb atStart;
+                QCOMPARE(leftovers(), QStringList());
+                if (readFile(engine() + "/downloader-dlp/downloader") == "new launcher") {
+                    QVERIFY(placeable);
+                    verifyNewEngine();
+                    QCOMPARE(fileValue("youtube", "modifyDate"), QStringLiteral("2024-06-30"));
+                    QVERIFY(!QFile::exists(packFile()));
+                    newAfterKill = newAfterKill || killed;
+                    return;
+                }
+                QVERIFY(killed || !placeable);
+                oldAfterKill = oldAfterKill || killed;
+                QCOMPARE(fileValue("youtube", "modifyDate"), QStringLiteral("2024-03-10"));
+                QVERIFY(!QFile::exists(engine() + "/tools"));
+                QVERIFY(!QFile::exists(engine() + "/aaa-first"));
+                if (!placeable) {
+                    QCOMPARE(readFile(engine() + "/downloader-dlp"), QByteArray("a file in the way"));
+                    QFile::remove(engine() + "/downloader-dlp");
+                    QFile::rename(engine() + "/dlp-folder", engine() + "/downloader-dlp");
+                }
+                verifyOldEngineIntact();
+            });
+        QFile::remove(packFile());
+        QVERIFY(kills >= 2);
+        QVERIFY(oldAfterKill);
+        QCOMPARE(newAfterKill, placeable);
+    }
+
+    // What an upgrade that kept no marker left when it was killed: part of
+    // the engine moved aside, one unit already replaced. The next start
+    // puts back what is missing and removes the rest.
+    void unmarkedLeftoversFillTheGapsAndGo()
+    {
+        QDir(engine()).removeRecursively();
+        QDir().mkpath(engine());
+        installOldEngine();
+        const QString aside = engine() + "/.upgrade-previous-Ab12Cd";
+        QVERIFY(QDir().mkpath(aside + "/downloader-dlp"));
+        QVERIFY(QDir().rename(engine() + "/downloader-dlp/yt_dlp", aside + "/downloader-dlp/yt_dlp"));
+        QVERIFY(QDir().rename(engine() + "/downloader-dlp/downloader", aside + "/downloader-dlp/downloader"));
+        QVERIFY(writeFile(engine() + "/downloader-dlp/downloader", "new launcher"));
+        QVERIFY(writeFile(engine() + "/.upgrade-staging-Zz98Yy/tools/readme.txt", "new tool"));
+
+        const UpgradeYtb atStart;
+        QCOMPARE(leftovers(), QStringList());
+        QCOMPARE(readFile(engine() + "/downloader-dlp/downloader"), QByteArray("new launcher"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/__init__.py"), QByteArray("old package"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/yt_dlp/old_module.py"), QByteArray("stale"));
+        QCOMPARE(readFile(engine() + "/downloader-dlp/keep.txt"), QByteArray("kept"));
+        QVERIFY(!QFile::exists(engine() + "/tools"));
+        verifyUserFilesIntact();
+    }
+
     void stopMidDownloadFailsCleanly()
     {
         installOldEngine();
@@ -595,5 +733,31 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestUpgrade)
+// The test binary doubles as the process the kill test ends: it installs
+// the served pack into the given engine folder.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 7 && qstrcmp(argv[1], "--kill-step") == 0 && qstrcmp(argv[3], "upgrade") == 0) {
+        KillSteps::killAt() = atoi(argv[2]);
+        settings()->setValue("youtube/path", SettingsStore::toStoredPath(QString::fromLocal8Bit(argv[4])));
+        settings()->setValue("youtube/pack", SettingsStore::toStoredPath(QString::fromLocal8Bit(argv[5])));
+        settings()->setValue("youtube/upcheckUrl", QString());
+        // The installed engine's date; the test's own store does not see
+        // what an earlier child wrote.
+        settings()->setValue("youtube/modifyDate", "2024-03-10");
+        UpgradeYtb::setDefaultDescriptionUrl(QString::fromLocal8Bit(argv[6]));
+        Online::setStateOverride([] { return Online::State::Unknown; });
+        UpgradeYtb up;
+        bool force = false;
+        if (!up.checkUpgrade(force))
+            return 2;
+        UpgradeYtb::s_afterSwapStep = &KillSteps::childStep;
+        // Whether the pack went in is read from the disk.
+        up.startDownload();
+        return 0;
+    }
+    TestUpgrade tc;
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_upgrade.moc"

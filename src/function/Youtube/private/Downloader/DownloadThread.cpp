@@ -146,7 +146,7 @@ void DownloadThread::stop(DownloadItem* item, bool detach)
     m_changed.notify_all();
 }
 
-void DownloadThread::stopAll(bool detach, bool waitForWorkers)
+void DownloadThread::stopAll(bool detach, bool waitForWorkers, const QList<DownloadItem*>& keepData)
 {
     {
         std::unique_lock l(m_lock);
@@ -156,7 +156,7 @@ void DownloadThread::stopAll(bool detach, bool waitForWorkers)
         if (m_active)
             m_stopping = true;
         for (ItemDownloader* w : qAsConst(m_workers))
-            w->stop(detach);
+            w->stop(detach, keepData);
         m_changed.notify_all();
     }
     if (waitForWorkers) {

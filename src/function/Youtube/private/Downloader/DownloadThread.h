@@ -38,8 +38,9 @@ public:
     // destroys item right after.
     void stop(DownloadItem* item, bool detach);
     // Empties the queue and stops every worker; wait: returns only when
-    // every worker has ended.
-    void stopAll(bool detach, bool wait);
+    // every worker has ended. The running jobs among keepData keep their
+    // temp folders.
+    void stopAll(bool detach, bool wait, const QList<DownloadItem*>& keepData = {});
 
     const QList<ItemDownloader*>& workers() const { return m_workers; }
 

@@ -110,6 +110,7 @@ void ItemDownloader::beginRun(DownloadItem* item)
     m_secondStream = 0;
     m_job = item;
     m_original = item;
+    m_keepCopyData = false;
     m_outTail.clear();
     m_errTail.clear();
     m_destIsMedia = true;
@@ -162,11 +163,13 @@ void ItemDownloader::stop(const DownloadItem* item, bool detach)
     m_wake.notify_all();
 }
 
-void ItemDownloader::stop(bool detach)
+void ItemDownloader::stop(bool detach, const QList<DownloadItem*>& keepData)
 {
     std::unique_lock l(m_jobLock);
     if (!m_busy.load() || !m_job)
         return;
+    if (m_original && keepData.contains(m_original))
+        m_keepCopyData = true;
     if (detach)
         detachLocked();
     qDebug() << "stop thread" << this;
@@ -212,7 +215,7 @@ void ItemDownloader::run()
             // A job detached while it waited is gone: so is the folder it
             // kept from an earlier run.
             std::unique_lock l(m_jobLock);
-            m_jobCopy.removeTempFolder(true);
+            m_jobCopy.removeTempFolder(!m_keepCopyData);
         }
         endRun(DownloadItem::DownloadCancelledBeforeStart);
         return;
@@ -231,8 +234,10 @@ void ItemDownloader::run()
     const int result = decideResult(errorText, exitCode);
     withJob([result](DownloadItem& j) { j.finish(DownloadItem::DownloadError(result)); });
     {
+        // A dropped job's data goes with it; a job still listed for the
+        // next run resumes from it (the copy only forgets the folder).
         std::unique_lock l(m_jobLock);
-        m_jobCopy.removeTempFolder(true);
+        m_jobCopy.removeTempFolder(!m_keepCopyData);
     }
     if (!errorText.isEmpty() || result != 0) {
         qWarning() << "download error:" << result << errorText;

@@ -37,8 +37,10 @@ public:
     // Stops the run of item, when this worker runs it. detach: the caller
     // destroys item right after; the worker carries on with its own copy.
     void stop(const DownloadItem* item, bool detach);
-    // Stops whatever this worker runs.
-    void stop(bool detach);
+    // Stops whatever this worker runs. A job among keepData (the jobs that
+    // stay listed for the next run) keeps its temp folder, also when
+    // detached: the program is ending, not dropping the download.
+    void stop(bool detach, const QList<DownloadItem*>& keepData = {});
 
     // A job was handed over and its run has not ended yet.
     bool isBusy() const { return m_busy.load(); }
@@ -126,6 +128,7 @@ private:
     DownloadItem* m_job = nullptr;
     DownloadItem* m_original = nullptr;
     DownloadItem m_jobCopy;
+    bool m_keepCopyData = false;           // under m_jobLock
 
     int m_lastProgress = -1;
     int m_secondStream = 0;

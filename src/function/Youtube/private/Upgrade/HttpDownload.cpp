@@ -17,6 +17,13 @@ namespace {
 constexpr int kStopPollMs = 50;
 constexpr int kMaxRedirects = 10;
 
+// A finished 3xx answer that names where to go.
+bool isRedirect(const QNetworkReply* reply)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 300 && status < 400 && reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid();
+}
+
 } // namespace
 
 HttpDownload::HttpDownload(QObject* parent) : FencedThread(parent)
@@ -83,65 +90,79 @@ void HttpDownload::run()
     QByteArray body;
     if (!stopRequested) {
         QNetworkAccessManager manager;
-        QNetworkRequest request(url);
-        request.setHeader(QNetworkRequest::UserAgentHeader,
-                          QByteArray("Mozilla/5.0 (Windows NT 6.1; WOW64; rv:53.0) Gecko/20100101 Firefox/53.0"));
-        // The body is kept as sent, so its length can be checked against
-        // the announced one.
-        request.setRawHeader("Accept-Encoding", "identity");
-        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-        request.setMaximumRedirectsAllowed(kMaxRedirects);
-        // A transfer that moves nothing for this long fails; every byte
-        // received starts the period again.
-        request.setTransferTimeout(m_stallTimeoutMs);
+        // Redirects are followed here, one fresh reply per hop: when Qt
+        // follows them itself, the final reply may still carry the headers
+        // (and length) of a redirect answer.
+        QUrl current = url;
+        for (int hop = 0;; ++hop) {
+            QNetworkRequest request(current);
+            request.setHeader(QNetworkRequest::UserAgentHeader,
+                              QByteArray("Mozilla/5.0 (Windows NT 6.1; WOW64; rv:53.0) Gecko/20100101 Firefox/53.0"));
+            // The body is kept as sent, so its length can be checked against
+            // the announced one.
+            request.setRawHeader("Accept-Encoding", "identity");
+            request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+            // A transfer that moves nothing for this long fails; every byte
+            // received starts the period again.
+            request.setTransferTimeout(m_stallTimeoutMs);
 
-        QNetworkReply* reply = manager.get(request);
-        bool refusedRedirect = false;
-        connect(reply, &QNetworkReply::redirected, reply, [reply, &refusedRedirect](const QUrl& to) {
-            if (isAllowedUrl(to)) {
-                emit reply->redirectAllowed();
-            } else {
-                qWarning() << "refusing a redirect to" << to.toString();
-                refusedRedirect = true;
-                reply->abort();
+            QNetworkReply* reply = manager.get(request);
+            // Reported from this thread; listeners on other threads get it queued.
+            connect(reply, &QNetworkReply::downloadProgress, reply, [this, reply](qint64 received, qint64 total) {
+                if (!isRedirect(reply))
+                    emit doProgress(received, total);
+            });
+
+            QEventLoop local;
+            QTimer poll;
+            poll.setInterval(kStopPollMs);
+            connect(&poll, &QTimer::timeout, reply, [this, reply] {
+                if (stopRequested && !reply->isFinished())
+                    reply->abort();
+            });
+            connect(reply, &QNetworkReply::finished, &local, &QEventLoop::quit);
+            poll.start();
+            if (!reply->isFinished())
+                local.exec();
+            poll.stop();
+
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            if (reply->error() == QNetworkReply::NoError && isRedirect(reply) && !stopRequested) {
+                const QUrl to = current.resolved(reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl());
+                delete reply;
+                if (hop >= kMaxRedirects) {
+                    qWarning() << "too many redirects, the last to" << to.toString();
+                    break;
+                }
+                if (!isAllowedUrl(to)) {
+                    qWarning() << "refusing a redirect to" << to.toString();
+                    break;
+                }
+                current = to;
+                continue;
             }
-        });
-        // Reported from this thread; listeners on other threads get it queued.
-        connect(reply, &QNetworkReply::downloadProgress, reply, [this](qint64 received, qint64 total) {
-            emit doProgress(received, total);
-        });
 
-        QEventLoop local;
-        QTimer poll;
-        poll.setInterval(kStopPollMs);
-        connect(&poll, &QTimer::timeout, reply, [this, reply] {
-            if (stopRequested && !reply->isFinished())
-                reply->abort();
-        });
-        connect(reply, &QNetworkReply::finished, &local, &QEventLoop::quit);
-        poll.start();
-        if (!reply->isFinished())
-            local.exec();
-        poll.stop();
+            if (reply->isOpen())
+                body = reply->readAll();
+            const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+            const bool whole = !announced.isValid() || announced.toLongLong() == body.size();
+            ok = reply->isFinished() && reply->error() == QNetworkReply::NoError && status == 200 && whole
+                 && !stopRequested;
 
-        if (reply->isOpen())
-            body = reply->readAll();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
-        const bool whole = !announced.isValid() || announced.toLongLong() == body.size();
-        ok = reply->isFinished() && reply->error() == QNetworkReply::NoError && status == 200 && whole
-             && !stopRequested && !refusedRedirect;
-
-        if (!ok) {
-            const QMetaEnum errors = QMetaEnum::fromType<QNetworkReply::NetworkError>();
-            qWarning() << "ytb upgrade reply error: " << errors.valueToKey(reply->error()) << reply->errorString();
-            qWarning() << QStringLiteral("HTTP ERROR (%1: %2)")
-                              .arg(status)
-                              .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
-            if (!whole)
-                qWarning() << "body ended after" << body.size() << "of" << announced.toLongLong() << "bytes";
+            if (!ok) {
+                const QMetaEnum errors = QMetaEnum::fromType<QNetworkReply::NetworkError>();
+                qWarning() << "ytb upgrade reply error: " << errors.valueToKey(reply->error()) << reply->errorString();
+                qWarning() << QStringLiteral("HTTP ERROR (%1: %2)")
+                                  .arg(status)
+                                  .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
+                if (!whole)
+                    qWarning() << "body ended after" << body.size() << "of" << announced.toLongLong() << "bytes";
+            }
+            delete reply;
+            break;
         }
-        delete reply;
+        if (!ok)
+            body.clear();
     }
     if (stopRequested)
         qInfo() << "user stop download";

@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutex>
@@ -25,6 +26,7 @@ namespace {
 const char kDateFormat[] = "yyyy-MM-dd";
 const char kStagingPrefix[] = ".upgrade-staging-";
 const char kPreviousPrefix[] = ".upgrade-previous-";
+const char kCompletePrefix[] = ".upgrade-complete-";
 
 QMutex g_defaultUrlLock;
 QString g_defaultUrl;
@@ -131,8 +133,232 @@ bool isCleanAddress(const QString& text)
 
 } // namespace
 
+void (*UpgradeYtb::s_afterSwapStep)() = nullptr;
+
+namespace {
+
+void afterSwapStep()
+{
+    if (UpgradeYtb::s_afterSwapStep)
+        UpgradeYtb::s_afterSwapStep();
+}
+
+// An upgrade that puts a pack in place: its units, the folders the units
+// need that the engine folder did not have, and the date to store once the
+// new engine stands. Written as the marker "<engine>/.upgrade-complete-S"
+// once the staging folder ".upgrade-staging-S" holds the whole new tree;
+// the replaced units go to ".upgrade-previous-S".
+struct SwapPlan
+{
+    QString suffix;
+    QStringList units;
+    QStringList newParents;
+    QString date;
+};
+
+QString markerPath(const QString& engine, const QString& suffix)
+{
+    return QDir(engine).filePath(QLatin1String(kCompletePrefix) + suffix);
+}
+
+QString stagingPath(const QString& engine, const QString& suffix)
+{
+    return QDir(engine).filePath(QLatin1String(kStagingPrefix) + suffix);
+}
+
+QString previousPath(const QString& engine, const QString& suffix)
+{
+    return QDir(engine).filePath(QLatin1String(kPreviousPrefix) + suffix);
+}
+
+bool writePlan(const QString& engine, const SwapPlan& plan)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("units"), QJsonArray::fromStringList(plan.units));
+    o.insert(QStringLiteral("newParents"), QJsonArray::fromStringList(plan.newParents));
+    o.insert(QStringLiteral("date"), plan.date);
+    QSaveFile file(markerPath(engine, plan.suffix));
+    if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(o).toJson()) >= 0 && file.commit())
+        return true;
+    qWarning() << "cannot write the upgrade marker" << file.fileName() << file.errorString();
+    return false;
+}
+
+bool readPlan(const QString& engine, const QString& suffix, SwapPlan& plan)
+{
+    QFile file(markerPath(engine, suffix));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        return false;
+    const QJsonObject o = doc.object();
+    plan.suffix = suffix;
+    plan.date = o.value(QStringLiteral("date")).toString();
+    for (const QJsonValue& v : o.value(QStringLiteral("units")).toArray())
+        plan.units.append(v.toString());
+    for (const QJsonValue& v : o.value(QStringLiteral("newParents")).toArray())
+        plan.newParents.append(v.toString());
+    // Names out of the engine folder are no units of a pack.
+    for (const QString& name : plan.units + plan.newParents)
+        if (name.isEmpty() || QDir::isAbsolutePath(name) || name.split(QLatin1Char('/')).contains(QLatin1String("..")))
+            return false;
+    return true;
+}
+
+// Puts each unit that is still staged in place, the installed one aside.
+// Every step leaves the disk readable: a unit still staged is not yet in
+// place, and one in the previous folder is the replaced one; so the same
+// walk finishes a swap that a kill interrupted.
+bool moveForward(const QString& engine, const SwapPlan& plan)
+{
+    for (const QString& unit : plan.units) {
+        const QString target = QDir(engine).filePath(unit);
+        const QString newer = QDir(stagingPath(engine, plan.suffix)).filePath(unit);
+        const QString old = QDir(previousPath(engine, plan.suffix)).filePath(unit);
+        if (!pathExists(newer))
+            continue;
+        if (pathExists(target)) {
+            if (pathExists(old) || !moveTo(target, old)) {
+                qWarning() << "cannot move aside" << target;
+                return false;
+            }
+            afterSwapStep();
+        }
+        if (!moveTo(newer, target)) {
+            qWarning() << "cannot move into place" << target;
+            return false;
+        }
+        afterSwapStep();
+    }
+    return true;
+}
+
+// Undoes the swap: each unit in place goes back to the staging folder and
+// the replaced one returns. False when something could not be put back.
+bool moveBack(const QString& engine, const SwapPlan& plan)
+{
+    bool restored = true;
+    for (int i = plan.units.size() - 1; i >= 0; --i) {
+        const QString unit = plan.units.at(i);
+        const QString target = QDir(engine).filePath(unit);
+        const QString newer = QDir(stagingPath(engine, plan.suffix)).filePath(unit);
+        const QString old = QDir(previousPath(engine, plan.suffix)).filePath(unit);
+        if (!pathExists(newer) && pathExists(target)) {
+            if (!moveTo(target, newer)) {
+                restored = false;
+                continue;
+            }
+            afterSwapStep();
+        }
+        if (pathExists(old)) {
+            if (pathExists(target) || !moveTo(old, target)) {
+                restored = false;
+                continue;
+            }
+            afterSwapStep();
+        }
+    }
+    for (const QString& parent : plan.newParents)
+        QDir(engine).rmdir(parent);
+    return restored;
+}
+
+// Ends a swap whose walk forward succeeded or not: the new engine is
+// confirmed, or the old one restored; then the marker goes, and with it
+// the last reason to keep the two folders.
+bool settleSwap(const QString& engine, const SwapPlan& plan, bool forward)
+{
+    if (forward) {
+        if (!plan.date.isEmpty())
+            settings()->setValue(QStringLiteral("youtube/modifyDate"), plan.date);
+        const QString pack = packPath();
+        if (!pack.isEmpty() && QFileInfo::exists(pack))
+            qInfo() << "pack file removed:" << QFile::remove(pack);
+        afterSwapStep();
+    } else if (!moveBack(engine, plan)) {
+        // Keep what could not be put back rather than lose it; the next
+        // start tries again.
+        qCritical() << "engine upgrade could not restore the previous engine; it is kept in"
+                    << previousPath(engine, plan.suffix);
+        return false;
+    }
+    QFile::remove(markerPath(engine, plan.suffix));
+    afterSwapStep();
+    QDir(stagingPath(engine, plan.suffix)).removeRecursively();
+    QDir(previousPath(engine, plan.suffix)).removeRecursively();
+    return forward;
+}
+
+// A folder of replaced units that no marker explains was left by an
+// upgrade that moved units without one: each unit it holds whose place in
+// the engine folder is empty goes back, so nothing of the engine is missing.
+void restoreMissingUnits(const QString& engine, const QString& previous)
+{
+    const QDir aside(previous);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QStringList units;
+    for (const QFileInfo& top : aside.entryInfoList(all)) {
+        if (top.isDir() && !top.isSymLink()) {
+            for (const QString& child : QDir(top.absoluteFilePath()).entryList(all))
+                units.append(top.fileName() + QLatin1Char('/') + child);
+        } else {
+            units.append(top.fileName());
+        }
+    }
+    for (const QString& unit : units) {
+        const QString target = QDir(engine).filePath(unit);
+        if (!pathExists(target) && moveTo(aside.filePath(unit), target))
+            qWarning() << "restored what an interrupted upgrade had moved aside:" << unit;
+    }
+}
+
+QMutex g_swapLock;
+
+// Under g_swapLock: finishes (or, where that fails, undoes) every swap a
+// marker announces, and removes whatever else an upgrade left: without a
+// marker no unit has moved yet, or every one has settled (or an upgrade
+// without markers moved them; the gaps it left are filled first).
+void recoverLocked(const QString& engine)
+{
+    if (engine.isEmpty() || !QFileInfo(engine).isDir())
+        return;
+    const QDir dir(engine);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QSet<QString> kept;
+    for (const QString& name : dir.entryList({QLatin1String(kCompletePrefix) + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+        const QString suffix = name.mid(int(qstrlen(kCompletePrefix)));
+        SwapPlan plan;
+        if (suffix.isEmpty() || suffix.contains(QLatin1Char('.')) || !readPlan(engine, suffix, plan)) {
+            // A marker is written whole or not at all; an unreadable one
+            // was not written by an upgrade.
+            qWarning() << "unreadable upgrade marker removed:" << name;
+            QFile::remove(dir.filePath(name));
+            continue;
+        }
+        qWarning() << "an engine upgrade was interrupted; finishing it:" << name;
+        if (!settleSwap(engine, plan, moveForward(engine, plan)) && QFileInfo::exists(markerPath(engine, suffix))) {
+            kept << name << QLatin1String(kStagingPrefix) + suffix << QLatin1String(kPreviousPrefix) + suffix;
+        }
+    }
+    for (const QString& name : dir.entryList({QStringLiteral(".upgrade-*")}, all)) {
+        if (kept.contains(name))
+            continue;
+        if (name.startsWith(QLatin1String(kPreviousPrefix)) && QFileInfo(dir.filePath(name)).isDir())
+            restoreMissingUnits(engine, dir.filePath(name));
+        qInfo() << "removing what an interrupted upgrade left:" << name;
+        removePath(dir.filePath(name));
+    }
+}
+
+} // namespace
+
 UpgradeYtb::UpgradeYtb(QObject* parent) : FencedThread(parent), m_stallTimeoutMs(HttpDownload::kStallTimeoutMs)
 {
+    // The engine starts: an upgrade that a kill interrupted is settled
+    // before anything runs the downloader from that folder.
+    recoverInterruptedUpgrade();
 }
 
 UpgradeYtb::~UpgradeYtb()
@@ -370,11 +596,9 @@ bool UpgradeYtb::extract()
     const QString engine = engineFolder();
     needUpgrade = false;
 
-    // Staging folders a crashed upgrade left behind.
-    const QStringList stale = QDir(engine).entryList({QLatin1String(kStagingPrefix) + QLatin1Char('*')},
-                                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& name : stale)
-        QDir(QDir(engine).filePath(name)).removeRecursively();
+    QMutexLocker swapLock(&g_swapLock);
+    // Whatever a killed upgrade left is settled first.
+    recoverLocked(engine);
 
     const PackContents contents = readPack(pack);
     QTemporaryDir staging(QDir(engine).filePath(QLatin1String(kStagingPrefix) + QStringLiteral("XXXXXX")));
@@ -387,6 +611,8 @@ bool UpgradeYtb::extract()
         qWarning() << "the pack could not be unpacked";
         ok = false;
     }
+    if (ok)
+        afterSwapStep();
     // Everything the pack lists must be there, whole.
     for (int i = 0; ok && i < contents.files.size(); ++i) {
         const QFileInfo unpacked(QDir(staging.path()).filePath(contents.files.at(i).first));
@@ -396,70 +622,42 @@ bool UpgradeYtb::extract()
         }
     }
 
+    SwapPlan plan;
     if (ok) {
-        // Move the pack's entries into place, the replaced ones aside; any
-        // failure puts back what was moved.
-        QTemporaryDir previous(QDir(engine).filePath(QLatin1String(kPreviousPrefix) + QStringLiteral("XXXXXX")));
-        ok = previous.isValid();
-        struct Moved
-        {
-            QString unit;
-            bool hadOld;
-            bool parentExisted;
-        };
-        QList<Moved> done;
-        for (int i = 0; ok && i < contents.units.size(); ++i) {
-            const QString unit = contents.units.at(i);
-            const QString target = QDir(engine).filePath(unit);
-            const QString newer = QDir(staging.path()).filePath(unit);
-            const QString old = QDir(previous.path()).filePath(unit);
-            if (!pathExists(newer))
+        plan.suffix = QFileInfo(staging.path()).fileName().mid(int(qstrlen(kStagingPrefix)));
+        const QDate date = serverDate.isValid() ? serverDate.date() : QDate::currentDate();
+        plan.date = date.toString(kDateFormat);
+        for (const QString& unit : contents.units) {
+            if (!pathExists(QDir(staging.path()).filePath(unit)))
                 continue;
-            const bool hadOld = pathExists(target);
-            const bool parentExisted = QFileInfo(QFileInfo(target).absolutePath()).isDir();
-            if (hadOld && !moveTo(target, old)) {
-                qWarning() << "cannot move aside" << target;
-                ok = false;
-                break;
-            }
-            if (!moveTo(newer, target)) {
-                qWarning() << "cannot move into place" << target;
-                if (hadOld)
-                    moveTo(old, target);
-                ok = false;
-                break;
-            }
-            done.append({unit, hadOld, parentExisted});
+            plan.units.append(unit);
+            const QString parent = QFileInfo(unit).path();
+            if (parent != QLatin1String(".") && !QFileInfo(QDir(engine).filePath(parent)).isDir()
+                && !plan.newParents.contains(parent))
+                plan.newParents.append(parent);
         }
-        if (!ok) {
-            bool restored = true;
-            for (int i = done.size() - 1; i >= 0; --i) {
-                const QString target = QDir(engine).filePath(done.at(i).unit);
-                removePath(target);
-                if (!done.at(i).parentExisted)
-                    QDir(engine).rmpath(QFileInfo(done.at(i).unit).path());
-                if (done.at(i).hadOld && !moveTo(QDir(previous.path()).filePath(done.at(i).unit), target))
-                    restored = false;
-            }
-            if (!restored && previous.isValid()) {
-                // Keep what could not be put back rather than lose it.
-                previous.setAutoRemove(false);
-                qCritical() << "engine upgrade could not restore the previous engine; it is kept in"
-                            << previous.path();
-            }
+        // From here on the marker says which way a killed swap goes: the
+        // new tree is complete, so it is finished, not undone.
+        ok = writePlan(engine, plan);
+        if (ok) {
+            staging.setAutoRemove(false);
+            afterSwapStep();
         }
     }
+    if (ok)
+        ok = settleSwap(engine, plan, moveForward(engine, plan));
 
     if (!ok) {
         qWarning() << "ytb extract failed";
         return false;
     }
-
-    const bool removed = QFile::remove(pack);
-    qInfo() << "pack file removed:" << removed;
     qInfo() << "ytb extract success";
-    const QDate date = serverDate.isValid() ? serverDate.date() : QDate::currentDate();
-    settings()->setValue(QStringLiteral("youtube/modifyDate"), date.toString(kDateFormat));
     needUpgrade = true;
     return true;
+}
+
+void UpgradeYtb::recoverInterruptedUpgrade()
+{
+    QMutexLocker swapLock(&g_swapLock);
+    recoverLocked(engineFolder());
 }

@@ -15,7 +15,9 @@ class HttpDownload;
 // lies; checkUpgrade judges it, startDownload fetches a pack, writes it,
 // unpacks it into a staging folder inside the engine folder, checks it and
 // only then moves the pack's entries into place, so a failed upgrade leaves
-// the installed engine as it was. The user's files in the engine folder
+// the installed engine as it was. A marker written once the staging folder
+// is complete tells the next start to finish a swap that the end of the
+// process interrupted; without it nothing has moved yet. The user's files in the engine folder
 // ("AP", "SubscribeLists.db", "downloading.json") are never touched.
 //
 // Description (JSON object): "lastModif" ("yyyy-MM-dd"), "upcheckUrl" (the
@@ -54,6 +56,16 @@ public:
 
     // Names in the engine folder that belong to the user, not to a pack.
     static bool isProtectedName(const QString& topLevelName);
+
+    // Settles an upgrade that the end of the process interrupted: the engine
+    // folder becomes wholly the new engine where the new tree was complete,
+    // else stays wholly the old one, and no ".upgrade-*" entry remains.
+    // Done at construction and before every upgrade.
+    static void recoverInterruptedUpgrade();
+
+    // Called after each step of putting a pack in place (tests that end
+    // the process between the steps).
+    static void (*s_afterSwapStep)();
 
     // Reads a description as a fetched one is read (tests, fuzzing).
     void analyseDescription(const QByteArray& description)
