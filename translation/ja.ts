@@ -302,7 +302,7 @@
     <name>CUxUpdate</name>
     <message>
         <source>Canceling check update</source>
-        <translation>アップデートの確認を取り消し中</translation>
+        <translation>更新の確認を取り消し中</translation>
     </message>
     <message>
         <source>Check failed!</source>
