@@ -79,19 +79,19 @@
     <name>CNorVideoDlItem</name>
     <message>
         <source>Start Recording</source>
-        <translation>Avvia registrazione</translation>
+        <translation>Registra</translation>
     </message>
     <message>
         <source>Stop Recording</source>
-        <translation>Ferma registrazione</translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Order Recording</source>
-        <translation>Programma registrazione</translation>
+        <translation>Pianifica</translation>
     </message>
     <message>
         <source>Cancle order</source>
-        <translation>Annulla programmazione</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Current Time</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Can&apos;t reserve download. Only 5 are allowed at one time.</source>
-        <translation>Impossibile programmare il download. Sono consentiti solo 5 alla volta.</translation>
+        <translation>Impossibile pianificare il download. Sono consentiti solo 5 alla volta.</translation>
     </message>
     <message>
         <source>can&apos;t start to download,Only 5 are allowed at the same time.</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Frame Rate: %1</source>
-        <translation>Frequenza fotogrammi: %1</translation>
+        <translation>Fotogrammi/s: %1</translation>
     </message>
     <message>
         <source>Bit Rate: %1</source>
@@ -797,7 +797,7 @@ analisi</translation>
     </message>
     <message>
         <source>Frame Rate:</source>
-        <translation>Fotogrammi/s:</translation>
+        <translation>Frequenza fotogrammi:</translation>
     </message>
     <message>
         <source>Same as Source</source>
@@ -809,7 +809,7 @@ analisi</translation>
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>Campionamento:</translation>
+        <translation>Frequenza di campionamento:</translation>
     </message>
     <message>
         <source>Audio BitRate:</source>
