@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>Cancle order</source>
-        <translation>Cancelar agendamento</translation>
+        <translation>Desmarcar</translation>
     </message>
     <message>
         <source>Current Time</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Restaurar</translation>
+        <translation>Repor</translation>
     </message>
     <message>
         <source>Convert to mp3</source>
@@ -219,7 +219,7 @@
     <name>CUxSpecialBtn</name>
     <message>
         <source>Sign out</source>
-        <translation>Terminar sessão</translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Frame Rate: %1</source>
-        <translation>Taxa de fotogramas: %1</translation>
+        <translation>Fotogramas/s: %1</translation>
     </message>
     <message>
         <source>Bit Rate: %1</source>
@@ -797,7 +797,7 @@ análise</translation>
     </message>
     <message>
         <source>Frame Rate:</source>
-        <translation>Fotogramas/s:</translation>
+        <translation>Taxa de fotogramas:</translation>
     </message>
     <message>
         <source>Same as Source</source>
@@ -809,11 +809,11 @@ análise</translation>
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>Amostragem:</translation>
+        <translation>Taxa de amostragem:</translation>
     </message>
     <message>
         <source>Audio BitRate:</source>
-        <translation>Taxa de bits áudio:</translation>
+        <translation>Taxa de bits do áudio:</translation>
     </message>
     <message>
         <source>Highest Resolution</source>
