@@ -809,7 +809,7 @@ Analyzing</source>
     </message>
     <message>
         <source>Sample Rate:</source>
-        <translation>샘플 속도:</translation>
+        <translation>샘플링 속도:</translation>
     </message>
     <message>
         <source>Audio BitRate:</source>
