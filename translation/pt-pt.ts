@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Please visit: </source>
-        <translation>Visite: </translation>
+        <translation>visite: </translation>
     </message>
     <message>
         <source>No mail client found on this machine.</source>
