@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Info!</source>
-        <translation>알림</translation>
+        <translation>정보</translation>
     </message>
     <message>
         <source>There is no files available to download.</source>
@@ -1078,7 +1078,7 @@ Analyzing</source>
     </message>
     <message>
         <source>There is an invalid url in the list.</source>
-        <translation>목록에 잘못된 URL이 1개 있습니다.</translation>
+        <translation>목록에 잘못된 URL이 있습니다.</translation>
     </message>
     <message>
         <source>There are %1 invalid urls in the list.</source>
