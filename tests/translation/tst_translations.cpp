@@ -272,7 +272,7 @@ private slots:
         QTest::newRow("de") << "de" << QStringList{QStringLiteral("OK")};
         QTest::newRow("fr") << "fr" << QStringList{QStringLiteral("OK")};
         QTest::newRow("es") << "es" << QStringList();
-        QTest::newRow("it") << "it" << QStringList{QStringLiteral("OK")};
+        QTest::newRow("it") << "it" << QStringList{QStringLiteral("OK"), QStringLiteral("Account")};
         QTest::newRow("ja") << "ja" << QStringList{QStringLiteral("OK")};
         QTest::newRow("zh-hans") << "zh-hans" << QStringList();
         QTest::newRow("zh-hant") << "zh-hant" << QStringList();
