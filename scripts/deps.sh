@@ -12,9 +12,10 @@ PACKAGES=(
   libdvdread-dev xdg-utils
 )
 # Only the test run needs these (a private sound server for the sound
-# tests); ./test.sh passes --with-tests so run.sh never installs them.
+# tests, disc authoring, a CJK font to measure the Asian interface texts);
+# ./test.sh passes --with-tests so run.sh never installs them.
 if [ "${1:-}" = "--with-tests" ]; then
-  PACKAGES+=(pulseaudio pulseaudio-utils dvdauthor genisoimage)
+  PACKAGES+=(pulseaudio pulseaudio-utils dvdauthor genisoimage fonts-wqy-microhei)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do

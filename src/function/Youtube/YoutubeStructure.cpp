@@ -8,10 +8,10 @@ namespace Youtube_Structure {
 QString placeholderTitle(bool analysed, int status, const char* context)
 {
     if (!analysed)
-        return QCoreApplication::translate(context, "Loading...");
+        return QCoreApplication::translate(context, QT_TRANSLATE_NOOP("YoutubePrivate", "Loading..."));
     if (isDisplayableStatus(status))
-        return QCoreApplication::translate(context, "Untitled");
-    return QCoreApplication::translate(context, "Invalid");
+        return QCoreApplication::translate(context, QT_TRANSLATE_NOOP("YoutubePrivate", "Untitled"));
+    return QCoreApplication::translate(context, QT_TRANSLATE_NOOP("YoutubePrivate", "Invalid"));
 }
 
 QString displayTitle(const QString& title, bool analysed, int status, const char* context)
@@ -23,8 +23,8 @@ QString itemCountText(int count, const char* context)
 {
     if (count <= 0)
         return QString();
-    const QString word = count < 2 ? QCoreApplication::translate(context, "Video")
-                                   : QCoreApplication::translate(context, "Videos");
+    const QString word = count < 2 ? QCoreApplication::translate(context, QT_TRANSLATE_NOOP("YoutubePrivate", "Video"))
+                                   : QCoreApplication::translate(context, QT_TRANSLATE_NOOP("YoutubePrivate", "Videos"));
     return QStringLiteral("%1 %2").arg(count).arg(word);
 }
 

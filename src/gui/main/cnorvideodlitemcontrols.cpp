@@ -45,9 +45,8 @@ void CNorVideoDlItem::showRefusal(int which)
 {
     QPointer<CToolTipText>& balloon = g_balloons[which];
     if (!balloon) {
-        // The five-download text of the two start balloons is not translated.
         const QString text = which == 2 ? tr("Can't reserve download. Only 5 are allowed at one time.")
-                                        : QStringLiteral("can't start to download,Only 5 are allowed at the same time.");
+                                        : tr("can't start to download,Only 5 are allowed at the same time.");
         balloon = new CToolTipText(text, UIBaseData::instance()->mainPopup());
         balloon->setObjectName(QStringLiteral("refusalBalloon%1").arg(which));
         balloon->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);

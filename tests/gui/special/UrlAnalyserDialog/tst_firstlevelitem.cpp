@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -131,6 +132,33 @@ private slots:
         } else {
             QVERIFY(row->styleSheet().contains(QStringLiteral("url_xuanzhong.png")));
         }
+    }
+
+    // The markers are words of the interface, given in its language.
+    void markersAreTranslated_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("list needs a login") << 2 << "[PRIVATE]";
+        QTest::newRow("removed") << 4 << "[INVALID]";
+    }
+    void markersAreTranslated()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        struct Marking : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                return qstrcmp(context, "CYtbFirstLevelItem") == 0 ? QStringLiteral("~%1~").arg(QLatin1String(source))
+                                                                     : QString();
+            }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        CYtbFirstLevelItem* row = addRow(record(0, true, status, 3));
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(shownTitle(row), QStringLiteral("~%1~").arg(text));
     }
 
     void partlyTickedAndTicks()

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Youtube_Structure;
@@ -401,6 +402,33 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("The analyzed item is a live video.")));
         QVERIFY(texts.contains(QStringLiteral("The analysis result will change to video mode.")));
         QVERIFY(texts.contains(QStringLiteral("Warning")));
+    }
+
+    // The notice's one button speaks the interface's language too.
+    void liveNoticeButtonIsTranslated()
+    {
+        struct Marking : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char* context, const char* source, const char*, int) const override
+            {
+                return qstrcmp(context, "UrlAnalyserDialog") == 0 ? QStringLiteral("~%1~").arg(QLatin1String(source))
+                                                                    : QString();
+            }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        QString shown;
+        DialogAnswerer answerer;
+        answerer.run("MsgDialog", [&shown](QWidget* box) {
+            auto* button = box->findChild<QPushButton*>(QStringLiteral("btn_0"));
+            QVERIFY(button && button->isVisible());
+            shown = button->text();
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        emit Youtube::instance()->doLiveMusicToVideo();
+        QTRY_VERIFY(answerer.allAnswered());
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(shown.trimmed(), QStringLiteral("~OK~"));
     }
 
     void clearAccountAndLogged()

@@ -14,11 +14,6 @@ QString inLanguage(const QMap<QString, QString>& texts, const QString& language)
     return texts.value(QStringLiteral("en"));
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 bool hasSupport(const QString& codec)
 {
     for (const HardwareAdapter& adapter : hardwareCodecSupport()) {
@@ -79,17 +74,17 @@ ProfileInfo ProfileInfo::fromProfile(const Profile* node)
         info.details.append({QString(), heading});
         info.details.append({QString(), QString()});
         if (!node->music) {
-            info.details.append({tr("File Format:"), node->formatText.isEmpty() ? info.shortTitle : node->formatText});
-            info.details.append({tr("Video Codec:"), node->videoCodec});
+            info.details.append({QObject::tr("File Format:"), node->formatText.isEmpty() ? info.shortTitle : node->formatText});
+            info.details.append({QObject::tr("Video Codec:"), node->videoCodec});
             if (!node->resolution.isEmpty())
-                info.details.append({tr("Resolution:"), node->resolution});
-            info.details.append({tr("Frame Rate:"), node->frameRate == QLatin1String("keep original")
-                                                        ? tr("Same as Source")
+                info.details.append({QObject::tr("Resolution:"), node->resolution});
+            info.details.append({QObject::tr("Frame Rate:"), node->frameRate == QLatin1String("keep original")
+                                                        ? QObject::tr("Same as Source")
                                                         : node->frameRate});
         }
-        info.details.append({tr("Audio Codec:"), node->audioCodec});
-        info.details.append({tr("Sample Rate:"), node->sampleRate});
-        info.details.append({tr("Audio BitRate:"), node->bitRate});
+        info.details.append({QObject::tr("Audio Codec:"), node->audioCodec});
+        info.details.append({QObject::tr("Sample Rate:"), node->sampleRate});
+        info.details.append({QObject::tr("Audio BitRate:"), node->bitRate});
     }
 
     const QString codec = node->videoCodec.toLower();

@@ -97,11 +97,11 @@ QString CYtbFirstLevelItem::marker() const
     if (!m_record.analysed)
         return QString();
     if (m_record.status == YtbPrivateList)
-        return QStringLiteral("[PRIVATE]");
+        return tr("[PRIVATE]");
     const bool failed = m_record.status == YtbVideoRemoved || m_record.status == YtbCancelled
         || m_record.status == YtbAnalyseFailed;
     if (failed && m_record.downloadState == 3)
-        return QStringLiteral("[INVALID]");
+        return tr("[INVALID]");
     return QString();
 }
 

@@ -221,7 +221,7 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     if (edition == QLatin1String("pelodvd") || edition == QLatin1String("marbleton")
         || edition == QLatin1String("marbleton_4k"))
         key = edition;
-    ui->lineEdit->setText(tr(QStringLiteral("https://www.youtube.com/%1.html").arg(key).toUtf8().constData()));
+    ui->lineEdit->setText(QStringLiteral("https://www.youtube.com/%1.html").arg(key));
     currentUrl = ui->lineEdit->text();
     ui->btnAnalyseOrStop->setEnabled(!currentUrl.trimmed().isEmpty());
     ui->checkBoxDownloadList->setChecked(SettingsStore::instance()->value(QStringLiteral("youtube/downloadFullList"))
@@ -704,7 +704,7 @@ void UrlAnalyserDialog::onAnalyseAllStoped()
 void UrlAnalyserDialog::onLiveMusicToVideo()
 {
     MsgDialog::showMsg(tr("The analyzed item is a live video."), tr("The analysis result will change to video mode."),
-                       QString(), QStringLiteral("OK"), QString(), QString(), mainPopupOr(this), warningTitle(), 1);
+                       QString(), tr("OK"), QString(), QString(), mainPopupOr(this), warningTitle(), 1);
 }
 
 void UrlAnalyserDialog::refreshWatchLaterButton(bool enabled)
