@@ -3,6 +3,7 @@
 
 #include "DialogAnswerer.h"
 #include "PlatformGuard.h"
+#include "RunEnd.h"
 #include "ScriptedEngine.h"
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -145,6 +146,7 @@ private slots:
         delete m_dialog;
         UIBaseData::instance()->setMainPopup(nullptr);
         delete m_main;
+        RunEnd::stopThumbnailWorker();
     }
 
     void init()
