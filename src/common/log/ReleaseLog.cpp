@@ -25,6 +25,11 @@ struct LogState {
     std::atomic<bool> installed{false};
     std::atomic<bool> reportMarked{false};
     std::atomic<bool> markPending{false};
+    // Set by the exit routine: worker threads that still log while the
+    // process ends (the engine's, stopped only by static destructors) must
+    // neither open the log again nor write to standard output while the C
+    // library shuts its streams.
+    std::atomic<bool> closedForExit{false};
 };
 
 // Never destroyed: messages can arrive while static objects are torn down.
@@ -107,6 +112,8 @@ void parseLogLevelWord(const QString& word)
 void releaseMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     LogState& s = state();
+    if (s.closedForExit.load())
+        return;
     const int level = Log::levelOfType(type);
     if (level < s.minimumLevel.load())
         return;
@@ -132,6 +139,9 @@ void releaseMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
 
     {
         std::lock_guard<std::mutex> locker(s.mutex);
+        // The exit routine may have run since the check above.
+        if (s.closedForExit.load())
+            return;
         t_holdingLog = true;
         writeLineLocked(s, line);
         writeConsole(text);
@@ -150,6 +160,7 @@ void finishLogOnExit()
         || SettingsStore::instance()->value(reportKey()) == QLatin1String("true");
 
     std::lock_guard<std::mutex> locker(s.mutex);
+    s.closedForExit.store(true);
     if (s.file.isOpen())
         s.file.close();
     if (!report || s.logPath.isEmpty())
@@ -192,6 +203,7 @@ bool installReleaseMsgHandler(const QString& programPath)
     bool opened = false;
     {
         std::lock_guard<std::mutex> locker(s.mutex);
+        s.closedForExit.store(false);
         if (s.file.isOpen())
             s.file.close();
         s.logPath = folder + QStringLiteral("/log.txt");
@@ -225,6 +237,7 @@ void uninstallReleaseMsgHandler()
     s.minimumLevel.store(0);
     s.reportMarked.store(false);
     s.markPending.store(false);
+    s.closedForExit.store(false);
 }
 
 int minimumLevel()

@@ -155,6 +155,7 @@ private slots:
     void messageWhileStoreWritesReport();
     void threadsWriteWholeLines();
     void exitRoutineRunsWithApplication();
+    void threadLoggingThroughExitWritesNothingMore();
     void crashLeavesDumpAndRelaunches();
 
 private:
@@ -508,6 +509,38 @@ void TestReleaseLog::exitRoutineRunsWithApplication()
     run(QStringLiteral("error"));
     QCOMPARE(readAll(errorFile), QByteArray("L0: helper debug line\r\nL3: helper critical line\r\n"));
     QCOMPARE(readAll(folder + QStringLiteral("/log.txt")), QByteArray("L3: helper critical line\r\n"));
+}
+
+// A worker still logging while the process ends: once the exit routine has
+// closed (and here renamed) the log, its messages reach neither a new
+// "log.txt" nor standard output, which the C library is about to shut.
+void TestReleaseLog::threadLoggingThroughExitWritesNothingMore()
+{
+    const QString helper = QString::fromLocal8Bit(qgetenv("TW_RELEASELOG_HELPER"));
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path() + QStringLiteral("/.local/share"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), home.path() + QStringLiteral("/.cache"));
+
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(helper, {QStringLiteral("thread"), QStringLiteral("normal")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    const QByteArray out = p.readAllStandardOutput();
+    const int mark = out.indexOf("exit routine done\n");
+    QVERIFY2(mark > 0 && out.left(mark).contains("worker line\n"), out.right(200).constData());
+    QCOMPARE(out.mid(mark), QByteArray("exit routine done\n"));
+
+    const QString errorFile = findFile(home.path(), QStringLiteral("Error File.txt"));
+    QVERIFY2(!errorFile.isEmpty(), "no critical log after a run with a critical message");
+    QVERIFY(readAll(errorFile).contains("L3: helper critical line\r\n"));
+    QVERIFY(!QFile::exists(QFileInfo(errorFile).absolutePath() + QStringLiteral("/log.txt")));
 }
 
 void TestReleaseLog::crashLeavesDumpAndRelaunches()

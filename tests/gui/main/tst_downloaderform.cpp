@@ -5,6 +5,7 @@
 #include "PageTestEnv.h"
 #include "PlatformGuard.h"
 
+#include "RunEnd.h"
 #include "ui_DownloaderForm.h"
 #include "ui_mediadlitemform.h"
 
@@ -94,6 +95,11 @@ private slots:
         env.transferTimeoutMs = 5000;
         QVERIFY(NetVersionMgr::createInstance(env));
         QVERIFY(!NetVersionMgr::createInstance(env));
+    }
+
+    void cleanupTestCase()
+    {
+        RunEnd::stopThumbnailWorker();
     }
 
     void cleanup()

@@ -9,6 +9,7 @@
 #include "LocalHttpServer.h"
 #include "PageTestEnv.h"
 #include "PlatformGuard.h"
+#include "RunEnd.h"
 #include "XvfbMain.h"
 
 #include "ui_DownloaderForm.h"
@@ -65,6 +66,11 @@ private slots:
         m_f = EngineTestEnv::setUp(m_root.path());
         m_guard.reset(new PlatformGuard);
         QVERIFY(m_server.start(false));
+    }
+
+    void cleanupTestCase()
+    {
+        RunEnd::stopThumbnailWorker();
     }
 
     void cleanup()

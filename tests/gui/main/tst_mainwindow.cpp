@@ -10,6 +10,7 @@
 #include "PageTestEnv.h"
 #include "PlatformGuard.h"
 
+#include "RunEnd.h"
 #include "ui_DownloaderForm.h"
 #include "ui_MainWindow.h"
 
@@ -97,6 +98,12 @@ private slots:
         QVERIFY(EngineTestEnv::installFake(m_f, FakeScripts::downloads()));
         EngineTestEnv::setSetting(QStringLiteral("base/AdCheckDate"), QDate::currentDate().toString(QStringLiteral("yyyy MM dd")));
         m_guard.reset(new PlatformGuard);
+    }
+
+    void cleanupTestCase()
+    {
+        QVERIFY(RunEnd::stopVersionCheck());
+        RunEnd::stopThumbnailWorker();
     }
 
     void cleanup()

@@ -1,6 +1,7 @@
 // The analysed list row: its status table, history flag, tick and looks.
 
 #include "LocalHttpServer.h"
+#include "RunEnd.h"
 #include "ScriptedEngine.h"
 #include "gui/common/CUxPhotoFrame.h"
 #include "shell/ImageDownloader.h"
@@ -61,6 +62,11 @@ private slots:
     {
         SettingsStore::instance()->setValue(QStringLiteral("youtube/path"), m_dir.path());
         Youtube::instance();
+    }
+
+    void cleanupTestCase()
+    {
+        RunEnd::stopThumbnailWorker();
     }
 
     void init()

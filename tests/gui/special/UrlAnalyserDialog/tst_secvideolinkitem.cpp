@@ -1,6 +1,7 @@
 // The video tile with real mouse events and grabbed pixels.
 
 #include "LocalHttpServer.h"
+#include "RunEnd.h"
 #include "ScriptedEngine.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/CYtbSecVideoLinkItem.h"
 #include "shell/ImageDownloader.h"
@@ -61,6 +62,11 @@ private slots:
     {
         SettingsStore::instance()->setValue(QStringLiteral("youtube/path"), m_dir.path());
         Youtube::instance();
+    }
+
+    void cleanupTestCase()
+    {
+        RunEnd::stopThumbnailWorker();
     }
 
     void init()

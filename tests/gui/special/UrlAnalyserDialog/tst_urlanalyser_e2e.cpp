@@ -8,6 +8,7 @@
 #include "DialogAnswerer.h"
 #include "EngineTestEnv.h"
 #include "LocalHttpServer.h"
+#include "RunEnd.h"
 #include "XvfbMain.h"
 #include "function/Youtube/Youtube.h"
 #include "function/Youtube/private/DownloaderProgram.h"
@@ -158,6 +159,7 @@ private slots:
         delete m_dialog;
         UIBaseData::instance()->setMainPopup(nullptr);
         delete m_main;
+        RunEnd::stopThumbnailWorker();
     }
 
     void feedToFilesAsANewUserWould()

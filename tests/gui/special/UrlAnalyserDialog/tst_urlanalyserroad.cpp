@@ -4,6 +4,7 @@
 
 #include "DialogAnswerer.h"
 #include "PlatformGuard.h"
+#include "RunEnd.h"
 #include "ScriptedEngine.h"
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
@@ -122,6 +123,7 @@ private slots:
         delete m_dialog;
         UIBaseData::instance()->setMainPopup(nullptr);
         delete m_main;
+        RunEnd::stopThumbnailWorker();
     }
 
     void init()
@@ -444,13 +446,18 @@ private slots:
         QTRY_VERIFY(ui()->btn_paste->isEnabled());
         site(QStringLiteral("www.vimeo.com"))->addAccount(QStringLiteral("v1"), QStringLiteral("pv"));
         m_dialog->resetUi();
-        QMetaObject::invokeMethod(m_dialog, "on_btnLogIn_clicked", Qt::QueuedConnection);
         DialogAnswerer answerer;
         answerer.press("CUxDlLog", QStringLiteral("btnClose"));
+        QVERIFY(ui()->btnLogIn->isVisible());
+        QTest::mouseClick(ui()->btnLogIn, Qt::LeftButton);
         QTRY_VERIFY(answerer.allAnswered());
         QTRY_COMPARE(ui()->btnLog->text(), QStringLiteral("v1 's vimeo watch later playlist"));
         QVERIFY(ui()->btnLog->isEnabled());
-        QMetaObject::invokeMethod(m_dialog, "on_btn_clearAccount_clicked");
+        // The window keeps this button hidden; shown here, its click still
+        // has to reach the slot through the form's own wiring.
+        ui()->btn_clearAccount->show();
+        QTest::mouseClick(ui()->btn_clearAccount, Qt::LeftButton);
+        ui()->btn_clearAccount->hide();
         QCOMPARE(ui()->btn_myList->text(), QStringLiteral("My YouTube playlist"));
         QCOMPARE(ui()->btnLog->text(), QStringLiteral("My watch later playlist"));
         QVERIFY(!ui()->btnLog->isEnabled());

@@ -183,7 +183,9 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     connect(formatRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::syncFormatChecks,
             Qt::QueuedConnection);
     ui->btnSubscribe->setCheckable(true);
-    ui->btnShowAll->setCheckable(true);
+    // Show All is a plain button (its form's "checkable" is only a dynamic
+    // property): a checkable one reports only checked(bool), and its slot
+    // listens to clicked(). Its text and arrow show the choice.
     connect(ui->labError, &QLabel::linkActivated, this, &UrlAnalyserDialog::onLinkSupport);
     ui->ListInfoBg->installEventFilter(this);
     ui->medialistArea->installEventFilter(this);
@@ -1162,7 +1164,6 @@ void UrlAnalyserDialog::setShowAllFormats(bool on)
     showAllFormats = on;
     Youtube::instance()->setShowAllMedia(on);
     ui->btnShowAll->setText(on ? tr("Hide") : tr("Show All"));
-    ui->btnShowAll->setChecked(on);
     ui->btnShowAll->setIconRotated(on);
     placeShowAll();
 }
@@ -1347,10 +1348,8 @@ void UrlAnalyserDialog::onSwitchToSecListUi()
 
 void UrlAnalyserDialog::on_btnShowAll_clicked()
 {
-    if (currentItemIndex < 0) {
-        ui->btnShowAll->setChecked(showAllFormats);
+    if (currentItemIndex < 0)
         return;
-    }
     setShowAllFormats(!showAllFormats);
     YoutubeList formats;
     Youtube::instance()->lists(formats, 1, currentItemIndex);
