@@ -216,6 +216,10 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     ui->stackedWidget->setCurrentWidget(ui->page_preview);
     ui->btnWatchLaterlXiala->hide();
     ui->btn_clearAccount->hide();
+    // The address label, the paste button and the watch-later link keep
+    // their own widths from the left: shared out over the whole row, the
+    // link's text moved right under "My YouTube playlist".
+    ui->horizontalLayout_13->addStretch(1);
     ui->lineWidget->installEventFilter(this);
     // Plain text everywhere a site or a title may land.
     for (QLabel* l : {ui->labName, ui->labUrl, ui->labTip})
