@@ -93,8 +93,11 @@ class TstTextFit : public QObject
     void present(QWidget* w, float factor)
     {
         // The other windows follow the interface's factor by themselves.
-        if (auto* popup = qobject_cast<PopupBase*>(w))
+        if (auto* popup = qobject_cast<PopupBase*>(w)) {
             popup->applyDpiRatio(factor);
+            const QSize base = popup->baseSize();
+            QCOMPARE(popup->size(), QSize(qRound(base.width() * factor), qRound(base.height() * factor)));
+        }
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         QCoreApplication::processEvents();

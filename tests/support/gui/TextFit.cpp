@@ -110,8 +110,7 @@ bool placeButton(QAbstractButton* b, Placed& out)
     return true;
 }
 
-// A button that sizes itself to its slices and text: whole when it got the
-// size it asked for.
+// A button that paints its own text where its images leave room.
 bool placeSliced(CUxTpTextIllus* b, Placed& out)
 {
     if (b->text().trimmed().isEmpty())
@@ -119,8 +118,8 @@ bool placeSliced(CUxTpTextIllus* b, Placed& out)
     out.widget = b;
     out.text = b->text();
     out.room = b->rect();
-    out.textRect = QRect(QPoint(0, 0), QSize(qMax(b->width(), b->minimumWidth()), b->height()));
-    return true;
+    out.textRect = b->textRect();
+    return !out.textRect.isEmpty();
 }
 
 bool place(QWidget* w, Placed& out)
