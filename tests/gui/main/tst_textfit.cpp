@@ -105,7 +105,7 @@ class TstTextFit : public QObject
     }
     void check(QWidget* w)
     {
-        const QList<TextFit::Finding> found = TextFit::clippedTexts(w);
+        const QList<TextFit::Finding> found = TextFit::clippedTexts(w) + TextFit::outsideWindow(w);
         QVERIFY2(found.isEmpty(), qPrintable(QLatin1Char('\n') + TextFit::describe(found)));
     }
 

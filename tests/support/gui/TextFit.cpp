@@ -248,6 +248,31 @@ QList<Finding> clippedTexts(QWidget* top)
     return findings;
 }
 
+QList<Finding> outsideWindow(QWidget* top)
+{
+    QList<Finding> findings;
+    if (!top)
+        return findings;
+    const QRect window = top->rect();
+    for (QWidget* w : top->findChildren<QWidget*>()) {
+        if (!shown(w, top) || w->window() != top->window())
+            continue;
+        bool scrolled = false;
+        const QRect visible = visiblePart(w, top, &scrolled);
+        if (scrolled || visible.isEmpty())
+            continue;
+        // What the parents below the window let through: the window's own
+        // edge is what cuts the rest.
+        QRect painted(w->mapTo(top, QPoint(0, 0)), w->size());
+        for (QWidget* p = w->parentWidget(); p && p != top; p = p->parentWidget())
+            painted &= QRect(p->mapTo(top, QPoint(0, 0)), p->size());
+        if (!painted.isEmpty() && !window.contains(painted))
+            findings.append({w, QString(), pathOf(w, top) + QStringLiteral(": at %1, the window is %2")
+                                                                .arg(rectText(painted), rectText(window))});
+    }
+    return findings;
+}
+
 QString describe(const QList<Finding>& findings)
 {
     QStringList lines;

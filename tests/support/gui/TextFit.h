@@ -23,6 +23,10 @@ struct Finding
 
 // The visible text widgets under top (top included) whose text is cut.
 QList<Finding> clippedTexts(QWidget* top);
+// The visible widgets under top that reach partly outside top's own
+// rectangle, where nothing of them is painted (scrolled contents and
+// widgets parked wholly outside their parents are left alone).
+QList<Finding> outsideWindow(QWidget* top);
 // One line per finding: object path, text, problem.
 QString describe(const QList<Finding>& findings);
 
