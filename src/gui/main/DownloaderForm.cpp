@@ -21,10 +21,10 @@
 #include <QGridLayout>
 #include <QDebug>
 #include <QFileInfo>
-#include <QPointer>
-#include <utility>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QSignalBlocker>
+#include <utility>
 
 DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::DownloaderForm)
 {
@@ -336,7 +336,7 @@ void DownloaderForm::startAllDownloads()
     Youtube::instance()->startDownload(tasks);
 }
 
-void DownloaderForm::followRowStarts(QObject* child)
+void DownloaderForm::followRow(QObject* child)
 {
     // Told while the row's base is being built: its task exists only once
     // the construction has returned.
@@ -471,14 +471,14 @@ void DownloaderForm::onDownFinished(QStringList successedFiles, QStringList fail
     ui->downloadStacked->setCurrentWidget(ui->page_download);
     // The download thread's sleep inhibitor ended with its run, so the
     // system may sleep again without a call here.
-    // A batch the user stopped reports no file; nobody waits for its end.
-    // The rows' own record of what they finished: the engine's report
+    // What was finished comes from the rows' own record: the engine's report
     // leaves out a job whose row took it off the unfinished list first.
     const bool stopped = std::exchange(m_batchStopped, false);
     const QStringList done = std::exchange(m_batchFiles, {});
     if (!stopped && !done.isEmpty()
         && SettingsStore::instance()->value(QStringLiteral("setting/openFolder")) == QLatin1String("true"))
         openCompletedFolder(done);
+    // A batch the user stopped reports no file; nobody waits for its end.
     if (successedFiles.isEmpty() && failedFiles.isEmpty())
         return;
     if (SettingsStore::instance()->value(QStringLiteral("setting/shutdown")) == QLatin1String("true"))
@@ -492,6 +492,8 @@ void DownloaderForm::openCompletedFolder(const QStringList& files)
     QString folder;
     QStringList selected;
     for (const QString& f : files) {
+        if (f.isEmpty())
+            continue;
         const QString dir = QFileInfo(f).absolutePath();
         if (folder.isEmpty())
             folder = dir;

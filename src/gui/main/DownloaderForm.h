@@ -107,9 +107,10 @@ private:
     void showOutputPath(const QString& folder);
     void chooseFolder(const QString& key, bool show);
     void openFolder(const QString& key);
-    // A row's task that starts on its own (its icon, reload) turns the big
-    // button into "stop" as start all does.
-    void followRowStarts(QObject* row);
+    // Follows a new row's task: a start of its own (its icon, reload) turns
+    // the big button into "stop" as start all does, and the files it
+    // finishes count for the batch's end.
+    void followRow(QObject* row);
     void openCompletedFolder(const QStringList& files);
 
     Ui::DownloaderForm* ui;
