@@ -294,12 +294,15 @@ private slots:
         CNorVideoDlItem* a = addRow(page, QStringLiteral("A"), QStringLiteral("/slow/own-a"));
         CNorVideoDlItem* b = addRow(page, QStringLiteral("B"), QStringLiteral("/slow/own-b"));
         QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        // What the big button paints with nothing running.
+        const QImage idle = f->downloadStacked->grab().toImage();
 
         QTest::mouseClick(a->mediaForm()->DlIcon, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(a->isDownloading(), kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(f->downloadStacked->currentWidget(), f->page_stop, kWaitMs);
         QVERIFY(f->btn_stopAll->isVisible());
         QVERIFY(!f->btn_dowloadAll->isVisible());
+        QVERIFY(f->downloadStacked->grab().toImage() != idle);
 
         // A second row joins; pausing the first leaves "stop" while the second runs.
         QTest::mouseClick(b->mediaForm()->DlIcon, Qt::LeftButton);
@@ -312,6 +315,7 @@ private slots:
         QTest::mouseClick(b->mediaForm()->DlIcon, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!b->isDownloading(), kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(f->downloadStacked->currentWidget(), f->page_download, kWaitMs);
+        QCOMPARE(f->downloadStacked->grab().toImage(), idle);
 
         // Resumed with its icon: "stop" once more.
         QTest::mouseClick(a->mediaForm()->DlIcon, Qt::LeftButton);
