@@ -9,7 +9,7 @@ PACKAGES=(
   yt-dlp ffmpeg unzip xvfb xauth x11-utils dbus-daemon
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   qtmultimedia5-dev libqt5multimedia5-plugins libgl1-mesa-dri libgl-dev libx11-dev libfftw3-dev
-  libdvdread-dev xdg-utils
+  libdvdread-dev xdg-utils fonts-wine
 )
 # Only the test run needs these (a private sound server for the sound
 # tests, disc authoring, a CJK font to measure the Asian interface texts);

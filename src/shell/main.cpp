@@ -143,6 +143,7 @@ int runNormal(int argc, char** argv)
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
+    UIBaseData::registerInterfaceFonts();
     // The warm-up comes after the application, whose display it asks. A
     // library loaded while the driver loads waits for the whole of it, so
     // the application's plug-ins come first, and so does the one the engine

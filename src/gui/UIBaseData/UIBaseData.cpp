@@ -4,7 +4,11 @@
 #include "platform/Composition.h"
 #include "shell/SettingsStore.h"
 
+#include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -24,6 +28,32 @@ UIBaseData::UIBaseData()
     : m_compositionEnabled(Composition::isEnabled())
 {
     registerInterfaceResources();
+    // Windows are sized for the interface font: whatever builds one sees it.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        registerInterfaceFonts();
+}
+
+bool UIBaseData::registerInterfaceFonts()
+{
+    // Debian's fonts-wine puts a Tahoma with the original metrics beside
+    // Wine, outside fontconfig's folders; fontconfig alone answers "Tahoma"
+    // with a wider face, which cuts the texts the windows were sized for.
+    static bool known = false;
+    static bool tried = false;
+    if (tried || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return known;
+    tried = true;
+    for (const char* name : {"tahoma.ttf", "tahomabd.ttf"}) {
+        const QString file = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(name);
+        if (!QFile::exists(file))
+            continue;
+        const int id = QFontDatabase::addApplicationFont(file);
+        if (id < 0)
+            qWarning() << "can not load the font" << file;
+        else if (QFontDatabase::applicationFontFamilies(id).contains(QLatin1String("Tahoma")))
+            known = known || QLatin1String(name) == QLatin1String("tahoma.ttf");
+    }
+    return known;
 }
 
 UIBaseData* UIBaseData::instance()

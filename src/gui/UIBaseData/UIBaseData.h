@@ -34,6 +34,11 @@ public:
     void setMainWindow(QWidget* w) { m_mainWindow = w; }
 
     QString fontFamily() const { return m_fontFamily; }
+    // Makes the interface font "Tahoma" known to the application where the
+    // system has the files but not in its font folders; without them the
+    // system's own substitute stays. Needs the application; once is enough,
+    // later calls do nothing. Returns whether the regular face is known.
+    static bool registerInterfaceFonts();
     void setFontFamily(const QString& family) { m_fontFamily = family; }
 
     bool isCompositionEnabled() const { return m_compositionEnabled; }

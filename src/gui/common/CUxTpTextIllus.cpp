@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 #include <QTransform>
 
 #include <cmath>
@@ -285,6 +286,37 @@ void CUxTpTextIllus::paintEvent(QPaintEvent* event)
     }
     painter.end();
     QWidget::paintEvent(event);
+}
+
+QRect CUxTpTextIllus::textRect() const
+{
+    const QFont font = textFont(true);
+    const QFontMetrics fm(font);
+    const QString text = shownText(font);
+    if (text.isEmpty())
+        return QRect();
+    const int textWidth = fm.horizontalAdvance(text);
+    const QSize size(textWidth, fm.height());
+    Slices slices;
+    if (slicesFor(m_state & 3, textWidth, slices)) {
+        if (slices.background)
+            return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size,
+                                       QRect(slices.left.width(), 0, slices.middleWidth, slices.right.height()));
+        if (!m_iconVisible) {
+            const int marginLeft = sc(m_contentMarginLeft);
+            const int marginRight = sc(m_contentMarginRight);
+            return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size,
+                                       QRect(slices.left.width() - marginLeft, 0,
+                                             slices.middleWidth + marginLeft + marginRight, slices.right.height()));
+        }
+    }
+    if (!m_iconVisible)
+        return QRect();
+    const QPixmap icon = currentIcon();
+    if (icon.isNull())
+        return QRect();
+    const int textX = m_layoutMode == 2 ? sc(m_iconMargin) + icon.width() + sc(m_iconTextSpacing) : sc(m_iconMargin);
+    return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, QRect(textX, 0, textWidth, height()));
 }
 
 QSize CUxTpTextIllus::contentSize()

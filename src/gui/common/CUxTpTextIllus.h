@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -43,6 +44,9 @@ public:
     void setElideWidth(int width);
     void setBtnEnabled(bool enabled) override;
     QSize contentSize();
+    // Where the current state's painting puts the text (the painter clips it
+    // to the button); empty without a text.
+    QRect textRect() const;
 
     QString image(int state, int kind) const { return m_images[state & 3][kind & 3]; }
     QString icon(int state) const { return m_icons[state & 3]; }

@@ -20,8 +20,11 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QDebug>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QPointer>
 #include <QSignalBlocker>
+#include <utility>
 
 DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::DownloaderForm)
 {
@@ -120,6 +123,8 @@ QUxListWidget* DownloaderForm::downloadList()
         layout->addWidget(m_list);
         ui->listStack->addWidget(container);
         ui->listStack->setCurrentWidget(container);
+        // Rows are made on the list's content widget, wherever they come from.
+        m_list->contentWidget()->installEventFilter(this);
         connect(m_list, &QUxListWidget::curSelectedItemChanged, this, &DownloaderForm::onCurSelectedDownItemChanged);
         connect(m_list, &QUxListWidget::curItemClosed, this, &DownloaderForm::onCurrentItemClosed);
         connect(m_list, &QUxListWidget::emptied, this, &DownloaderForm::onDownLoadListCleared);
@@ -327,7 +332,31 @@ void DownloaderForm::startAllDownloads()
         return;
     }
     ui->downloadStacked->setCurrentWidget(ui->page_stop);
+    m_batchStopped = false;
     Youtube::instance()->startDownload(tasks);
+}
+
+void DownloaderForm::followRow(QObject* child)
+{
+    // Told while the row's base is being built: its task exists only once
+    // the construction has returned.
+    QPointer<QObject> guarded(child);
+    QMetaObject::invokeMethod(this, [this, guarded] {
+        auto* r = qobject_cast<CNorVideoDlItem*>(guarded.data());
+        if (!r)
+            return;
+        // Queued after the row's own slots, which set its flags.
+        connect(r->downloadItem(), &DownloadItem::doStarted, this, [this] {
+            if (isDownloading()) {
+                ui->downloadStacked->setCurrentWidget(ui->page_stop);
+                m_batchStopped = false;
+            }
+        }, Qt::QueuedConnection);
+        connect(r->downloadItem(), &DownloadItem::doFinish, this, [this](int result, const QStringList& files) {
+            if (result == DownloadItem::DownloadSuccess)
+                m_batchFiles << files;
+        }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
 }
 
 void DownloaderForm::on_btn_stopAll_clicked()
@@ -337,6 +366,7 @@ void DownloaderForm::on_btn_stopAll_clicked()
                                           QString(), UIBaseData::instance()->mainPopup(), warningTitle(), 1);
     if (answer != 0)
         return;
+    m_batchStopped = true;
     Youtube::instance()->stopAllDownloads(false, false);
     ui->downloadStacked->setCurrentWidget(ui->page_download);
 }
@@ -414,6 +444,7 @@ bool DownloaderForm::clearDownloadList()
 
 void DownloaderForm::stopAllDownloads(bool remove)
 {
+    m_batchStopped = true;
     Youtube::instance()->stopAllDownloads(remove, false);
     if (remove) {
         QList<DownloadItem*> tasks;
@@ -440,11 +471,38 @@ void DownloaderForm::onDownFinished(QStringList successedFiles, QStringList fail
     ui->downloadStacked->setCurrentWidget(ui->page_download);
     // The download thread's sleep inhibitor ended with its run, so the
     // system may sleep again without a call here.
+    // What was finished comes from the rows' own record: the engine's report
+    // leaves out a job whose row took it off the unfinished list first.
+    const bool stopped = std::exchange(m_batchStopped, false);
+    const QStringList done = std::exchange(m_batchFiles, {});
+    if (!stopped && !done.isEmpty()
+        && SettingsStore::instance()->value(QStringLiteral("setting/openFolder")) == QLatin1String("true"))
+        openCompletedFolder(done);
     // A batch the user stopped reports no file; nobody waits for its end.
     if (successedFiles.isEmpty() && failedFiles.isEmpty())
         return;
     if (SettingsStore::instance()->value(QStringLiteral("setting/shutdown")) == QLatin1String("true"))
         UIBaseData::askAutoShutdown();
+}
+
+void DownloaderForm::openCompletedFolder(const QStringList& files)
+{
+    // One window, on the folder of the first file, with the batch's files
+    // there selected.
+    QString folder;
+    QStringList selected;
+    for (const QString& f : files) {
+        if (f.isEmpty())
+            continue;
+        const QString dir = QFileInfo(f).absolutePath();
+        if (folder.isEmpty())
+            folder = dir;
+        if (dir == folder)
+            selected << f;
+    }
+    if (folder.isEmpty())
+        folder = SettingsStore::fromStoredPath(SettingsStore::instance()->value(QStringLiteral("youtube/download")));
+    UIBaseData::OpenFolderAndSelectFiles(folder, selected);
 }
 
 // ------------------------------------------------------------ the rest

@@ -107,11 +107,20 @@ private:
     void showOutputPath(const QString& folder);
     void chooseFolder(const QString& key, bool show);
     void openFolder(const QString& key);
+    // Follows a new row's task: a start of its own (its icon, reload) turns
+    // the big button into "stop" as start all does, and the files it
+    // finishes count for the batch's end.
+    void followRow(QObject* row);
+    void openCompletedFolder(const QStringList& files);
 
     Ui::DownloaderForm* ui;
     UrlAnalyserDialog* m_urlAnalyser = nullptr;
     bool m_labDownAllPressed = false;
     bool m_released = false;
     bool m_settingLabelFont = false;
+    // The user stopped the batch that runs; its end opens no folder.
+    bool m_batchStopped = false;
+    // The files the rows finished since the last batch ended.
+    QStringList m_batchFiles;
     QUxListWidget* m_list = nullptr;
 };

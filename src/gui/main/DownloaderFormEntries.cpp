@@ -100,6 +100,8 @@ void DownloaderForm::onLabDownListClicked()
 
 bool DownloaderForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ChildAdded && m_list && watched == m_list->contentWidget())
+        followRow(static_cast<QChildEvent*>(event)->child());
     if (watched == ui->labDownAll) {
         switch (event->type()) {
         case QEvent::FontChange: {

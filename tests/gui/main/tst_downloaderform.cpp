@@ -290,6 +290,123 @@ private slots:
         EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
     }
 
+    // The big button follows the rows however they start: a row's own icon
+    // turns it into "stop", and the end of the last download turns it back.
+    void bigButtonFollowsRowsStartedOnTheirOwn()
+    {
+        DownloaderForm page;
+        page.show();
+        Ui::DownloaderForm* f = page.form();
+        CNorVideoDlItem* a = addRow(page, QStringLiteral("A"), QStringLiteral("/slow/own-a"));
+        CNorVideoDlItem* b = addRow(page, QStringLiteral("B"), QStringLiteral("/slow/own-b"));
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        // What the big button paints with nothing running.
+        const QImage idle = f->downloadStacked->grab().toImage();
+
+        QTest::mouseClick(a->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(a->isDownloading(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(f->downloadStacked->currentWidget(), f->page_stop, kWaitMs);
+        QVERIFY(f->btn_stopAll->isVisible());
+        QVERIFY(!f->btn_dowloadAll->isVisible());
+        QVERIFY(f->downloadStacked->grab().toImage() != idle);
+
+        // A second row joins; pausing the first leaves "stop" while the second runs.
+        QTest::mouseClick(b->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(b->isDownloading(), kWaitMs);
+        QTest::mouseClick(a->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!a->isDownloading(), kWaitMs);
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_stop);
+
+        // Nothing downloads any more: "download" again.
+        QTest::mouseClick(b->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!b->isDownloading(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(f->downloadStacked->currentWidget(), f->page_download, kWaitMs);
+        QCOMPARE(f->downloadStacked->grab().toImage(), idle);
+
+        // Resumed with its icon: "stop" once more.
+        QTest::mouseClick(a->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(a->isDownloading(), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(f->downloadStacked->currentWidget(), f->page_stop, kWaitMs);
+        DialogAnswerer answerer;
+        answerer.press("MsgDialog", QStringLiteral("btn_0"));
+        QTest::mouseClick(f->btn_stopAll, Qt::LeftButton);
+        QVERIFY(answerer.allAnswered());
+        QCOMPARE(f->downloadStacked->currentWidget(), f->page_download);
+        QTRY_VERIFY_WITH_TIMEOUT(!a->isDownloading(), kWaitMs);
+        page.clearDownloadList();
+    }
+
+    // The end of a batch opens the output folder once, when the setting asks
+    // for it and something was downloaded, and never after the user's stop.
+    void finishedBatchOpensTheOutputFolder_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<bool>("stopByUser");
+        QTest::addColumn<int>("selected");   // -1: no folder opens
+        QTest::newRow("on, one file") << "true" << QStringList{"/open/one"} << false << 1;
+        QTest::newRow("on, three files") << "true" << QStringList{"/open/a", "/open/b", "/open/c"} << false << 3;
+        QTest::newRow("on, one file and one failure") << "true" << QStringList{"/open/ok", "/fail/x"} << false << 1;
+        QTest::newRow("on, only a failure") << "true" << QStringList{"/fail/y"} << false << -1;
+        QTest::newRow("off") << "false" << QStringList{"/open/off"} << false << -1;
+        QTest::newRow("on, stopped by the user") << "true" << QStringList{"/open/before", "/slow/stopped"} << true << -1;
+    }
+
+    void finishedBatchOpensTheOutputFolder()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QStringList, paths);
+        QFETCH(bool, stopByUser);
+        QFETCH(int, selected);
+        EngineTestEnv::setSetting(QStringLiteral("setting/openFolder"), setting);
+        m_guard->clear();
+        DownloaderForm page;
+        QList<CNorVideoDlItem*> rows;
+        for (const QString& p : paths)
+            rows << addRow(page, p.mid(1), p);
+        DialogAnswerer answerer;
+        if (!paths.filter(QStringLiteral("/fail")).isEmpty())
+            answerer.run("FileListDialog", [](QWidget* w) { DialogAnswerer::closeDialog(w); });
+        QSignalSpy ended(Youtube::instance(), &Youtube::doDownloadFinished);
+        QTest::mouseClick(page.form()->btn_dowloadAll, Qt::LeftButton);
+        if (stopByUser) {
+            QTRY_VERIFY_WITH_TIMEOUT(rows.first()->isCompleted() && rows.last()->isDownloading(), kWaitMs);
+            answerer.press("MsgDialog", QStringLiteral("btn_0"));
+            QTest::mouseClick(page.form()->btn_stopAll, Qt::LeftButton);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(ended.count() >= 1, kWaitMs);
+        // The page takes the report queued; let it arrive.
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->downloadStacked->currentWidget(), page.form()->page_download, kWaitMs);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        if (selected < 0) {
+            QVERIFY2(m_guard->fileManager.isEmpty(), qPrintable(m_guard->fileManager.value(0).folder));
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(m_guard->fileManager.size(), 1, kWaitMs);
+            const FileManager::Request r = m_guard->fileManager.first();
+            QCOMPARE(r.kind, FileManager::Request::ShowItems);
+            const QString first = rows.first()->firstOutputFile();
+            QVERIFY(!first.isEmpty());
+            QCOMPARE(QDir(r.folder), QFileInfo(first).absoluteDir());
+            QStringList outputs;
+            for (CNorVideoDlItem* row : qAsConst(rows))
+                outputs << row->outputFileList();
+            QVERIFY2(r.files.size() == selected, qPrintable(r.files.join(',') + QStringLiteral(" of ") + outputs.join(',')
+                                                            + QStringLiteral(" ended ") + QString::number(ended.count()) + ended.first().first().toStringList().join('|')));
+            for (CNorVideoDlItem* row : qAsConst(rows))
+                if (row->isCompleted())
+                    QVERIFY2(r.files.contains(QFileInfo(row->firstOutputFile()).absoluteFilePath()), qPrintable(r.files.join(',')));
+            // Later events open nothing more.
+            QCoreApplication::processEvents();
+            QCOMPARE(m_guard->fileManager.size(), 1);
+        }
+        QVERIFY(answerer.allAnswered());
+        QVERIFY(!answerer.hasFailed());
+        page.stopAllDownloads(true);
+        page.clearDownloadList();
+        EngineTestEnv::setSetting(QStringLiteral("setting/openFolder"), QStringLiteral("true"));
+    }
+
     void cleanSucceeded()
     {
         DownloaderForm page;

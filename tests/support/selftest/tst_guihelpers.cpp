@@ -2,10 +2,13 @@
 
 #include "DialogAnswerer.h"
 #include "PlatformGuard.h"
+#include "TextFit.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
 
 #include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -86,6 +89,56 @@ private slots:
             QCOMPARE(guard.links.at(1).scheme(), QStringLiteral("mailto"));
             QCOMPARE(guard.total(), 3);
         }
+    }
+
+    // The text check names each cut, covered or overlapping text once, and
+    // leaves texts that fit, hidden ones and ones parked out of sight alone.
+    void textFitFindsCutTexts()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        QFont font;
+        font.setPixelSize(12);
+        window.setFont(font);
+        const int wide = QFontMetrics(font).horizontalAdvance(QStringLiteral("A text that is long")) + 4;
+        auto label = [&](const char* name, const QString& text, const QRect& r, QWidget* parent) {
+            auto* l = new QLabel(text, parent);
+            l->setObjectName(QLatin1String(name));
+            l->setGeometry(r);
+            return l;
+        };
+        label("fits", QStringLiteral("A text that is long"), QRect(0, 0, wide, 20), &window);
+        label("narrow", QStringLiteral("A text that is long"), QRect(0, 30, wide / 2, 20), &window);
+        auto* box = new QWidget(&window);
+        box->setGeometry(0, 60, 60, 20);
+        label("coveredByItsBox", QStringLiteral("A text that is long"), QRect(0, 0, wide, 20), box);
+        label("first", QStringLiteral("Left"), QRect(0, 100, 60, 20), &window);
+        label("second", QStringLiteral("Right"), QRect(20, 100, 60, 20), &window)->setAlignment(Qt::AlignLeft);
+        label("hidden", QStringLiteral("A text that is long"), QRect(0, 130, 10, 20), &window)->hide();
+        label("parked", QStringLiteral("A text that is long"), QRect(-400, 130, wide, 20), &window);
+        auto* button = new QPushButton(QStringLiteral("A text that is long"), &window);
+        button->setObjectName(QStringLiteral("button"));
+        button->setStyleSheet(QStringLiteral("QPushButton{border:none;padding:0;}"));
+        button->setGeometry(0, 160, wide / 2, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QStringList names;
+        for (const TextFit::Finding& f : TextFit::clippedTexts(&window))
+            names << f.widget->objectName();
+        names.sort();
+        QCOMPARE(names, (QStringList{"button", "coveredByItsBox", "first", "narrow"}));
+        QVERIFY(TextFit::describe(TextFit::clippedTexts(&window)).contains(QStringLiteral("drawn over \"Right\"")));
+
+        // Something reaching out of the window.
+        QVERIFY(TextFit::outsideWindow(&window).isEmpty());
+        auto* out = new QWidget(&window);
+        out->setObjectName(QStringLiteral("out"));
+        out->setGeometry(250, 180, 100, 40);
+        out->show();
+        const QList<TextFit::Finding> outside = TextFit::outsideWindow(&window);
+        QCOMPARE(outside.size(), 1);
+        QCOMPARE(outside.first().widget.data(), out);
     }
 };
 

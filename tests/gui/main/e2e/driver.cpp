@@ -9,6 +9,7 @@
 //   prop <objectName> <p>   the widget's property p
 //   rows                    the download list: title|progress|downloading|completed|result;...
 //   dialog                  the front modal dialog: class|texts, or "none"
+//   folders                 the folders the program asked the file manager to open;...
 //   quit                    ends the event loop
 //
 // Clicks are posted, so a click that opens a modal dialog answers at once.
@@ -19,6 +20,7 @@
 #include "gui/main/DownloaderForm.h"
 #include "gui/main/MainWindow.h"
 #include "gui/main/cnorvideodlitem.h"
+#include "platform/FileManager.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,6 +36,9 @@
 #include <unistd.h>
 
 namespace {
+
+// The program's requests to the file manager; the desktop's never opens.
+QStringList g_folders;
 
 void say(const QString& line)
 {
@@ -151,6 +156,8 @@ void run(const QString& line)
         for (QTextEdit* e : front->findChildren<QTextEdit*>())
             texts << e->toPlainText().split(QLatin1Char('\n'));
         say(QStringLiteral("dialog ") + seen.className + QLatin1Char('|') + texts.join(QLatin1Char('|')));
+    } else if (command == QLatin1String("folders")) {
+        say(QStringLiteral("folders ") + g_folders.join(QLatin1Char(';')));
     } else if (command == QLatin1String("quit")) {
         say(QStringLiteral("ok"));
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -163,6 +170,10 @@ void onApplication()
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
+    FileManager::setHandlerForTesting([](const FileManager::Request& r) {
+        g_folders << r.folder;
+        return true;
+    });
     auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
     auto* buffer = new QByteArray;
     QObject::connect(notifier, &QSocketNotifier::activated, [notifier, buffer] {

@@ -290,6 +290,10 @@ private slots:
                 }
             }
             QCOMPARE(withSubtitle, 1);
+            // The finished batch opened its output folder once (the setting's default).
+            const QString folders = p.ask(QStringLiteral("folders"));
+            QVERIFY2(folders.startsWith(QStringLiteral("folders ") + QDir(m_output).absolutePath())
+                         && !folders.contains(QLatin1Char(';')), qPrintable(folders));
             titles = storedTitles();
             QCOMPARE(titles.size(), 1);
             QVERIFY(titles.first().startsWith(QLatin1String("Third clip")));

@@ -23,6 +23,7 @@
 #include <QClipboard>
 #include <QDebug>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMovie>
@@ -155,6 +156,12 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     formatRows = new QUxListWidget(ui->medialistArea);
     formatRows->setObjectName(QStringLiteral("formatRows"));
     subtitleArea = new CYtbVideoListSubArea(ui->subArea);
+    // The chips fill their framed box, inside the frame's edge; without a
+    // layout the area kept a new widget's size and showed one chip a row.
+    auto* subLayout = new QHBoxLayout(ui->subArea);
+    subLayout->setContentsMargins(UIBaseData::scaled(9), UIBaseData::scaled(4), UIBaseData::scaled(9),
+                                  UIBaseData::scaled(4));
+    subLayout->addWidget(subtitleArea);
     subtitleStatusLabel = new QLabel(tr("No subtitle"), subtitleArea);
     subtitleStatusLabel->setStyleSheet(QStringLiteral("color:#29506E;"));
     subtitleBusyLabel = new QLabel(subtitleArea);
@@ -211,6 +218,10 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     ui->stackedWidget->setCurrentWidget(ui->page_preview);
     ui->btnWatchLaterlXiala->hide();
     ui->btn_clearAccount->hide();
+    // The address label, the paste button and the watch-later link keep
+    // their own widths from the left: shared out over the whole row, the
+    // link's text moved right under "My YouTube playlist".
+    ui->horizontalLayout_13->addStretch(1);
     ui->lineWidget->installEventFilter(this);
     // Plain text everywhere a site or a title may land.
     for (QLabel* l : {ui->labName, ui->labUrl, ui->labTip})
