@@ -434,6 +434,10 @@ void CNorVideoDlItem::applyOrdinaryLook(bool selected)
 
 void CNorVideoDlItem::setRowImage(const QString& image)
 {
+    // A sheet set before the row is first polished is stored without being
+    // applied to styles already worked out (a restored row is given its look
+    // before the page is shown), so the row is polished first.
+    ensurePolished();
     setStyleSheet(QStringLiteral("#%1\n{\nborder-image: url(:/res/%2);\n}\n").arg(objectName(), image));
 }
 
