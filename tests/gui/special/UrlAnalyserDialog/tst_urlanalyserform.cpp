@@ -1,6 +1,7 @@
 // The analysis window's form: every object under its name and class, the
 // design geometry at the interface scale.
 
+#include "Legibility.h"
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
@@ -131,6 +132,32 @@ private slots:
         QVERIFY(combo.contains(QStringLiteral("padding-left: 6px;")));
         QVERIFY(combo.contains(QStringLiteral("margin-left:25.5px;")));
         QCOMPARE(ui->widLangCode->size(), UIBaseData::scaledSize(QSize(275, 39)));
+    }
+
+    // Checked, "Subscribe" turns its text white; the picture it then sits
+    // on must be dark enough for that text.
+    void checkedSubscribeIsReadable()
+    {
+        UrlAnalyserDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        CUxTpTextIllus* subscribe = dialog.form()->btnSubscribe;
+        subscribe->show();
+        // From its design height it fits itself to its pictures as it paints
+        // (the page that holds it is not shown before a list arrives).
+        if (subscribe->height() < UIBaseData::scaled(20))
+            subscribe->resize(subscribe->width(), UIBaseData::scaled(20));
+        subscribe->grab();
+        QVERIFY(subscribe->height() > 8);
+        const QRect inside = subscribe->rect().adjusted(3, 3, -3, -3);
+        const QImage normal = subscribe->grab().toImage();
+        QVERIFY2(Legibility::readablePixels(normal, inside) >= 20, qPrintable(Legibility::fill(normal, inside).name()));
+        QTest::mouseClick(subscribe, Qt::LeftButton, {}, subscribe->rect().center());
+        QTRY_VERIFY(subscribe->isChecked());
+        const QImage checked = subscribe->grab().toImage();
+        const int readable = Legibility::readablePixels(checked, inside);
+        QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1 readable pixels on %2").arg(readable)
+                                                .arg(Legibility::fill(checked, inside).name())));
     }
 
     void setupState()
