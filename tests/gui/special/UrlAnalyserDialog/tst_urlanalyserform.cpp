@@ -160,6 +160,31 @@ private slots:
                                                 .arg(Legibility::fill(checked, inside).name())));
     }
 
+    // The window's light buttons turn white-lettered on their dark pressed
+    // picture.
+    void pressedLightButtonsAreReadable()
+    {
+        UrlAnalyserDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Ui::UrlAnalyserDialog* ui = dialog.form();
+        for (QPushButton* b : {static_cast<QPushButton*>(ui->btnLogIn), ui->btnOpen, ui->btnReload}) {
+            QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
+            // Clear of the picture's rounded corners.
+            const QRect inside = b->rect().adjusted(8, 6, -8, -6);
+            QTest::mousePress(b, Qt::LeftButton, {}, b->rect().center());
+            QVERIFY(b->isDown());
+            const QImage pressed = b->grab().toImage();
+            // Let go outside: no click.
+            QTest::mouseMove(b, QPoint(-20, -20));
+            QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-20, -20));
+            const int readable = Legibility::readablePixels(pressed, inside);
+            QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1: %2 readable pixels on %3")
+                                                    .arg(b->objectName()).arg(readable)
+                                                    .arg(Legibility::fill(pressed, inside).name())));
+        }
+    }
+
     void setupState()
     {
         // The form as the designer left it, before the window's own steps.
