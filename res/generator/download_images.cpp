@@ -213,7 +213,7 @@ Kind kindOf(const QString& n)
 
 QColor baseColour(const QString& n)
 {
-    if (n.contains(QLatin1String("green")) || n.contains(QLatin1String("complete_")))
+    if (n.contains(QLatin1String("green")) || (n.contains(QLatin1String("complete_")) && !n.contains(QLatin1String("notcomplete"))))
         return QColor(0x17, 0xA2, 0x49);
     if (n.contains(QLatin1String("red")) || n.contains(QLatin1String("notcomplete")) || n.contains(QLatin1String("guanbi")))
         return QColor(0xFC, 0x37, 0x46);

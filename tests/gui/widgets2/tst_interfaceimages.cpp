@@ -363,6 +363,10 @@ void TestInterfaceImages::actionIconsShowWhatTheyDo()
     const QVector<bool> play = shape(picture(QStringLiteral("play_nor.png")));
     QVERIFY(column(play, 11) > 2 * column(play, 20));
     QVERIFY(column(play, 20) > 0);
+    // A finished download is a green tick, a failed one a red cross.
+    const QColor done = meanInk(picture(QStringLiteral("complete_black.png")));
+    const QColor failed = meanInk(picture(QStringLiteral("notcomplete_white.png")));
+    QVERIFY2(done.green() > done.red() && failed.red() > failed.green(), qPrintable(done.name() + failed.name()));
     // Add: a plus, its arms filled and its corners clear.
     const QVector<bool> plus = shape(picture(QStringLiteral("add_url_nor.png")));
     QVERIFY(at(plus, 14, 14) && at(plus, 14, 7) && at(plus, 7, 14) && at(plus, 21, 14));
