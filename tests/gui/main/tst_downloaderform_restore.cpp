@@ -82,6 +82,11 @@ private slots:
                                                      .arg(i).arg(Legibility::fill(Legibility::shot(r), title).name())),
                                       10000);
             const QImage shot = Legibility::shot(r);
+            // The format chooser's words, on the strip as well.
+            const QRect chooser(f->labTrack->mapTo(r, QPoint(0, 0)), f->labTrack->size());
+            QVERIFY2(Legibility::readablePixels(shot, chooser) >= 20,
+                     qPrintable(QStringLiteral("row %1: format chooser unreadable on %2")
+                                    .arg(i).arg(Legibility::fill(shot, chooser).name())));
             if (list->currentIndex() == i)
                 continue;
             // The unselected look, whatever the row was built with.
