@@ -3,6 +3,8 @@
 
 #include "analysis_images.h"
 
+#include "contrast.h"
+
 #include <QColor>
 #include <QLinearGradient>
 #include <QPainter>
@@ -44,6 +46,13 @@ QColor stateColour(const QColor& base, int state)
     case 3: return QColor(0xCC, 0xCC, 0xCC);
     default: return base;
     }
+}
+
+// The pill of the "done" look carries white text in every state.
+QColor forWhiteText(int state)
+{
+    const QColor deep = Contrast::readableUnder(Orange, White, 5.8);
+    return Contrast::readableUnder(stateColour(deep, state), White);
 }
 
 // A downward chevron filling the image.
@@ -366,7 +375,7 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
         const char* parts = "LMR";
         for (int part = 0; part < 3; ++part)
             m.insert(QStringLiteral("done_%1_%2.png").arg(states[s]).arg(QLatin1Char(parts[part])),
-                     [s, part] { return slice(pill(40, 65, stateColour(Orange, s), QColor(0, 0, 0, 0)), part, 16); });
+                     [s, part] { return slice(pill(40, 65, forWhiteText(s), QColor(0, 0, 0, 0)), part, 16); });
     }
     const QColor showAllBorder(0xC6, 0xC7, 0xCC);
     for (int part = 0; part < 3; ++part)
@@ -388,7 +397,9 @@ void addAnalysisPainters(QMap<QString, std::function<QImage()>>& m)
     m.insert("clear_account_on.png", [] { return cross(28, White, Red); });
     m.insert("close_dis1.png", [] { return closeButton(3); });
     m.insert("white_button_dis.png", [] { return roundedPanel(117, 25, QColor(0xF2, 0xF2, 0xF2), QColor(0xDD, 0xDD, 0xDD), 3); });
-    m.insert("cancle_dis.png", [] { return roundedPanel(124, 33, QColor(0xDD, 0xDD, 0xDD), QColor(0, 0, 0, 0), 4); });
+    m.insert("cancle_dis.png", [] {
+        return roundedPanel(124, 33, Contrast::readableUnder(QColor(0xDD, 0xDD, 0xDD), White), QColor(0, 0, 0, 0), 4);
+    });
     m.insert("add_url.png", addUrl);
     m.insert("loading.png", loadingStill);
     m.insert("youtube_format_bg.png", [] { return verticalPanel(64, 64, QColor(0xF7, 0xF8, 0xFA), QColor(0xF1, 0xF2, 0xF5), QColor(0, 0, 0, 0)); });

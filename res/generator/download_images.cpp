@@ -1,5 +1,8 @@
 #include "download_images.h"
 
+#include "action_icons.h"
+#include "contrast.h"
+
 #include <QColor>
 #include <QLinearGradient>
 #include <QPainter>
@@ -91,6 +94,9 @@ const char* const kNames[] = {
     "play_down.png",
     "play_hover.png",
     "play_nor.png",
+    "play_stop_down.png",
+    "play_stop_hover.png",
+    "play_stop_nor.png",
     "player.png",
     "progress_bar_bg.png",
     "quan.png",
@@ -106,6 +112,14 @@ const char* const kNames[] = {
     "setting_up_down.png",
     "setting_up_hover.png",
     "setting_up_nor.png",
+    "set_nor.png",
+    "set_hover.png",
+    "update_nor.png",
+    "update_hover.png",
+    "ding_info_nor.png",
+    "ding_info_hover.png",
+    "ding_help_nor.png",
+    "ding_help_hover.png",
     "shubiao.png",
     "skip_down.png",
     "skip_hover_b.png",
@@ -187,7 +201,7 @@ Kind kindOf(const QString& n)
         return Kind::Panel;
     if (n.contains(QLatin1String("progress")))
         return Kind::Bar;
-    if (n.contains(QLatin1String("line")))
+    if (n.contains(QLatin1String("line")) && !n.startsWith(QLatin1String("online_url")))
         return Kind::Line;
     if (n.startsWith(QLatin1String("stop_")) || n.startsWith(QLatin1String("download_now")) || n.startsWith(QLatin1String("restore"))
         || n.startsWith(QLatin1String("browse")) || n.startsWith(QLatin1String("open_")) || n.startsWith(QLatin1String("setting_up"))
@@ -198,7 +212,7 @@ Kind kindOf(const QString& n)
 
 QColor baseColour(const QString& n)
 {
-    if (n.contains(QLatin1String("green")) || n.contains(QLatin1String("complete_")))
+    if (n.contains(QLatin1String("green")) || (n.contains(QLatin1String("complete_")) && !n.contains(QLatin1String("notcomplete"))))
         return QColor(0x17, 0xA2, 0x49);
     if (n.contains(QLatin1String("red")) || n.contains(QLatin1String("notcomplete")) || n.contains(QLatin1String("guanbi")))
         return QColor(0xFC, 0x37, 0x46);
@@ -210,11 +224,13 @@ QColor baseColour(const QString& n)
     return QColor(0x21, 0xAA, 0xD4);
 }
 
+// The state words follow an underscore (a space in the upgrade pill's
+// names), so "download" is no pressed state.
 QColor shade(const QString& n, QColor c)
 {
     if (n.contains(QLatin1String("hover")) || n.contains(QLatin1String("_on")))
         return c.lighter(120);
-    if (n.contains(QLatin1String("down")) || n.contains(QLatin1String("checked")))
+    if (n.contains(QLatin1String("_down")) || n.contains(QLatin1String(" down")) || n.contains(QLatin1String("checked")))
         return c.darker(125);
     if (n.contains(QLatin1String("_dis")))
         return QColor(0x99, 0x99, 0x99);
@@ -277,10 +293,78 @@ QImage upgradeSlice(const QString& n)
     return pill.copy(leftWidth + middleWidth, 0, rightWidth, 46);
 }
 
+// The text colour each button picture carries (as the windows set it), so
+// that its fill is made dark or light enough for it; an invalid colour for a
+// picture without text.
+QColor inkOn(const QString& n)
+{
+    const QColor white(0xFF, 0xFF, 0xFF);
+    if (bigButton(n))
+        return QColor();
+    if (n.startsWith(QLatin1String("stop_white")))
+        return QColor(0x43, 0x46, 0x52);
+    if (n.startsWith(QLatin1String("special/button_w")))
+        return n.contains(QLatin1String("_down")) ? white : QColor(0x33, 0x36, 0x3D);
+    if (n.startsWith(QLatin1String("browse")) || n.startsWith(QLatin1String("open_"))) {
+        if (n.contains(QLatin1String("hover")))
+            return QColor(0x5E, 0xB8, 0xF0);
+        return n.contains(QLatin1String("down")) ? white : QColor(0x65, 0x6B, 0x79);
+    }
+    if (n.startsWith(QLatin1String("restore")))
+        return QColor(0xF0, 0xF0, 0xF0);
+    return white;
+}
+
+QColor buttonFill(const QString& n)
+{
+    const QColor c = shade(n, baseColour(n));
+    const QColor ink = inkOn(n);
+    if (!ink.isValid())
+        return c;
+    const QColor white(0xFF, 0xFF, 0xFF);
+    // The folder buttons are light halves of one pill; pressed they turn the
+    // accent blue, and their light-blue hover text needs a deep slate.
+    if (n.startsWith(QLatin1String("browse")) || n.startsWith(QLatin1String("open_"))) {
+        QColor fill(0xF4, 0xF5, 0xF7);
+        if (n.contains(QLatin1String("hover")))
+            fill = QColor(0x43, 0x46, 0x52);
+        else if (n.contains(QLatin1String("down")))
+            fill = QColor(0x21, 0xAA, 0xD4);
+        return Contrast::readableUnder(fill, ink);
+    }
+    if (n.startsWith(QLatin1String("special/button_w")) && n.contains(QLatin1String("_down")))
+        return Contrast::readableUnder(QColor(0x21, 0xAA, 0xD4).darker(110), ink);
+    if (Contrast::luminance(ink) > Contrast::luminance(c)) {
+        // Deepen the colour itself first, with room for the lighter hover.
+        const QColor deep = Contrast::readableUnder(baseColour(n), white, 5.8);
+        return Contrast::readableUnder(shade(n, deep), ink);
+    }
+    return Contrast::readableUnder(c, ink);
+}
+
+// The row's tool buttons: one pill cut into three 12-pixel slices, the
+// middle one stretched under the text, so no rim runs through it.
+QImage toolSlice(const QString& n)
+{
+    const QColor fill = buttonFill(n);
+    QImage pill(36, 46, QImage::Format_ARGB32_Premultiplied);
+    pill.fill(Qt::transparent);
+    QPainter p(&pill);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(fill.darker(115));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 35, 45), 6, 6);
+    p.end();
+    const int part = n.at(n.size() - 5).digitValue() - 1;
+    return pill.copy(qBound(0, part, 2) * 12, 0, 12, 46);
+}
+
 QImage paint(const QString& n)
 {
     if (n.startsWith(QLatin1String("special/check upgread")))
         return upgradeSlice(n);
+    if (n.startsWith(QLatin1String("special/button_")))
+        return toolSlice(n);
     const Kind kind = kindOf(n);
     QSize size(28, 28);
     switch (kind) {
@@ -292,7 +376,11 @@ QImage paint(const QString& n)
         size = bigButton(n) ? QSize(188, 70) : QSize(n.contains(QLatin1String("special/")) ? 12 : 96, 46);
         break;
     case Kind::Line: size = QSize(4, 64); break;
-    case Kind::Icon: break;
+    case Kind::Icon:
+        // The preview's placeholder is shown large, at half its size.
+        if (n == QLatin1String("special/dl_icon.png"))
+            size = QSize(112, 112);
+        break;
     }
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -302,7 +390,10 @@ QImage paint(const QString& n)
     const QRectF r = QRectF(img.rect()).adjusted(1, 1, -1, -1);
     switch (kind) {
     case Kind::Strip: {
-        QColor fill = n.contains(QLatin1String("_on")) ? QColor(0x00, 0x9C, 0xFF) : QColor(0xFF, 0xFF, 0xFF);
+        QColor fill = QColor(0xFF, 0xFF, 0xFF);
+        // The selected row carries its title in white.
+        if (n.contains(QLatin1String("_on")))
+            fill = Contrast::readableUnder(QColor(0x00, 0x9C, 0xFF), QColor(0xFF, 0xFF, 0xFF));
         if (n.contains(QLatin1String("hover")))
             fill = fill.darker(104);
         p.setPen(QColor(0xDD, 0xE0, 0xE6));
@@ -312,9 +403,18 @@ QImage paint(const QString& n)
     }
     case Kind::Panel: {
         QLinearGradient g(0, 0, 0, size.height());
-        g.setColorAt(0, QColor(0xF7, 0xF8, 0xFA));
-        g.setColorAt(1, QColor(0xE4, 0xE7, 0xEC));
-        p.setPen(QColor(0xD0, 0xD4, 0xDB));
+        if (n.contains(QLatin1String("_down"))) {
+            // The selected row's information strip: light text on a deep
+            // band of the selection's blue.
+            const QColor top = Contrast::readableUnder(QColor(0x0B, 0x6E, 0xB5), QColor(0xF0, 0xF1, 0xF2), 5.0);
+            g.setColorAt(0, top);
+            g.setColorAt(1, top.darker(112));
+            p.setPen(top.darker(125));
+        } else {
+            g.setColorAt(0, QColor(0xF7, 0xF8, 0xFA));
+            g.setColorAt(1, QColor(0xE4, 0xE7, 0xEC));
+            p.setPen(QColor(0xD0, 0xD4, 0xDB));
+        }
         p.setBrush(g);
         p.drawRoundedRect(r, 8, 8);
         break;
@@ -327,27 +427,19 @@ QImage paint(const QString& n)
     case Kind::Line:
         p.fillRect(QRect(1, 0, 2, size.height()), QColor(0xD0, 0xD4, 0xDB));
         break;
-    case Kind::Button:
-        p.setPen(c.darker(115));
-        p.setBrush(c);
+    case Kind::Button: {
+        const QColor fill = buttonFill(n);
+        p.setPen(fill.darker(115));
+        p.setBrush(fill);
         p.drawRoundedRect(r, 6, 6);
         if (bigButton(n))
             drawBigButtonMark(p, n, r);
         break;
-    case Kind::Icon: {
-        p.setPen(QPen(c, 2.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(r.adjusted(3, 3, -3, -3));
-        // A mark of its own per name, so that neighbouring icons differ.
-        const uint h = qHash(n);
-        QPainterPath path;
-        path.moveTo(8 + h % 5, 14);
-        path.lineTo(14, 8 + (h / 5) % 5);
-        path.lineTo(20 - (h / 25) % 5, 14);
-        path.lineTo(14, 20);
-        p.drawPath(path);
-        break;
     }
+    case Kind::Icon:
+        p.scale(size.width() / 28.0, size.height() / 28.0);
+        drawActionIcon(p, glyphOf(n), c);
+        break;
     }
     p.end();
     return img;

@@ -9,6 +9,7 @@
 // into an animated GIF with ffmpeg, since Qt cannot write GIF.
 
 #include "analysis_images.h"
+#include "contrast.h"
 #include "download_images.h"
 
 #include <QColor>
@@ -168,32 +169,39 @@ QImage titleButton(bool close, int state, bool dark = false)
 }
 
 // Text buttons, 124 x 33: "done" in the accent colour, "cancel" in grey.
+// Both carry white text in every state, so each fill is deepened until that
+// text reads on it.
 QImage textButton(const QColor& base, int state)
 {
     QImage img = canvas(124, 33);
     QPainter p(&img);
     setupPainter(p);
-    QColor c = base;
+    const QColor deep = Contrast::readableUnder(base, Palette::White, 5.8);
+    QColor c = deep;
     if (state == 1)
-        c = base.lighter(112);
+        c = deep.lighter(112);
     else if (state == 2)
-        c = base.darker(115);
+        c = deep.darker(115);
     else if (state == 3)
         c = QColor(0xCC, 0xCC, 0xCC);
+    c = Contrast::readableUnder(c, Palette::White);
     p.setPen(Qt::NoPen);
     p.setBrush(c);
     p.drawRoundedRect(QRectF(0.5, 0.5, 123, 32), 4, 4);
     return img;
 }
 
+// The light button; pressed (and checked) it turns a deep blue, since the
+// windows draw white text on it then.
 QImage whiteButton(int state)
 {
     QImage img = canvas(117, 25);
     QPainter p(&img);
     setupPainter(p);
-    const QColor border = state == 0 ? QColor(0xCC, 0xCC, 0xCC) : Palette::Blue;
+    const QColor pressed = Contrast::readableUnder(Palette::Blue, Palette::White);
+    const QColor border = state == 0 ? QColor(0xCC, 0xCC, 0xCC) : (state == 2 ? pressed.darker(120) : Palette::Blue);
     p.setPen(QPen(border, 1));
-    p.setBrush(state == 2 ? QColor(0xEE, 0xF0, 0xF3) : Palette::White);
+    p.setBrush(state == 2 ? pressed : Palette::White);
     p.drawRoundedRect(QRectF(0.5, 0.5, 116, 24), 3, 3);
     return img;
 }
@@ -403,6 +411,42 @@ QImage downloadFault()
     return img;
 }
 
+// The frame of the track drop-down: a white card on a soft shadow, as a
+// 9-slice border image with 8 px borders; the card starts 4 px in.
+QImage shadowBorder()
+{
+    const int size = 32;
+    QImage img = canvas(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const double cx = x + 0.5, cy = y + 0.5;
+            const double dx = cx < 4 ? 4 - cx : (cx > size - 4 ? cx - (size - 4) : 0.0);
+            const double dy = cy < 4 ? 4 - cy : (cy > size - 4 ? cy - (size - 4) : 0.0);
+            const double d = std::sqrt(dx * dx + dy * dy);
+            const double t = qMax(0.0, 1.0 - d / 4.0);
+            img.setPixelColor(x, y, QColor(0, 0, 0, int(std::lround(60.0 * t * t))));
+        }
+    }
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(QPen(QColor(0xE2, 0xE3, 0xE6), 1));
+    p.setBrush(Palette::White);
+    p.drawRoundedRect(QRectF(4.5, 4.5, size - 9, size - 9), 3, 3);
+    return img;
+}
+
+// The mark beside the language in use, 12 x 12.
+QImage currentMark()
+{
+    QImage img = canvas(12, 12);
+    QPainter p(&img);
+    setupPainter(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Palette::Orange);
+    p.drawEllipse(QPointF(6, 6), 3.5, 3.5);
+    return img;
+}
+
 // The small dot between the version and the release date, 6 x 6.
 QImage point()
 {
@@ -569,7 +613,7 @@ QImage formatStrip(bool pressed)
     setupPainter(p);
     p.setPen(Qt::NoPen);
     if (pressed) {
-        p.setBrush(Palette::Blue);
+        p.setBrush(Contrast::readableUnder(Palette::Blue, Palette::White));
     } else {
         QLinearGradient g(0, 0, 120, 0);
         g.setColorAt(0.0, withAlpha(Palette::Blue, 150));
@@ -721,6 +765,12 @@ QMap<QString, Painter> painters()
         m.insert(QStringLiteral("folder_s_%1.png").arg(states[s]), [s] { return folder(s); });
     }
     m.insert("done_dis.png", [] { return textButton(Palette::Orange, 3); });
+    // The analysis window's "Stop" button, white text on red.
+    for (int s = 0; s < 3; ++s)
+        m.insert(QStringLiteral("ytb_stop_button_%1.png").arg(s == 1 ? "on" : states[s]),
+                 [s] { return textButton(Palette::Red, s); });
+    m.insert("shadow_border.png", shadowBorder);
+    m.insert("diandian.png", currentMark);
     m.insert("txt_icon.png", [] { return fileIcon(Palette::Blue); });
     m.insert("dump_icon.png", [] { return fileIcon(Palette::Violet); });
     m.insert("zip_icon.png", [] { return fileIcon(Palette::Green); });

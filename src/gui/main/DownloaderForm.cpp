@@ -154,6 +154,8 @@ void DownloaderForm::restoreDownloads()
         r->setProgress(task.progress);
         r->refreshInfo();
         r->refresh();
+        // A restored row has had no look yet: give it the unselected one.
+        r->setNormalStyle();
         list->insertItem(r, true, -1);
         held.append(r->downloadItem());
     }

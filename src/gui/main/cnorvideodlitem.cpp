@@ -406,6 +406,10 @@ void CNorVideoDlItem::applyOrdinaryLook(bool selected)
     f->TimeIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/time_%1.png);").arg(side));
     f->SizeIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/folder_icon_%1.png);").arg(side));
     f->labTitle->setStyleSheet(selected ? QStringLiteral("color:\"#ffffff\";") : QStringLiteral("color:\"#434652\";"));
+    // The format chooser's words sit on the row's strip too; on the dark
+    // selected strip they turn white, as a live row's do.
+    f->labTrack->setStyleSheet(selected ? QStringLiteral("QLabel{color:#ffffff;}\nQLabel:disabled{color:rgba(255,255,255,153);}\n")
+                                        : QStringLiteral("QLabel{color:#434652;}\nQLabel:disabled{color:gray;}\n\n"));
     const QString info = selected ? QStringLiteral("color:\"#f0f1f2\";") : QStringLiteral("color:\"#575d66\";");
     for (QLabel* l : {f->labFormat, f->labResolution, f->labTime, f->labSize})
         l->setStyleSheet(info);
@@ -434,6 +438,10 @@ void CNorVideoDlItem::applyOrdinaryLook(bool selected)
 
 void CNorVideoDlItem::setRowImage(const QString& image)
 {
+    // A sheet set before the row is first polished is stored without being
+    // applied to styles already worked out (a restored row is given its look
+    // before the page is shown), so the row is polished first.
+    ensurePolished();
     setStyleSheet(QStringLiteral("#%1\n{\nborder-image: url(:/res/%2);\n}\n").arg(objectName(), image));
 }
 

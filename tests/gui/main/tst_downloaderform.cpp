@@ -1,6 +1,7 @@
 #include "DialogAnswerer.h"
 #include "EngineTestEnv.h"
 #include "FakeScripts.h"
+#include "Legibility.h"
 #include "LocalHttpServer.h"
 #include "PageTestEnv.h"
 #include "PlatformGuard.h"
@@ -139,6 +140,31 @@ private slots:
         QSignalSpy setting(&page, &DownloaderForm::doSetting);
         emit f->menuBtn_Setting->doClicked();
         QCOMPARE(setting.count(), 1);
+    }
+
+    // The log-in button turns its text white while pressed; the pressed
+    // picture under it is dark enough for that text to read.
+    void pressedLogInButtonIsReadable()
+    {
+        DownloaderForm page;
+        page.resize(1078, 686);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QPushButton* login = page.form()->btnLogIn;
+        QTRY_VERIFY(login->isVisible());
+        const QRect inside = login->rect().adjusted(2, 2, -2, -2);
+        const QImage before = Legibility::shot(login);
+        QVERIFY2(Legibility::readablePixels(before, inside) >= 20,
+                 qPrintable(Legibility::fill(before, inside).name()));
+        QTest::mousePress(login, Qt::LeftButton, {}, login->rect().center());
+        QTRY_VERIFY(login->isDown());
+        const QImage pressed = Legibility::shot(login);
+        // Let go outside: no click, so no log-in window.
+        QTest::mouseMove(login, QPoint(-20, -20));
+        QTest::mouseRelease(login, Qt::LeftButton, {}, QPoint(-20, -20));
+        const int readable = Legibility::readablePixels(pressed, inside);
+        QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1 readable pixels on %2").arg(readable)
+                                                .arg(Legibility::fill(pressed, inside).name())));
     }
 
     // The page comes up without the link dialog and without the preview's

@@ -59,6 +59,21 @@ private:
         return p ? p->fileUrl() : QString();
     }
 
+    // A filled square across the middle of the button: the corners of its
+    // inner half share the centre's ink, which is not the white around it.
+    static bool showsSquare(const QImage& shot)
+    {
+        const QColor centre = shot.pixelColor(shot.width() / 2, shot.height() / 2);
+        if (centre.lightness() > 235 && centre.hsvSaturation() < 30)
+            return false;
+        for (const QPointF& p : {QPointF(0.3, 0.3), QPointF(0.7, 0.3), QPointF(0.3, 0.7), QPointF(0.7, 0.7)}) {
+            const QColor c = shot.pixelColor(int(p.x() * shot.width()), int(p.y() * shot.height()));
+            if (qAbs(c.red() - centre.red()) + qAbs(c.green() - centre.green()) + qAbs(c.blue() - centre.blue()) > 60)
+                return false;
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -308,9 +323,12 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f->VideoPlayer->state(), TwAV::AVPlayer::PlayingState, kWaitMs);
         QVERIFY(f->PhotoFrame->isHidden());
         QVERIFY(f->m_pBtnPlayPause->styleSheet().contains(QLatin1String(":/res/play_stop_")));
+        // It shows a stop square while it plays, a play triangle once stopped.
+        QVERIFY2(showsSquare(f->m_pBtnPlayPause->grab().toImage()), "no stop square while playing");
         f->m_pBtnPlayPause->click();
         QTRY_COMPARE_WITH_TIMEOUT(f->VideoPlayer->state(), TwAV::AVPlayer::StoppedState, kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!f->PhotoFrame->isHidden(), kWaitMs);
+        QVERIFY2(!showsSquare(f->m_pBtnPlayPause->grab().toImage()), "the stop square stays once stopped");
 
         QVERIFY(QFile::remove(local));
         QTRY_VERIFY_WITH_TIMEOUT(f->m_pBtnPlayPause->isEnabled(), kWaitMs);

@@ -1,5 +1,6 @@
 #include "EngineTestEnv.h"
 #include "FakeScripts.h"
+#include "Legibility.h"
 #include "PageTestEnv.h"
 
 #include "ui_DownloaderForm.h"
@@ -26,6 +27,13 @@ private:
     QTemporaryDir m_root;
     EngineTestEnv::Folders m_f;
     QStringList m_temps;
+    // The page that restored the rows; the engine restores once per process.
+    std::unique_ptr<DownloaderForm> m_page;
+
+    std::unique_ptr<DownloaderForm> takePage()
+    {
+        return m_page ? std::move(m_page) : std::make_unique<DownloaderForm>();
+    }
 
 private slots:
     void initTestCase()
@@ -52,9 +60,46 @@ private slots:
         QVERIFY(DownloadingStore::write(ptrs));
     }
 
+    // After a restart, rows the mouse never touched show their title and
+    // their information strip as the unselected look paints them.
+    void restoredRowsAreReadable()
+    {
+        m_page = std::make_unique<DownloaderForm>();
+        m_page->resize(1078, 686);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+        QUxListWidget* list = m_page->downloadList();
+        QCOMPARE(list->count(), 3);
+        for (int i = 0; i < 3; ++i) {
+            CNorVideoDlItem* r = m_page->row(i);
+            Ui::mediadlitemform* f = r->mediaForm();
+            QTRY_VERIFY(r->isVisible() && f->labTitle->width() > 0);
+            QTRY_VERIFY(!f->labTitle->text().isEmpty());
+            const QRect title(f->labTitle->mapTo(r, QPoint(0, 0)), f->labTitle->size());
+            // The rows slide into place as they are inserted.
+            QTRY_VERIFY2_WITH_TIMEOUT(Legibility::readablePixels(Legibility::shot(r), title) >= 20,
+                                      qPrintable(QStringLiteral("row %1: title unreadable on %2")
+                                                     .arg(i).arg(Legibility::fill(Legibility::shot(r), title).name())),
+                                      10000);
+            const QImage shot = Legibility::shot(r);
+            // The format chooser's words, on the strip as well.
+            const QRect chooser(f->labTrack->mapTo(r, QPoint(0, 0)), f->labTrack->size());
+            QVERIFY2(Legibility::readablePixels(shot, chooser) >= 20,
+                     qPrintable(QStringLiteral("row %1: format chooser unreadable on %2")
+                                    .arg(i).arg(Legibility::fill(shot, chooser).name())));
+            if (list->currentIndex() == i)
+                continue;
+            // The unselected look, whatever the row was built with.
+            QCOMPARE(f->labTitle->styleSheet(), QStringLiteral("color:\"#434652\";"));
+            QCOMPARE(f->labFormat->styleSheet(), QStringLiteral("color:\"#575d66\";"));
+            const QRect format(f->labFormat->mapTo(r, QPoint(0, 0)), f->labFormat->size());
+            QVERIFY2(Legibility::readablePixels(shot, format) >= 8, qPrintable(QString::number(i)));
+        }
+    }
+
     void restoredRowsSurviveThePage()
     {
-        auto page = std::make_unique<DownloaderForm>();
+        auto page = takePage();
         QUxListWidget* list = page->downloadList();
         QCOMPARE(list->count(), 3);
         QCOMPARE(page->form()->stackedWidget->currentIndex(), 1);

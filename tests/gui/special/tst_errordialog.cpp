@@ -1,3 +1,4 @@
+#include "Legibility.h"
 #include "PlatformGuard.h"
 
 #include "gui/PopupBase.h"
@@ -227,6 +228,28 @@ private slots:
         QCOMPARE(picture(dialog), QStringLiteral("border-image: url(:/res/folder_s_nor.png);"));
         // The window stays; nothing made the archive.
         QVERIFY(dialog.isVisible());
+        dialog.close();
+    }
+
+    // Pressed, the button turns dark; its words turn light with it.
+    void pressedOpenFolderIsReadable()
+    {
+        ErrorDialog dialog(nullptr, false);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QPushButton* b = dialog.form()->btn_openFolder;
+        QLabel* words = dialog.form()->label_2;
+        const QRect area(words->mapTo(b, QPoint(0, 0)), words->size());
+        QVERIFY(Legibility::readablePixels(b->grab().toImage(), area) >= 20);
+        sendMouse(b, QEvent::MouseButtonPress, QPoint(b->width() / 2, b->height() / 2));
+        QTRY_VERIFY(b->isDown());
+        const QImage pressed = b->grab().toImage();
+        sendMouse(b, QEvent::MouseMove, QPoint(b->width() + 20, 3));
+        sendMouse(b, QEvent::MouseButtonRelease, QPoint(b->width() + 20, 3));
+        const int readable = Legibility::readablePixels(pressed, area);
+        QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1 readable pixels on %2").arg(readable)
+                                                .arg(Legibility::fill(pressed, area).name())));
+        QVERIFY(m_guard->fileManager.isEmpty());
         dialog.close();
     }
 

@@ -61,6 +61,13 @@ bool near(QRgb c, QRgb ref, int tolerance)
         && qAbs(qBlue(c) - qBlue(ref)) <= tolerance;
 }
 
+// The fill of the "done" buttons, as the interface pictures paint it.
+QRgb doneFill()
+{
+    const QImage done(QStringLiteral(":/res/done_nor.png"));
+    return done.pixel(done.width() / 2, done.height() / 2);
+}
+
 int countNear(const QImage& img, QRgb ref, int tolerance)
 {
     int n = 0;
@@ -130,7 +137,7 @@ private slots:
                  QPoint((1078 - 888) / 2, (710 - 590) / 2));
 
         QImage shot;
-        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&box), countNear(shot, qRgb(0xFC, 0x67, 0x3A), 12) > 500), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&box), countNear(shot, doneFill(), 12) > 500), 5000);
         save(shot, QStringLiteral("msgdialog.png"));
         QCOMPARE(shot.size(), QSize(888, 590));
         const Colours c = analyse(shot);
@@ -156,7 +163,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.size(), QSize(888, 590));
         QImage shot;
-        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&dialog), countNear(shot, qRgb(0xFC, 0x67, 0x3A), 12) > 500), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT((shot = grabScreen(&dialog), countNear(shot, doneFill(), 12) > 500), 5000);
         save(shot, QStringLiteral("errordialog.png"));
         QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("widget_log"))->isVisible());
         QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("widget_dump"))->isVisible());

@@ -1,6 +1,7 @@
 // The analysis window's form: every object under its name and class, the
 // design geometry at the interface scale.
 
+#include "Legibility.h"
 #include "gui/PopupBase.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
@@ -131,6 +132,57 @@ private slots:
         QVERIFY(combo.contains(QStringLiteral("padding-left: 6px;")));
         QVERIFY(combo.contains(QStringLiteral("margin-left:25.5px;")));
         QCOMPARE(ui->widLangCode->size(), UIBaseData::scaledSize(QSize(275, 39)));
+    }
+
+    // Checked, "Subscribe" turns its text white; the picture it then sits
+    // on must be dark enough for that text.
+    void checkedSubscribeIsReadable()
+    {
+        UrlAnalyserDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        CUxTpTextIllus* subscribe = dialog.form()->btnSubscribe;
+        subscribe->show();
+        // From its design height it fits itself to its pictures as it paints
+        // (the page that holds it is not shown before a list arrives).
+        if (subscribe->height() < UIBaseData::scaled(20))
+            subscribe->resize(subscribe->width(), UIBaseData::scaled(20));
+        subscribe->grab();
+        QVERIFY(subscribe->height() > 8);
+        const QRect inside = subscribe->rect().adjusted(3, 3, -3, -3);
+        const QImage normal = subscribe->grab().toImage();
+        QVERIFY2(Legibility::readablePixels(normal, inside) >= 20, qPrintable(Legibility::fill(normal, inside).name()));
+        QTest::mouseClick(subscribe, Qt::LeftButton, {}, subscribe->rect().center());
+        QTRY_VERIFY(subscribe->isChecked());
+        const QImage checked = subscribe->grab().toImage();
+        const int readable = Legibility::readablePixels(checked, inside);
+        QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1 readable pixels on %2").arg(readable)
+                                                .arg(Legibility::fill(checked, inside).name())));
+    }
+
+    // The window's light buttons turn white-lettered on their dark pressed
+    // picture.
+    void pressedLightButtonsAreReadable()
+    {
+        UrlAnalyserDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Ui::UrlAnalyserDialog* ui = dialog.form();
+        for (QPushButton* b : {static_cast<QPushButton*>(ui->btnLogIn), ui->btnOpen, ui->btnReload}) {
+            QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
+            // Clear of the picture's rounded corners.
+            const QRect inside = b->rect().adjusted(8, 6, -8, -6);
+            QTest::mousePress(b, Qt::LeftButton, {}, b->rect().center());
+            QVERIFY(b->isDown());
+            const QImage pressed = b->grab().toImage();
+            // Let go outside: no click.
+            QTest::mouseMove(b, QPoint(-20, -20));
+            QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-20, -20));
+            const int readable = Legibility::readablePixels(pressed, inside);
+            QVERIFY2(readable >= 20, qPrintable(QStringLiteral("%1: %2 readable pixels on %3")
+                                                    .arg(b->objectName()).arg(readable)
+                                                    .arg(Legibility::fill(pressed, inside).name())));
+        }
     }
 
     void setupState()

@@ -190,6 +190,10 @@ bool ErrorDialog::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->btn_openFolder) {
         const auto picture = [this](const char* state) {
             ui->pic->setStyleSheet(QStringLiteral("border-image: url(:/res/folder_s_%1.png);").arg(QLatin1String(state)));
+            // The pressed button is a deep blue, under which the dark text would vanish.
+            const bool down = qstrcmp(state, "down") == 0;
+            ui->label_2->setStyleSheet(QStringLiteral("color:%1;font-weight:bold;border-image:none;")
+                                           .arg(QLatin1String(down ? "#ffffff" : "#434652")));
         };
         switch (event->type()) {
         case QEvent::Enter:
