@@ -139,8 +139,10 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
         av_dict_set(&dict, it.key().toUtf8().constData(), value.toUtf8().constData(), 0);
     }
     // Only these protocols: a "concat:" or "ftp:" address must not reach
-    // other files or hosts than the one named.
-    av_dict_set(&dict, "protocol_whitelist", "file,http,https,tcp,tls,crypto,httpproxy", 0);
+    // other files or hosts than the one named, and a playlist from the web
+    // must not name files on this machine (its segments inherit the list).
+    av_dict_set(&dict, "protocol_whitelist",
+                isNetworkSource(source) ? "http,https,tcp,tls,crypto,httpproxy" : "file,crypto", 0);
     // FFmpeg leaves certificate checks off unless asked.
     if (!options.contains(QStringLiteral("tls_verify")))
         av_dict_set(&dict, "tls_verify", "1", 0);
