@@ -675,8 +675,20 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
         if (rc < 0) {
             if (m_abort)
                 break;
-            if (rc != AVERROR_EOF)
-                qWarning() << "reading stopped:" << ffmpegErrorText(rc);
+            // After a failed read the demuxer may only report the end; the
+            // byte reader keeps the cause.
+            const int cause = rc != AVERROR_EOF ? rc : m_fmt->pb && m_fmt->pb->error < 0 ? m_fmt->pb->error : 0;
+            if (cause < 0 && !m_frameShown) {
+                // Nothing was seen or heard yet: the source failed to load,
+                // it did not end.
+                qWarning() << "reading failed before the first frame:" << ffmpegErrorText(cause);
+                auto cb = m_hooks.failed;
+                const AVError failure(m_network ? AVError::NetworkError : AVError::ReadError, m_source, cause);
+                m_hooks.post([cb, failure] { cb(failure); });
+                break;
+            }
+            if (cause < 0)
+                qWarning() << "reading stopped:" << ffmpegErrorText(cause);
             eof = true;
             for (PacketQueue* q : {&m_vq, &m_aq}) {
                 PacketQueue::Item it;
@@ -721,6 +733,7 @@ void PlayerSession::present(const VideoFrame& frame)
     for (VideoRenderer* r : m_hooks.renderers())
         r->receive(frame);
     m_capture->setLastFrame(frame);
+    m_frameShown = true;
 }
 
 void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts)
@@ -942,6 +955,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
             return;
         const double end = fifoPts + double(kBlockSamples) / rate;
         m_audio->sinkWrite(af.data(), end, m_abort);
+        m_frameShown = true;
         fifoPts = end;
     };
     auto handleFrame = [&]() {

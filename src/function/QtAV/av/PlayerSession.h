@@ -186,6 +186,9 @@ private:
     // with it the clock) waits for the picture, so a slow decoder start does
     // not make the first frames late.
     std::atomic_bool m_firstFrameGate{false};
+    // A picture or a block of sound went out: from then on a failed read
+    // ends the media instead of failing its load.
+    std::atomic_bool m_frameShown{false};
 };
 
 } // namespace TwAV

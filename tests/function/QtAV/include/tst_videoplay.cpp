@@ -26,6 +26,8 @@ private slots:
     void throttledOnlineAddressShowsTheLoadingLook();
     void stopWhileLoading();
     void missingAddressGivesOneLoadError();
+    void onlineSourceCutShort_data();
+    void onlineSourceCutShort();
     void audioOnlyLightsTheSpectrum();
     void endBringsBackZeroAndADisabledSlider();
     void dvdRequestAndItsMessage();
@@ -169,6 +171,44 @@ void TestVideoPlay::missingAddressGivesOneLoadError()
     // An empty address fails at once.
     m_play->play(para(QString()));
     QCOMPARE(errors.count(), 2);
+}
+
+void TestVideoPlay::onlineSourceCutShort_data()
+{
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<bool>("loadError");
+    QTest::newRow("after the headers") << "headers" << true;
+    QTest::newRow("after frames") << "frames" << false;
+}
+
+// The server drops the connection part way; nothing is seen before the cut
+// only when it comes right after the file's headers.
+void TestVideoPlay::onlineSourceCutShort()
+{
+    QFETCH(QString, cut);
+    QFETCH(bool, loadError);
+    QFile f(AvTestMedia::h264Aac());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    LocalHttpServer::Route route;
+    route.body = f.readAll();
+    route.headers << LocalHttpServer::Header{"Content-Type", "video/mp4"};
+    const int media = route.body.indexOf("mdat") + 4;   // the clip keeps its headers first
+    QVERIFY(media > 4);
+    route.cutAfterBytes = cut == "headers" ? media + 16 : media + (route.body.size() - media) * 3 / 4;
+    LocalHttpServer server;
+    server.addRoute("/cut.mp4", route);
+    QVERIFY(server.start(true));
+
+    QSignalSpy errors(m_play, &VideoPlay::doLoadError);
+    QSignalSpy states(m_play, &VideoPlay::doPlayStateChanged);
+    m_play->play(para(server.url("/cut.mp4").toString(), true));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_play->player(), 30000);
+    QTRY_VERIFY(!m_play->loadingButton()->isRunning());
+    QCOMPARE(errors.count(), loadError ? 1 : 0);
+    bool played = false;
+    for (const QList<QVariant>& s : states)
+        played = played || s.first().value<AVPlayer::State>() == AVPlayer::PlayingState;
+    QCOMPARE(played, !loadError);
 }
 
 void TestVideoPlay::audioOnlyLightsTheSpectrum()
