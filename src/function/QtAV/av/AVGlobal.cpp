@@ -89,6 +89,21 @@ void ensureLogHook()
     });
 }
 
+namespace {
+std::atomic<StageReceiver> g_stageReceiver{nullptr};
+} // namespace
+
+void setStageReceiver(StageReceiver receiver)
+{
+    g_stageReceiver = receiver;
+}
+
+void markStage(const char* stage)
+{
+    if (const StageReceiver receiver = g_stageReceiver.load(std::memory_order_relaxed))
+        receiver(stage);
+}
+
 bool isNetworkSource(const QString& source)
 {
     return source.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
@@ -149,6 +164,7 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
 
     int rc = avformat_open_input(&ctx, source.toUtf8().constData(), nullptr, &dict);
     av_dict_free(&dict);
+    markStage("open");
     if (rc < 0) {
         // avformat_open_input frees the context on failure.
         const bool aborted = abort && abort->load();
@@ -157,6 +173,7 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
         return nullptr;
     }
     rc = avformat_find_stream_info(ctx, nullptr);
+    markStage("probe");
     if (rc < 0) {
         avformat_close_input(&ctx);
         *error = AVError(AVError::FormatError, source, rc);

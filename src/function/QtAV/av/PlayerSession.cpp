@@ -210,6 +210,7 @@ void PlayerSession::start()
     // session while it waits for a name lookup.
     m_demuxThread = std::thread([this, gate = m_gate, source = m_source, options = m_options] {
         pthread_setname_np(pthread_self(), "tw-demux");
+        detail::markStage("thread");
         AVError err;
         AVFormatContext* fmt = detail::openSource(source, options, &gate->abort, &err);
         {
@@ -582,6 +583,7 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
         const int num = st->time_base.num, den = st->time_base.den;
         const bool still = m_info.videoIsStill;
         AVCodecContext* ctx = openDecoder(st->codecpar, num, den);
+        detail::markStage("decoder");
         // The first picture is decoded on this thread, which has the packets
         // at hand: handing them to a decode thread first would put its start
         // and a wake-up on the way to the first frame. The decoder then goes
@@ -758,6 +760,7 @@ void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* l
             queuePacket(pkt);
         } else if (avcodec_send_packet(ctx, pkt) >= 0) {
             while (!shown && avcodec_receive_frame(ctx, frame) >= 0) {
+                detail::markStage("decoded");
                 const int64_t ts = frame->best_effort_timestamp;
                 const double pts = ts == AV_NOPTS_VALUE ? *lastPts + frameDur : ts * tb - m_startTime;
                 const double dur = frame->pkt_duration > 0 ? frame->pkt_duration * tb : frameDur;
@@ -767,7 +770,9 @@ void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* l
                     for (VideoFilter* f : m_hooks.videoFilters())
                         if (f->isEnabled())
                             f->process(&vf);
+                    detail::markStage("converted");
                     present(vf);
+                    detail::markStage("shown");
                     m_firstFrameGate = false;
                     m_clock->reset(pts);
                     shown = true;
