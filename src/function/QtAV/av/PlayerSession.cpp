@@ -56,6 +56,64 @@ AVCodecContext* openDecoder(const AVCodecParameters* params, int tbNum, int tbDe
     return ctx;
 }
 
+// The demux jobs run on threads that wait a little for the next job when
+// theirs is done. On a busy machine a new thread queues behind everything
+// that runs before it first runs, a woken one hardly waits: that queueing
+// came before every first picture. Idle threads end after a while, so a
+// player that stopped leaves none behind for long.
+class DemuxThreads
+{
+public:
+    static DemuxThreads& instance()
+    {
+        // Never destroyed: a thread may still be waiting on it at exit.
+        static DemuxThreads* threads = new DemuxThreads;
+        return *threads;
+    }
+
+    void run(std::function<void()> job)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.push_back(std::move(job));
+        // Every queued job needs a waiting thread of its own: a job holds
+        // its thread for a whole playback.
+        if (m_idle >= int(m_jobs.size())) {
+            m_cv.notify_one();
+            return;
+        }
+        std::thread([this] { loop(); }).detach();
+    }
+
+private:
+    static constexpr auto kIdleLife = std::chrono::seconds(2);
+
+    void loop()
+    {
+        pthread_setname_np(pthread_self(), "tw-demux");
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            if (m_jobs.empty()) {
+                ++m_idle;
+                const bool got = m_cv.wait_for(lock, kIdleLife, [this] { return !m_jobs.empty(); });
+                --m_idle;
+                if (!got)
+                    return;
+            }
+            std::function<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            job();
+            job = nullptr;   // its captures go on this thread, before the next wait
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;   // guards the jobs and the idle count
+    std::condition_variable m_cv;
+    std::deque<std::function<void()>> m_jobs;
+    int m_idle = 0;       // threads waiting for a job
+};
+
 double packetSeconds(const PacketQueue::Item& item)
 {
     if (!item.packet || item.packet->duration <= 0 || item.tbDen == 0)
@@ -167,6 +225,8 @@ struct PlayerSession::OpenGate
     std::mutex mutex;
     bool entered = false;    // the thread runs on with the session
     bool detached = false;   // the session went first
+    bool finished = false;   // the thread is done with the session
+    std::condition_variable finishedCv;
     // The interrupt flag of the format context the thread opens: it must
     // live as long as the thread, not as long as the session.
     std::atomic_bool abort{false};
@@ -183,17 +243,11 @@ PlayerSession::~PlayerSession()
     m_ctlCv.notify_all();
     m_vq.wake();
     m_aq.wake();
-    if (m_demuxThread.joinable()) {
-        bool detach = false;
-        {
-            std::lock_guard<std::mutex> lock(m_gate->mutex);
-            detach = !m_gate->entered;
-            m_gate->detached = detach;
-        }
-        if (detach)
-            m_demuxThread.detach();
-        else
-            m_demuxThread.join();
+    if (m_gate) {
+        std::unique_lock<std::mutex> lock(m_gate->mutex);
+        m_gate->detached = !m_gate->entered;
+        if (m_gate->entered)
+            m_gate->finishedCv.wait(lock, [this] { return m_gate->finished; });
     }
     for (QThread* t : {m_videoThread, m_audioThread}) {
         if (t) {
@@ -208,8 +262,7 @@ void PlayerSession::start()
     m_gate = std::make_shared<OpenGate>();
     // The open works on copies and the gate only, so it can outlive the
     // session while it waits for a name lookup.
-    m_demuxThread = std::thread([this, gate = m_gate, source = m_source, options = m_options] {
-        pthread_setname_np(pthread_self(), "tw-demux");
+    DemuxThreads::instance().run([this, gate = m_gate, source = m_source, options = m_options] {
         detail::markStage("thread");
         AVError err;
         AVFormatContext* fmt = detail::openSource(source, options, &gate->abort, &err);
@@ -222,6 +275,11 @@ void PlayerSession::start()
             gate->entered = true;
         }
         demuxMain(fmt, err);
+        // The session may go once this is seen: nothing of it is touched
+        // after.
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        gate->finished = true;
+        gate->finishedCv.notify_all();
     });
 }
 
