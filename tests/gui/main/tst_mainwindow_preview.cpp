@@ -122,6 +122,7 @@ private slots:
         auto* bar = play->findChild<QWidget*>("WidgetSliderTime");
         auto* holder = play->findChild<QWidget*>("WidgetSlider");
         QTRY_VERIFY(bar->isVisible());
+        QCOMPARE(bar->height(), UIBaseData::scaled(16));
 
         // Near the start the handle and a little of the played part show
         // the played colour; after a click at three quarters, most of it.
