@@ -404,6 +404,8 @@ private:
             qint64 n = qMin(kChunk, total - m_sent);
             if (m_route.stallAfterBytes >= 0)
                 n = qMin(n, m_route.stallAfterBytes - m_sent);
+            if (m_route.cutAfterBytes >= 0)
+                n = qMin(n, m_route.cutAfterBytes - m_sent);
             if (m_route.bytesPerSecond > 0) {
                 const qint64 allowed = m_route.bytesPerSecond * qMax<qint64>(m_clock.elapsed(), 1) / 1000;
                 n = qMin(n, qMax<qint64>(0, allowed - m_sent));
@@ -430,6 +432,14 @@ private:
         if (m_route.stallAfterBytes >= 0 && m_sent >= m_route.stallAfterBytes && m_sent < total) {
             m_state = State::Stalled;
             m_throttle.stop();
+            return;
+        }
+        if (m_route.cutAfterBytes >= 0 && m_sent >= m_route.cutAfterBytes && m_sent < total) {
+            // What was written still goes out; then the peer sees the close.
+            m_state = State::Done;
+            m_throttle.stop();
+            m_file.reset();
+            m_socket->disconnectFromHost();
             return;
         }
         if (m_sent >= total) {

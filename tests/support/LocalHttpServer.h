@@ -74,6 +74,7 @@ public:
         int delayMs = 0;            // wait before sending anything
         bool stallBeforeHead = false;   // accept the request, never answer
         qint64 stallAfterBytes = -1;    // send the head and this many body bytes, then hang
+        qint64 cutAfterBytes = -1;      // send the head and this many body bytes, then drop the connection
         qint64 bytesPerSecond = 0;      // throttle the body (0: as fast as possible)
         bool closeWithoutReply = false; // drop the connection at once
         bool closeAfterReply = false;   // "Connection: close" and close after the body

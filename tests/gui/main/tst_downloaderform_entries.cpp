@@ -358,13 +358,29 @@ private slots:
         page.clearDownloadList();
     }
 
+    void previewThatCannotLoad_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << QStringLiteral("/missing.mp4");
+        // The server fails once the file's headers are out, before any picture.
+        QTest::newRow("cut after the headers") << QStringLiteral("/cut.mp4");
+    }
+
     void previewThatCannotLoad()
     {
+        QFETCH(QString, path);
+        QFile clip(AvTestMedia::h264Aac());
+        QVERIFY(clip.open(QIODevice::ReadOnly));
+        LocalHttpServer::Route cut;
+        cut.body = clip.readAll();
+        cut.headers << LocalHttpServer::Header{"Content-Type", "video/mp4"};
+        cut.cutAfterBytes = cut.body.indexOf("mdat") + 20;
+        m_server.addRoute(QStringLiteral("/cut.mp4"), cut);
         DownloaderForm page;
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         Ui::DownloaderForm* f = page.form();
-        addRow(page, QStringLiteral("Missing"), m_server.url(QStringLiteral("/missing.mp4")).toString());
+        addRow(page, QStringLiteral("Missing"), m_server.url(path).toString());
         page.downloadList()->selectFirst(false);
         DialogAnswerer answerer;
         answerer.press("MsgDialog", QStringLiteral("btn_0"));

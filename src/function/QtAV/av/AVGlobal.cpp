@@ -89,6 +89,21 @@ void ensureLogHook()
     });
 }
 
+namespace {
+std::atomic<StageReceiver> g_stageReceiver{nullptr};
+} // namespace
+
+void setStageReceiver(StageReceiver receiver)
+{
+    g_stageReceiver = receiver;
+}
+
+void markStage(const char* stage)
+{
+    if (const StageReceiver receiver = g_stageReceiver.load(std::memory_order_relaxed))
+        receiver(stage);
+}
+
 bool isNetworkSource(const QString& source)
 {
     return source.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
@@ -139,14 +154,17 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
         av_dict_set(&dict, it.key().toUtf8().constData(), value.toUtf8().constData(), 0);
     }
     // Only these protocols: a "concat:" or "ftp:" address must not reach
-    // other files or hosts than the one named.
-    av_dict_set(&dict, "protocol_whitelist", "file,http,https,tcp,tls,crypto,httpproxy", 0);
+    // other files or hosts than the one named, and a playlist from the web
+    // must not name files on this machine (its segments inherit the list).
+    av_dict_set(&dict, "protocol_whitelist",
+                isNetworkSource(source) ? "http,https,tcp,tls,crypto,httpproxy" : "file,crypto", 0);
     // FFmpeg leaves certificate checks off unless asked.
     if (!options.contains(QStringLiteral("tls_verify")))
         av_dict_set(&dict, "tls_verify", "1", 0);
 
     int rc = avformat_open_input(&ctx, source.toUtf8().constData(), nullptr, &dict);
     av_dict_free(&dict);
+    markStage("open");
     if (rc < 0) {
         // avformat_open_input frees the context on failure.
         const bool aborted = abort && abort->load();
@@ -155,6 +173,7 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
         return nullptr;
     }
     rc = avformat_find_stream_info(ctx, nullptr);
+    markStage("probe");
     if (rc < 0) {
         avformat_close_input(&ctx);
         *error = AVError(AVError::FormatError, source, rc);

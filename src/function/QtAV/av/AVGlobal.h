@@ -61,6 +61,12 @@ AVFormatContext* openSource(const QString& source, const QVariantHash& options,
 bool isNetworkSource(const QString& source);
 void ensureLogHook();
 
+// Steps on the way to the first picture ("open", "probe", ...), handed to a
+// receiver that a measuring program may set; without one nothing happens.
+using StageReceiver = void (*)(const char* stage);
+void setStageReceiver(StageReceiver receiver);
+void markStage(const char* stage);
+
 } // namespace detail
 } // namespace TwAV
 

@@ -56,6 +56,64 @@ AVCodecContext* openDecoder(const AVCodecParameters* params, int tbNum, int tbDe
     return ctx;
 }
 
+// The demux jobs run on threads that wait a little for the next job when
+// theirs is done. On a busy machine a new thread queues behind everything
+// that runs before it first runs, a woken one hardly waits: that queueing
+// came before every first picture. Idle threads end after a while, so a
+// player that stopped leaves none behind for long.
+class DemuxThreads
+{
+public:
+    static DemuxThreads& instance()
+    {
+        // Never destroyed: a thread may still be waiting on it at exit.
+        static DemuxThreads* threads = new DemuxThreads;
+        return *threads;
+    }
+
+    void run(std::function<void()> job)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.push_back(std::move(job));
+        // Every queued job needs a waiting thread of its own: a job holds
+        // its thread for a whole playback.
+        if (m_idle >= int(m_jobs.size())) {
+            m_cv.notify_one();
+            return;
+        }
+        std::thread([this] { loop(); }).detach();
+    }
+
+private:
+    static constexpr auto kIdleLife = std::chrono::seconds(2);
+
+    void loop()
+    {
+        pthread_setname_np(pthread_self(), "tw-demux");
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            if (m_jobs.empty()) {
+                ++m_idle;
+                const bool got = m_cv.wait_for(lock, kIdleLife, [this] { return !m_jobs.empty(); });
+                --m_idle;
+                if (!got)
+                    return;
+            }
+            std::function<void()> job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            lock.unlock();
+            job();
+            job = nullptr;   // its captures go on this thread, before the next wait
+            lock.lock();
+        }
+    }
+
+    std::mutex m_mutex;   // guards the jobs and the idle count
+    std::condition_variable m_cv;
+    std::deque<std::function<void()>> m_jobs;
+    int m_idle = 0;       // threads waiting for a job
+};
+
 double packetSeconds(const PacketQueue::Item& item)
 {
     if (!item.packet || item.packet->duration <= 0 || item.tbDen == 0)
@@ -167,6 +225,8 @@ struct PlayerSession::OpenGate
     std::mutex mutex;
     bool entered = false;    // the thread runs on with the session
     bool detached = false;   // the session went first
+    bool finished = false;   // the thread is done with the session
+    std::condition_variable finishedCv;
     // The interrupt flag of the format context the thread opens: it must
     // live as long as the thread, not as long as the session.
     std::atomic_bool abort{false};
@@ -183,17 +243,11 @@ PlayerSession::~PlayerSession()
     m_ctlCv.notify_all();
     m_vq.wake();
     m_aq.wake();
-    if (m_demuxThread.joinable()) {
-        bool detach = false;
-        {
-            std::lock_guard<std::mutex> lock(m_gate->mutex);
-            detach = !m_gate->entered;
-            m_gate->detached = detach;
-        }
-        if (detach)
-            m_demuxThread.detach();
-        else
-            m_demuxThread.join();
+    if (m_gate) {
+        std::unique_lock<std::mutex> lock(m_gate->mutex);
+        m_gate->detached = !m_gate->entered;
+        if (m_gate->entered)
+            m_gate->finishedCv.wait(lock, [this] { return m_gate->finished; });
     }
     for (QThread* t : {m_videoThread, m_audioThread}) {
         if (t) {
@@ -208,8 +262,8 @@ void PlayerSession::start()
     m_gate = std::make_shared<OpenGate>();
     // The open works on copies and the gate only, so it can outlive the
     // session while it waits for a name lookup.
-    m_demuxThread = std::thread([this, gate = m_gate, source = m_source, options = m_options] {
-        pthread_setname_np(pthread_self(), "tw-demux");
+    DemuxThreads::instance().run([this, gate = m_gate, source = m_source, options = m_options] {
+        detail::markStage("thread");
         AVError err;
         AVFormatContext* fmt = detail::openSource(source, options, &gate->abort, &err);
         {
@@ -221,6 +275,11 @@ void PlayerSession::start()
             gate->entered = true;
         }
         demuxMain(fmt, err);
+        // The session may go once this is seen: nothing of it is touched
+        // after.
+        std::lock_guard<std::mutex> lock(gate->mutex);
+        gate->finished = true;
+        gate->finishedCv.notify_all();
     });
 }
 
@@ -582,6 +641,7 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
         const int num = st->time_base.num, den = st->time_base.den;
         const bool still = m_info.videoIsStill;
         AVCodecContext* ctx = openDecoder(st->codecpar, num, den);
+        detail::markStage("decoder");
         // The first picture is decoded on this thread, which has the packets
         // at hand: handing them to a decode thread first would put its start
         // and a wake-up on the way to the first frame. The decoder then goes
@@ -675,8 +735,20 @@ void PlayerSession::demuxMain(AVFormatContext* fmt, const AVError& err)
         if (rc < 0) {
             if (m_abort)
                 break;
-            if (rc != AVERROR_EOF)
-                qWarning() << "reading stopped:" << ffmpegErrorText(rc);
+            // After a failed read the demuxer may only report the end; the
+            // byte reader keeps the cause.
+            const int cause = rc != AVERROR_EOF ? rc : m_fmt->pb && m_fmt->pb->error < 0 ? m_fmt->pb->error : 0;
+            if (cause < 0 && !m_frameShown) {
+                // Nothing was seen or heard yet: the source failed to load,
+                // it did not end.
+                qWarning() << "reading failed before the first frame:" << ffmpegErrorText(cause);
+                auto cb = m_hooks.failed;
+                const AVError failure(m_network ? AVError::NetworkError : AVError::ReadError, m_source, cause);
+                m_hooks.post([cb, failure] { cb(failure); });
+                break;
+            }
+            if (cause < 0)
+                qWarning() << "reading stopped:" << ffmpegErrorText(cause);
             eof = true;
             for (PacketQueue* q : {&m_vq, &m_aq}) {
                 PacketQueue::Item it;
@@ -721,6 +793,7 @@ void PlayerSession::present(const VideoFrame& frame)
     for (VideoRenderer* r : m_hooks.renderers())
         r->receive(frame);
     m_capture->setLastFrame(frame);
+    m_frameShown = true;
 }
 
 void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* lastPts)
@@ -745,6 +818,7 @@ void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* l
             queuePacket(pkt);
         } else if (avcodec_send_packet(ctx, pkt) >= 0) {
             while (!shown && avcodec_receive_frame(ctx, frame) >= 0) {
+                detail::markStage("decoded");
                 const int64_t ts = frame->best_effort_timestamp;
                 const double pts = ts == AV_NOPTS_VALUE ? *lastPts + frameDur : ts * tb - m_startTime;
                 const double dur = frame->pkt_duration > 0 ? frame->pkt_duration * tb : frameDur;
@@ -754,7 +828,9 @@ void PlayerSession::showFirstFrame(AVCodecContext* ctx, AVPacket* pkt, double* l
                     for (VideoFilter* f : m_hooks.videoFilters())
                         if (f->isEnabled())
                             f->process(&vf);
+                    detail::markStage("converted");
                     present(vf);
+                    detail::markStage("shown");
                     m_firstFrameGate = false;
                     m_clock->reset(pts);
                     shown = true;
@@ -942,6 +1018,7 @@ void PlayerSession::audioMain(AVCodecParameters* params, int tbNum, int tbDen)
             return;
         const double end = fifoPts + double(kBlockSamples) / rate;
         m_audio->sinkWrite(af.data(), end, m_abort);
+        m_frameShown = true;
         fifoPts = end;
     };
     auto handleFrame = [&]() {

@@ -173,11 +173,10 @@ private:
     PacketQueue m_vq, m_aq;
     // The demux thread opens the source first. A name lookup inside the
     // open does not heed the interrupt callback, so a session that goes
-    // before the open returns leaves the thread behind (detached) instead
-    // of waiting; the gate tells the thread whether the session is still
-    // there to run for.
+    // before the open returns leaves the open behind instead of waiting;
+    // the gate tells the thread whether the session is still there to run
+    // for, and the session whether the thread is done with it.
     std::shared_ptr<OpenGate> m_gate;
-    std::thread m_demuxThread;
     QThread* m_videoThread = nullptr;
     QThread* m_audioThread = nullptr;
     std::atomic<double> m_lastBufferReport{-1.0};
@@ -186,6 +185,9 @@ private:
     // with it the clock) waits for the picture, so a slow decoder start does
     // not make the first frames late.
     std::atomic_bool m_firstFrameGate{false};
+    // A picture or a block of sound went out: from then on a failed read
+    // ends the media instead of failing its load.
+    std::atomic_bool m_frameShown{false};
 };
 
 } // namespace TwAV

@@ -155,6 +155,53 @@ private slots:
         QVERIFY(proxy.tunnels >= 1);
     }
 
+    // A playlist's segment lines are addresses the player opens too: from
+    // the web they may only lead back to the web, from this machine they
+    // may name its files.
+    void playlistSegmentsStayWithTheirSource_data()
+    {
+        QTest::addColumn<QString>("segmentPrefix");
+        QTest::addColumn<bool>("servedOverHttp");
+        QTest::addColumn<bool>("plays");
+        const QString segments = QFileInfo(AvTestMedia::hlsPlaylist()).absolutePath();
+        QTest::newRow("web list, web segments") << QString() << true << true;
+        QTest::newRow("web list, file: segments") << QUrl::fromLocalFile(segments).toString() + '/' << true << false;
+        QTest::newRow("local list, local segments") << QString() << false << true;
+    }
+    void playlistSegmentsStayWithTheirSource()
+    {
+        QFETCH(QString, segmentPrefix);
+        QFETCH(bool, servedOverHttp);
+        QFETCH(bool, plays);
+        QFile original(AvTestMedia::hlsPlaylist());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QByteArray list;
+        for (const QByteArray& line : original.readAll().split('\n'))
+            list += (line.endsWith(".ts") ? segmentPrefix.toUtf8() + line : line) + '\n';
+        const QString listFile = QFileInfo(original).absolutePath() + "/named.m3u8";
+        QFile named(listFile);
+        QVERIFY(named.open(QIODevice::WriteOnly));
+        named.write(list);
+        named.close();
+        m_http.clearRequests();
+        const QString source = servedOverHttp ? m_http.url("/media/hls/named.m3u8").toString() : listFile;
+
+        AVPlayer player;
+        PlayerProbe probe(&player);
+        player.play(source);
+        QTRY_VERIFY_WITH_TIMEOUT(probe.ended(), 30000);
+        if (plays) {
+            QVERIFY2(probe.countOf("error") == 0, qPrintable(probe.lastError));
+            QVERIFY(probe.renderer.count() > 0);
+            if (servedOverHttp)
+                QVERIFY(m_http.requestCount("/media/hls/seg0.ts") >= 1);
+        } else {
+            QCOMPARE(probe.countOf("error"), 1);
+            QVERIFY(!probe.events.contains("started"));
+            QCOMPARE(probe.renderer.count(), 0);
+        }
+    }
+
     void proxyWithoutHostIsIgnored()
     {
         QString why;

@@ -3,6 +3,7 @@
 #include "function/QtAV/include/CSpectrum.h"
 #include "function/QtAV/include/CVideoView.h"
 #include "function/QtAV/include/VideoPlay.h"
+#include "gui/UIBaseData/UIBaseData.h"
 #include "gui/common/SmallButtons.h"
 
 #include <QDir>
@@ -23,9 +24,13 @@ private slots:
     void cleanup();
     void localFilePlaysWithoutLoadingLook();
     void clickOnTheSliderSeeks();
+    void sliderIsPaintedAndClickedInPlace_data();
+    void sliderIsPaintedAndClickedInPlace();
     void throttledOnlineAddressShowsTheLoadingLook();
     void stopWhileLoading();
     void missingAddressGivesOneLoadError();
+    void onlineSourceCutShort_data();
+    void onlineSourceCutShort();
     void audioOnlyLightsTheSpectrum();
     void endBringsBackZeroAndADisabledSlider();
     void dvdRequestAndItsMessage();
@@ -57,7 +62,27 @@ void TestVideoPlay::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    UIBaseData::instance()->setScale(1.0f);
 }
+
+namespace {
+
+bool isOrange(QRgb c)
+{
+    return qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) < 160 && qBlue(c) < 120;
+}
+
+// Pixels of the played colour (the played part and the handle's ring) in
+// the bar's middle row across the slider's holder.
+int playedPixels(const QImage& bar, const QRect& holder)
+{
+    int n = 0;
+    for (int x = holder.left(); x <= holder.right(); ++x)
+        n += isOrange(bar.pixel(x, bar.height() / 2)) ? 1 : 0;
+    return n;
+}
+
+} // namespace
 
 void TestVideoPlay::localFilePlaysWithoutLoadingLook()
 {
@@ -110,6 +135,54 @@ void TestVideoPlay::clickOnTheSliderSeeks()
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(m_play->view(), &leave);
     QVERIFY(!slider->isVisible());
+    m_play->stop();
+}
+
+void TestVideoPlay::sliderIsPaintedAndClickedInPlace_data()
+{
+    QTest::addColumn<float>("scale");
+    QTest::newRow("1.0") << 1.0f;
+    QTest::newRow("1.25") << 1.25f;
+}
+
+// The mouse goes to the window, which hands it to whatever lies under it:
+// a slider that is clipped away neither paints nor takes the click.
+void TestVideoPlay::sliderIsPaintedAndClickedInPlace()
+{
+    QFETCH(float, scale);
+    UIBaseData::instance()->setScale(scale);
+    UIBaseData::instance()->rescaleWidget(m_play);
+    const QString clip = QDir(AvTestMedia::folder()).filePath("long30.mp4");
+    QVERIFY(AvTestMedia::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=320x240:rate=10", "-t", "30", "-c:v",
+                                    "libx264", "-preset", "ultrafast", "-g", "10", "-pix_fmt", "yuv420p", clip}));
+    PlayPara p = para(clip);
+    p.duration = 30;
+    m_play->play(p);
+    QTRY_VERIFY_WITH_TIMEOUT(m_play->slider()->isEnabled(), 20000);
+    // The pointer itself goes over the picture, as the user's would.
+    QCursor::setPos(m_window->mapToGlobal(QPoint(m_window->width() + 30, m_window->height() + 30)));
+    QTRY_VERIFY(!m_play->view()->underMouse());
+    QCursor::setPos(m_play->view()->mapToGlobal(QPoint(40, 40)));
+    auto* bar = m_play->findChild<QWidget*>("WidgetSliderTime");
+    auto* holder = m_play->findChild<QWidget*>("WidgetSlider");
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(bar->height(), UIBaseData::scaled(16));
+
+    // Near the start only the handle and a little of the played part show
+    // the played colour.
+    const QRect h = holder->geometry();
+    QVERIFY(playedPixels(bar->grab().toImage(), h) > 0);
+
+    const QPoint at(h.left() + h.width() * 3 / 4, bar->height() / 2);
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, Qt::NoModifier, bar->mapTo(m_window, at));
+    const int expected = int(double(at.x() - h.left()) / m_play->slider()->width() * 30);
+    QCOMPARE(m_play->slider()->value(), expected);
+    QCOMPARE(m_play->player()->seekPos(), qint64(expected) * 1000);
+    auto* time = m_play->findChild<QLabel*>("LabPlayTime");
+    QTRY_VERIFY_WITH_TIMEOUT(QTime(0, 0).secsTo(QTime::fromString(time->text(), "HH:mm:ss")) >= expected, 10000);
+    // Now the played part reaches past the middle of the bar.
+    const int played = playedPixels(bar->grab().toImage(), h);
+    QVERIFY2(played > h.width() / 2, qPrintable(QStringLiteral("%1 of %2").arg(played).arg(h.width())));
     m_play->stop();
 }
 
@@ -169,6 +242,44 @@ void TestVideoPlay::missingAddressGivesOneLoadError()
     // An empty address fails at once.
     m_play->play(para(QString()));
     QCOMPARE(errors.count(), 2);
+}
+
+void TestVideoPlay::onlineSourceCutShort_data()
+{
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<bool>("loadError");
+    QTest::newRow("after the headers") << "headers" << true;
+    QTest::newRow("after frames") << "frames" << false;
+}
+
+// The server drops the connection part way; nothing is seen before the cut
+// only when it comes right after the file's headers.
+void TestVideoPlay::onlineSourceCutShort()
+{
+    QFETCH(QString, cut);
+    QFETCH(bool, loadError);
+    QFile f(AvTestMedia::h264Aac());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    LocalHttpServer::Route route;
+    route.body = f.readAll();
+    route.headers << LocalHttpServer::Header{"Content-Type", "video/mp4"};
+    const int media = route.body.indexOf("mdat") + 4;   // the clip keeps its headers first
+    QVERIFY(media > 4);
+    route.cutAfterBytes = cut == "headers" ? media + 16 : media + (route.body.size() - media) * 3 / 4;
+    LocalHttpServer server;
+    server.addRoute("/cut.mp4", route);
+    QVERIFY(server.start(true));
+
+    QSignalSpy errors(m_play, &VideoPlay::doLoadError);
+    QSignalSpy states(m_play, &VideoPlay::doPlayStateChanged);
+    m_play->play(para(server.url("/cut.mp4").toString(), true));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_play->player(), 30000);
+    QTRY_VERIFY(!m_play->loadingButton()->isRunning());
+    QCOMPARE(errors.count(), loadError ? 1 : 0);
+    bool played = false;
+    for (const QList<QVariant>& s : states)
+        played = played || s.first().value<AVPlayer::State>() == AVPlayer::PlayingState;
+    QCOMPARE(played, !loadError);
 }
 
 void TestVideoPlay::audioOnlyLightsTheSpectrum()
