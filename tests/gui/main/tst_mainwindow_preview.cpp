@@ -8,6 +8,7 @@
 #include "LocalHttpServer.h"
 #include "PageTestEnv.h"
 #include "PlatformGuard.h"
+#include "PlayedBar.h"
 #include "XvfbMain.h"
 
 #include "ui_DownloaderForm.h"
@@ -32,20 +33,7 @@ namespace {
 
 const char kVersionPath[] = "/update.qorvdvd.com/tarnwick/dll/version.json";
 
-bool isOrange(QRgb c)
-{
-    return qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) < 160 && qBlue(c) < 120;
-}
-
-// Pixels of the played colour in the bar's middle row across the slider's
-// holder.
-int playedPixels(const QImage& bar, const QRect& holder)
-{
-    int n = 0;
-    for (int x = holder.left(); x <= holder.right(); ++x)
-        n += isOrange(bar.pixel(x, bar.height() / 2)) ? 1 : 0;
-    return n;
-}
+using PlayedBar::playedPixels;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "AvTestMedia.h"
 #include "LocalHttpServer.h"
+#include "PlayedBar.h"
 #include "function/QtAV/include/CSpectrum.h"
 #include "function/QtAV/include/CVideoView.h"
 #include "function/QtAV/include/VideoPlay.h"
@@ -67,20 +68,7 @@ void TestVideoPlay::cleanup()
 
 namespace {
 
-bool isOrange(QRgb c)
-{
-    return qAlpha(c) > 200 && qRed(c) > 200 && qGreen(c) < 160 && qBlue(c) < 120;
-}
-
-// Pixels of the played colour (the played part and the handle's ring) in
-// the bar's middle row across the slider's holder.
-int playedPixels(const QImage& bar, const QRect& holder)
-{
-    int n = 0;
-    for (int x = holder.left(); x <= holder.right(); ++x)
-        n += isOrange(bar.pixel(x, bar.height() / 2)) ? 1 : 0;
-    return n;
-}
+using PlayedBar::playedPixels;
 
 } // namespace
 
