@@ -110,6 +110,11 @@ bool isNetworkSource(const QString& source)
         || source.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
+const char* protocolWhitelist(const QString& source)
+{
+    return isNetworkSource(source) ? "http,https,tcp,tls,crypto,httpproxy" : "file,crypto";
+}
+
 namespace {
 int interruptCallback(void* opaque)
 {
@@ -156,8 +161,7 @@ AVFormatContext* openSource(const QString& sourceIn, const QVariantHash& options
     // Only these protocols: a "concat:" or "ftp:" address must not reach
     // other files or hosts than the one named, and a playlist from the web
     // must not name files on this machine (its segments inherit the list).
-    av_dict_set(&dict, "protocol_whitelist",
-                isNetworkSource(source) ? "http,https,tcp,tls,crypto,httpproxy" : "file,crypto", 0);
+    av_dict_set(&dict, "protocol_whitelist", protocolWhitelist(source), 0);
     // FFmpeg leaves certificate checks off unless asked.
     if (!options.contains(QStringLiteral("tls_verify")))
         av_dict_set(&dict, "tls_verify", "1", 0);

@@ -59,6 +59,11 @@ namespace detail {
 AVFormatContext* openSource(const QString& source, const QVariantHash& options,
                             const std::atomic_bool* abort, AVError* error);
 bool isNetworkSource(const QString& source);
+// The protocols a source may use, for itself and for whatever it names
+// (playlist segments, keys): a source from the web stays on the web, any
+// other stays on this machine's files. The ffmpeg program's input obeys the
+// same list.
+const char* protocolWhitelist(const QString& source);
 void ensureLogHook();
 
 // Steps on the way to the first picture ("open", "probe", ...), handed to a

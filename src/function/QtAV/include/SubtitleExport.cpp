@@ -1,5 +1,6 @@
 #include "SubtitleExport.h"
 
+#include "function/QtAV/av/AVGlobal.h"
 #include "function/Youtube/private/Downloader/DownloadCommand.h"
 #include "platform/ProcessTree.h"
 
@@ -40,8 +41,13 @@ void SubtitleExport::abort()
 
 QStringList SubtitleExport::arguments(int trackIndex, const QString& filePath, const QString& subPath)
 {
-    return {QStringLiteral("-y"), QStringLiteral("-i"), filePath, QStringLiteral("-map"),
-            QStringLiteral("0:s:%1").arg(trackIndex), QStringLiteral("-vn"), QStringLiteral("-an"), subPath};
+    // Without a list the ffmpeg program opens any protocol it knows for the
+    // input itself ("concat:", "hls+http:"), and a playlist read that way may
+    // name files on this machine; the player opens nothing beyond this list.
+    return {QStringLiteral("-y"), QStringLiteral("-protocol_whitelist"),
+            QString::fromLatin1(TwAV::detail::protocolWhitelist(filePath)), QStringLiteral("-i"), filePath,
+            QStringLiteral("-map"), QStringLiteral("0:s:%1").arg(trackIndex), QStringLiteral("-vn"),
+            QStringLiteral("-an"), subPath};
 }
 
 void SubtitleExport::exportSubtitle(int trackIndex, QString filePath, QString subPath)

@@ -1,4 +1,5 @@
 #include "AvTestMedia.h"
+#include "LocalHttpServer.h"
 #include "function/QtAV/include/SubtitleExport.h"
 
 #include <QDir>
@@ -21,6 +22,8 @@ private slots:
     void failuresKeepTheOlderFile();
     void twoTracksAtOnce();
     void destroyedMidExportLeavesNothingRunning();
+    void webSourceReadsNoLocalFile_data();
+    void webSourceReadsNoLocalFile();
 
 private:
     QString twoTracks();
@@ -101,7 +104,10 @@ QString TestSubtitleExport::twoTracks()
 void TestSubtitleExport::argumentsNameTheTrack()
 {
     QCOMPARE(SubtitleExport::arguments(2, "in.mp4", "out.srt"),
-             QStringList({"-y", "-i", "in.mp4", "-map", "0:s:2", "-vn", "-an", "out.srt"}));
+             QStringList({"-y", "-protocol_whitelist", "file,crypto", "-i", "in.mp4", "-map", "0:s:2", "-vn", "-an",
+                          "out.srt"}));
+    QCOMPARE(SubtitleExport::arguments(0, "https://example.org/a.m3u8", "out.srt").mid(1, 2),
+             QStringList({"-protocol_whitelist", "http,https,tcp,tls,crypto,httpproxy"}));
 }
 
 void TestSubtitleExport::trackIsWrittenAndReplacesTheOldFile()
@@ -192,6 +198,54 @@ void TestSubtitleExport::destroyedMidExportLeavesNothingRunning()
     QVERIFY(ffmpegChildren().isEmpty());
     QVERIFY(!QFile::exists(out));
     QCOMPARE(QDir(m_dir.path()).entryList({"destroyed*"}, QDir::Files), QStringList());
+}
+
+void TestSubtitleExport::webSourceReadsNoLocalFile_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("exported");
+    QTest::newRow("clip on the web") << "http://HOST/media/tracks.mp4" << true;
+    QTest::newRow("web playlist naming a local file") << "http://HOST/list.m3u8" << false;
+    QTest::newRow("the same playlist through ffmpeg's hls reader") << "hls+http://HOST/list.m3u8" << false;
+    QTest::newRow("local files joined") << "concat:SECRET" << false;
+}
+
+// A source from the web names a file on this machine; its subtitle must not
+// end up in the export, while a clip served from the web still exports.
+void TestSubtitleExport::webSourceReadsNoLocalFile()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, exported);
+    const QString secret = m_dir.filePath("secret.mkv");
+    if (!QFile::exists(secret)) {
+        const QString srt = m_dir.filePath("secret.srt");
+        writeText(srt, "1\n00:00:00,500 --> 00:00:02,000\nlocal secret\n\n");
+        QVERIFY(AvTestMedia::runFfmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10", "-i", srt, "-t", "2",
+                                        "-map", "0:v", "-map", "1:s", "-c:v", "libx264", "-c:s", "srt", secret}));
+    }
+    LocalHttpServer server;
+    QVERIFY(server.start(true));
+    server.serveFolder("/media", QFileInfo(AvTestMedia::twoAudioWithSubtitle()).absolutePath());
+    server.addFile("/list.m3u8",
+                   "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:2\n#EXT-X-MEDIA-SEQUENCE:0\n"
+                   "#EXTINF:2.0,\n"
+                       + QUrl::fromLocalFile(secret).toEncoded() + "\n#EXT-X-ENDLIST\n",
+                   "application/vnd.apple.mpegurl");
+    address.replace("HOST", server.baseUrl().authority()).replace("SECRET", secret);
+
+    const QString out = m_dir.filePath("web.srt");
+    QFile::remove(out);
+    SubtitleExport exporter;
+    QSignalSpy spy(&exporter, &SubtitleExport::doSubtitleExported);
+    QMetaObject::invokeMethod(&exporter, "exportSubtitle", Q_ARG(int, 0), Q_ARG(QString, address),
+                              Q_ARG(QString, out));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 30000);
+    const QString text = readAll(out);
+    QVERIFY2(!text.contains("local secret"), qPrintable(text));
+    QCOMPARE(spy.at(0).at(1).toBool(), exported);
+    QCOMPARE(QFile::exists(out), exported);
+    if (exported)
+        QVERIFY2(text.contains("Hello there"), qPrintable(text));
 }
 
 QTEST_MAIN(TestSubtitleExport)
