@@ -474,7 +474,7 @@ void DownloaderForm::onDownFinished(QStringList successedFiles, QStringList fail
     // The download thread's sleep inhibitor ended with its run, so the
     // system may sleep again without a call here.
     // What was finished comes from the rows' own record: the engine's report
-    // leaves out a job whose row took it off the unfinished list first.
+    // names the jobs by title, not by their files.
     const bool stopped = std::exchange(m_batchStopped, false);
     const QStringList done = std::exchange(m_batchFiles, {});
     if (!stopped && !done.isEmpty()

@@ -490,6 +490,48 @@ private slots:
         EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
         page.clearDownloadList();
     }
+
+    // Rows take their finished tasks off the unfinished list at once; a batch
+    // whose downloads all succeed still ends with the shut-down question. A
+    // slow row, paused by the user at last, holds the batch open until then.
+    void successfulBatchThenTheShutdownQuestion_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("one file") << QStringList{"/ok/sd-one"};
+        QTest::newRow("three files") << QStringList{"/ok/sd-a", "/ok/sd-b", "/ok/sd-c"};
+    }
+
+    void successfulBatchThenTheShutdownQuestion()
+    {
+        QFETCH(QStringList, paths);
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("true"));
+        DownloaderForm page;
+        page.show();
+        QList<CNorVideoDlItem*> rows;
+        for (const QString& p : paths)
+            rows << addRow(page, p.section(QLatin1Char('/'), -1), p);
+        CNorVideoDlItem* holder = addRow(page, QStringLiteral("hold"), QStringLiteral("/slow/sd-hold"));
+        DialogAnswerer answerer;
+        QTest::mouseClick(page.form()->btn_dowloadAll, Qt::LeftButton);
+        for (CNorVideoDlItem* r : qAsConst(rows))
+            QTRY_VERIFY_WITH_TIMEOUT(r->isCompleted(), kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(holder->isDownloading(), kWaitMs);
+        // The finished rows have had their news before the batch ends.
+        QCoreApplication::processEvents();
+        answerer.press("MsgDialog", QStringLiteral("btn_1"));
+        QTest::mouseClick(holder->mediaForm()->DlIcon, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(answerer.allAnswered(), kWaitMs);
+        QVERIFY(!answerer.hasFailed());
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.at(0).className, QStringLiteral("MsgDialog"));
+        for (CNorVideoDlItem* r : qAsConst(rows))
+            QCOMPARE(r->lastResultCode(), int(DownloadItem::DownloadSuccess));
+        QTRY_COMPARE_WITH_TIMEOUT(page.form()->downloadStacked->currentWidget(), page.form()->page_download, kWaitMs);
+        QVERIFY(!UIBaseData::instance()->isShutdownRequested());
+        QCOMPARE(m_guard->powerOffs, 0);
+        EngineTestEnv::setSetting(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
+        page.clearDownloadList();
+    }
 };
 
 QTEST_MAIN(TstDownloaderForm)

@@ -131,6 +131,65 @@ private slots:
         QCOMPARE(report.last().at(0).toStringList(), QStringList{QStringLiteral("Tok-d")});
     }
 
+    // The download page takes a finished job off the unfinished-download
+    // list as soon as its news arrives, which also stops it in the engine:
+    // the batch's report still names every job that ended. A slow job that
+    // the user stops at last holds the batch open until then.
+    void jobsTakenOffTheListAsTheyEndStayInTheReport_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<bool>("holdOpen");
+        QTest::addColumn<QStringList>("succeeded");
+        QTest::addColumn<QStringList>("failed");
+        QTest::newRow("three quick successes")
+            << QStringList{"/ok-q1", "/ok-q2", "/ok-q3"} << false << QStringList{"Tok-q1", "Tok-q2", "Tok-q3"}
+            << QStringList();
+        QTest::newRow("a success and a failure")
+            << QStringList{"/ok-s", "/fail-f"} << false << QStringList{"Tok-s"} << QStringList{"Tfail-f"};
+        QTest::newRow("one success, held open")
+            << QStringList{"/ok-h"} << true << QStringList{"Tok-h"} << QStringList();
+        QTest::newRow("a success and a failure, held open")
+            << QStringList{"/ok-hs", "/fail-hf"} << true << QStringList{"Tok-hs"} << QStringList{"Tfail-hf"};
+    }
+
+    void jobsTakenOffTheListAsTheyEndStayInTheReport()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(bool, holdOpen);
+        QFETCH(QStringList, succeeded);
+        QFETCH(QStringList, failed);
+        Youtube* engine = Youtube::instance();
+        QueuedSpy report(engine, &Youtube::doDownloadFinished);
+        std::vector<std::unique_ptr<DownloadItem>> jobs;
+        for (const QString& p : paths)
+            jobs.push_back(makeJob(p));
+        int ended = 0;
+        for (const auto& j : jobs) {
+            DownloadItem* job = j.get();
+            connect(job, &DownloadItem::doFinish, this, [engine, job, &ended] {
+                engine->removeDownloadingItems({job});
+                ++ended;
+            }, Qt::QueuedConnection);
+        }
+        engine->addDownloadingItems(ptrs(jobs));
+        auto holder = makeJob(QStringLiteral("/slow-hold"));
+        QList<DownloadItem*> batch = ptrs(jobs);
+        if (holdOpen)
+            batch.append(holder.get());
+        QVERIFY(engine->startDownload(batch));
+        QTRY_COMPARE_WITH_TIMEOUT(ended, int(jobs.size()), kWaitMs);
+        if (holdOpen) {
+            QCOMPARE(report.count(), 0);
+            QVERIFY(engine->isDownloadPending(holder.get()));
+            engine->stopDownload(holder.get(), false);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(report.count(), 1, kWaitMs);
+        QCOMPARE(report.first().at(0).toStringList(), succeeded);
+        QCOMPARE(report.first().at(1).toStringList(), failed);
+        QTRY_VERIFY_WITH_TIMEOUT(!engine->isDownloadPending(holder.get()), kWaitMs);
+        holder->removeTempFolder(true);
+    }
+
     // A job handed over before the event loop ran may end before the loop
     // gets round to it: the engine still hears of its end (here it records
     // the finished video of a subscribed list).

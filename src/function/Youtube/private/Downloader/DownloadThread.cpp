@@ -55,6 +55,14 @@ bool DownloadThread::isRunningJobLocked(const DownloadItem* item) const
     return false;
 }
 
+int DownloadThread::batchIndexLocked(const DownloadItem* item) const
+{
+    for (int i = 0; i < m_batchJobs.size(); ++i)
+        if (m_batchJobs.at(i).job == item)
+            return i;
+    return -1;
+}
+
 QList<DownloadItem*> DownloadThread::runningJobs() const
 {
     std::unique_lock l(m_lock);
@@ -110,8 +118,8 @@ bool DownloadThread::add(const QList<DownloadItem*>& items)
         }
         m_liveBatch = live;
         for (DownloadItem* item : items) {
-            if (!m_batchJobs.contains(item))
-                m_batchJobs.append(item);
+            if (batchIndexLocked(item) < 0)
+                m_batchJobs.append(BatchJob{item});
             if (!m_queue.contains(item) && !isRunningJobLocked(item))
                 m_queue.append(item);
         }
@@ -138,11 +146,32 @@ void DownloadThread::stop(DownloadItem* item, bool detach)
     if (!item)
         return;
     std::unique_lock l(m_lock);
-    m_queue.removeAll(item);
-    m_batchJobs.removeAll(item);
-    m_outcomes.remove(item);
+    const bool queued = m_queue.removeAll(item) > 0;
+    const bool running = isRunningJobLocked(item);
+    bool finished = false;
+    QString title;
+    int result = 0;
     for (ItemDownloader* w : qAsConst(m_workers))
-        w->stop(item, detach);
+        if (w->stop(item, detach, &title, &result))
+            finished = true;
+    const int at = batchIndexLocked(item);
+    if (at >= 0) {
+        if (queued || (running && !finished)) {
+            // The user's own stop: the job stands in neither list.
+            m_batchJobs.removeAt(at);
+        } else {
+            // The job's run has ended already (its owner takes back a
+            // finished job): nothing was stopped, and the end counts.
+            BatchJob& b = m_batchJobs[at];
+            if (finished) {
+                b.ended = true;
+                b.title = title;
+                b.result = result;
+            }
+            if (detach && b.ended)
+                b.job = nullptr;
+        }
+    }
     m_changed.notify_all();
 }
 
@@ -152,7 +181,6 @@ void DownloadThread::stopAll(bool detach, bool waitForWorkers, const QList<Downl
         std::unique_lock l(m_lock);
         m_queue.clear();
         m_batchJobs.clear();
-        m_outcomes.clear();
         if (m_active)
             m_stopping = true;
         for (ItemDownloader* w : qAsConst(m_workers))
@@ -173,8 +201,13 @@ void DownloadThread::stopAll(bool detach, bool waitForWorkers, const QList<Downl
 void DownloadThread::workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result)
 {
     std::unique_lock l(m_lock);
-    if (job && m_batchJobs.contains(job))
-        m_outcomes.insert(job, Outcome{title, result});
+    const int at = job ? batchIndexLocked(job) : -1;
+    if (at >= 0) {
+        BatchJob& b = m_batchJobs[at];
+        b.ended = true;
+        b.title = title;
+        b.result = result;
+    }
     worker->setIdle();
     m_changed.notify_all();
 }
@@ -213,18 +246,16 @@ void DownloadThread::run()
         // Decided under the lock: a batch added from now on starts a new run.
         m_stopping = false;
         m_queue.clear();
-        for (DownloadItem* job : qAsConst(m_batchJobs)) {
-            const auto it = m_outcomes.constFind(job);
-            if (it == m_outcomes.constEnd())
+        for (const BatchJob& b : qAsConst(m_batchJobs)) {
+            if (!b.ended)
                 continue;          // never ran
-            if (it->result == DownloadItem::DownloadSuccess)
-                succeeded.append(it->title);
-            else if (it->result == DownloadItem::DownloadFormatUnavailable
-                     || it->result == DownloadItem::DownloadInterrupted || it->result == DownloadItem::DownloadFailed)
-                failed.append(it->title);
+            if (b.result == DownloadItem::DownloadSuccess)
+                succeeded.append(b.title);
+            else if (b.result == DownloadItem::DownloadFormatUnavailable
+                     || b.result == DownloadItem::DownloadInterrupted || b.result == DownloadItem::DownloadFailed)
+                failed.append(b.title);
         }
         m_batchJobs.clear();
-        m_outcomes.clear();
         m_active = false;
     }
     emit doDownloadFinished(succeeded, failed);

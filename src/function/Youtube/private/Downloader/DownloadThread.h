@@ -3,7 +3,6 @@
 #include "data_structure/DownloadItem/DownloadItem.h"
 #include "function/Youtube/private/FencedThread.h"
 
-#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QThread>
@@ -35,7 +34,8 @@ public:
     // Whether item waits in the queue or a worker runs it.
     bool isPending(const DownloadItem* item) const;
     // Takes item out of the queue and stops its run. detach: the caller
-    // destroys item right after.
+    // destroys item right after. A job whose run has already finished it
+    // keeps its place in the batch's report.
     void stop(DownloadItem* item, bool detach);
     // Empties the queue and stops every worker; wait: returns only when
     // every worker has ended. The running jobs among keepData keep their
@@ -56,9 +56,17 @@ private:
     void workerEnded(ItemDownloader* worker, DownloadItem* job, const QString& title, int result);
     int busyCountLocked() const;
     bool isRunningJobLocked(const DownloadItem* item) const;
+    int batchIndexLocked(const DownloadItem* item) const;
 
-    struct Outcome
+    // A job of the batch and, once its run has ended, how it ended. The
+    // result is kept here because the job's owner may take the job back
+    // (and destroy it) the moment it hears of the end, before the batch is
+    // reported; such an entry forgets the job's address, which a later job
+    // may come to have.
+    struct BatchJob
     {
+        DownloadItem* job = nullptr;
+        bool ended = false;
         QString title;
         int result = 0;
     };
@@ -69,7 +77,6 @@ private:
     QList<DownloadItem*> m_queue;
     QList<ItemDownloader*> m_workers;
     bool m_liveBatch = false;
-    QList<DownloadItem*> m_batchJobs;
-    QHash<DownloadItem*, Outcome> m_outcomes;   // jobs of the batch that ran
+    QList<BatchJob> m_batchJobs;           // in the order they were added
     bool m_active = false;             // a dispatch run is under way
 };

@@ -111,6 +111,8 @@ void ItemDownloader::beginRun(DownloadItem* item)
     m_job = item;
     m_original = item;
     m_keepCopyData = false;
+    m_jobFinished = false;
+    m_finishedResult = 0;
     m_outTail.clear();
     m_errTail.clear();
     m_destIsMedia = true;
@@ -151,16 +153,24 @@ void ItemDownloader::onTimeout()
     }
 }
 
-void ItemDownloader::stop(const DownloadItem* item, bool detach)
+bool ItemDownloader::stop(const DownloadItem* item, bool detach, QString* title, int* result)
 {
     std::unique_lock l(m_jobLock);
     if (!item || !m_busy.load() || m_original != item)
-        return;
+        return false;
     if (detach)
         detachLocked();
+    if (m_jobFinished) {
+        if (title)
+            *title = m_job->title;
+        if (result)
+            *result = m_finishedResult;
+        return true;
+    }
     qDebug() << "user cancel download cmd";
     m_stopRequested.store(true);
     m_wake.notify_all();
+    return false;
 }
 
 void ItemDownloader::stop(bool detach, const QList<DownloadItem*>& keepData)
@@ -210,7 +220,7 @@ void ItemDownloader::run()
     const RunFence fence(this);
     qDebug() << "Thread Test: ItemDownloader start";
     if (!waitForStart()) {
-        withJob([](DownloadItem& j) { j.finish(DownloadItem::DownloadCancelledBeforeStart); });
+        finishJob(DownloadItem::DownloadCancelledBeforeStart);
         {
             // A job detached while it waited is gone: so is the folder it
             // kept from an earlier run.
@@ -232,7 +242,7 @@ void ItemDownloader::run()
     }
 
     const int result = decideResult(errorText, exitCode);
-    withJob([result](DownloadItem& j) { j.finish(DownloadItem::DownloadError(result)); });
+    finishJob(DownloadItem::DownloadError(result));
     {
         // A dropped job's data goes with it; a job still listed for the
         // next run resumes from it (the copy only forgets the folder).
@@ -244,6 +254,14 @@ void ItemDownloader::run()
         qWarning() << "start success:" << m_started;
     }
     endRun(result);
+}
+
+void ItemDownloader::finishJob(DownloadItem::DownloadError err)
+{
+    std::unique_lock l(m_jobLock);
+    m_job->finish(err);
+    m_finishedResult = m_job->resultSafe();
+    m_jobFinished = true;
 }
 
 void ItemDownloader::endRun(int result)
@@ -347,7 +365,7 @@ ItemDownloader::RunEnd ItemDownloader::runDownloader(QString& errorText, int& ex
     }
     const DownloadMedia* chosen = snapshot.chosenMedia();
     if (!chosen || DownloadCommand::formatArgument(*chosen).isEmpty()) {
-        withJob([](DownloadItem& j) { j.finish(DownloadItem::DownloadFormatUnavailable); });
+        finishJob(DownloadItem::DownloadFormatUnavailable);
         {
             std::unique_lock l(m_jobLock);
             m_jobCopy.removeTempFolder(true);

@@ -36,7 +36,9 @@ public:
 
     // Stops the run of item, when this worker runs it. detach: the caller
     // destroys item right after; the worker carries on with its own copy.
-    void stop(const DownloadItem* item, bool detach);
+    // True when the run has already finished item, so that nothing is left
+    // to stop: title and result then tell how it ended.
+    bool stop(const DownloadItem* item, bool detach, QString* title = nullptr, int* result = nullptr);
     // Stops whatever this worker runs. A job among keepData (the jobs that
     // stay listed for the next run) keeps its temp folder, also when
     // detached: the program is ending, not dropping the download.
@@ -111,6 +113,9 @@ private:
     bool waitForStart();
     int decideResult(const QString& errorText, int exitCode);
     bool keepMedia(int exitCode);
+    // Finishes the job and notes its result under the job lock, so that a
+    // stop that follows the job's news finds the run finished.
+    void finishJob(DownloadItem::DownloadError err);
     void endRun(int result);
     void showProgress(int v);
 
@@ -129,6 +134,8 @@ private:
     DownloadItem* m_original = nullptr;
     DownloadItem m_jobCopy;
     bool m_keepCopyData = false;           // under m_jobLock
+    bool m_jobFinished = false;            // under m_jobLock
+    int m_finishedResult = 0;              // under m_jobLock
 
     int m_lastProgress = -1;
     int m_secondStream = 0;
