@@ -10,6 +10,7 @@
 #include "gui/accounts/YoutubeAccount.h"
 #include "gui/common/BtnWidget.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/main/DeferredPolish.h"
 #include "gui/main/cnorvideodlitem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
@@ -22,6 +23,7 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QTimer>
 
 DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::DownloaderForm)
 {
@@ -134,7 +136,7 @@ CNorVideoDlItem* DownloaderForm::row(int index)
 
 void DownloaderForm::restoreDownloads()
 {
-    const QList<DownloadItem> tasks = Youtube::instance()->loadDownloadingItems();
+    QList<DownloadItem> tasks = Youtube::instance()->loadDownloadingItems();
     if (tasks.isEmpty()) {
         ui->stackedWidget->setCurrentIndex(0);
         return;
@@ -144,15 +146,22 @@ void DownloaderForm::restoreDownloads()
     QList<DownloadItem*> held;
     held.reserve(tasks.size());
     QUxListWidget* list = downloadList();
+    DeferredPolish polish;
     for (const DownloadItem& task : tasks) {
         auto* r = new CNorVideoDlItem(list, task, true);
         r->setProgress(task.progress);
         r->refreshInfo();
         r->refresh();
         list->insertItem(r, true, -1);
+        polish.add(r);
         held.append(r->downloadItem());
     }
     Youtube::instance()->addDownloadingItems(held);
+    // Each read task still waits for its queued start-up call; freed now,
+    // each would search the whole event queue, so they go once those ran.
+    auto* spent = new QList<DownloadItem>;
+    spent->swap(tasks);
+    QTimer::singleShot(0, qApp, [spent] { delete spent; });
 }
 
 void DownloaderForm::setUpMenu()
