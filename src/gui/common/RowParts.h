@@ -31,4 +31,18 @@ inline QString sharedSheet(const QString& sheet)
     return sheet;
 }
 
+// The designer form sets its sheets as fresh texts on every widget it
+// builds; after it, the widget and its children hold shared ones instead.
+// Before the first polish this only swaps the texts.
+inline void shareSheets(QWidget* root)
+{
+    QList<QWidget*> all = root->findChildren<QWidget*>();
+    all.prepend(root);
+    for (QWidget* w : qAsConst(all)) {
+        const QString sheet = w->styleSheet();
+        if (!sheet.isEmpty())
+            w->setStyleSheet(sharedSheet(sheet));
+    }
+}
+
 } // namespace RowParts

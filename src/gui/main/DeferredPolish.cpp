@@ -13,6 +13,14 @@ constexpr int kBatch = 64;
 DeferredPolish::~DeferredPolish()
 {
     flush();
+    // Only where the rows ended up counts: appending moves the earlier ones
+    // out of view.
+    for (QWidget* row : qAsConst(m_rows)) {
+        if (row->isHidden())
+            m_waiting.insert(row);
+        else
+            row->ensurePolished();
+    }
     if (!m_dropped)
         return;
     const QWidgetList all = QApplication::allWidgets();
@@ -40,11 +48,6 @@ void DeferredPolish::flush()
         return;
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     m_dropped = true;
-    for (QWidget* w : qAsConst(m_batch)) {
-        if (w->isHidden())
-            m_waiting.insert(w);
-        else
-            w->ensurePolished();
-    }
+    m_rows += m_batch;
     m_batch.clear();
 }

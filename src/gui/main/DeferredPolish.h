@@ -9,7 +9,7 @@ class QWidget;
 // the style rules of each of its widgets: most of a row's memory and time.
 // Rows out of view are hidden, and Qt polishes a hidden widget when it is
 // shown, so this leaves them unpolished until they scroll into view; rows
-// already shown are polished at once. Every new widget also posts a polish
+// in view at the end are polished then. Every new widget also posts a polish
 // request, and a layout request is compressed by scanning the whole queue
 // of posted events; the requests are therefore dropped every few rows, and
 // those of widgets outside the waiting rows are posted again at the end.
@@ -28,6 +28,7 @@ private:
     void flush();
 
     QList<QWidget*> m_batch;
+    QList<QWidget*> m_rows;
     QSet<QWidget*> m_waiting;
     bool m_dropped = false;
 };

@@ -147,6 +147,7 @@ void CNorVideoDlItem::buildLive()
     m_itemHeight = 138;
     liveForm = new Ui::livevideoform;
     liveForm->setupUi(this);
+    RowParts::shareSheets(this);
     Ui::livevideoform* f = liveForm;
     f->DlIcon->hide();
     f->btnOpenFolder->hide();
@@ -172,6 +173,7 @@ void CNorVideoDlItem::buildOrdinary()
     m_itemHeight = 120;
     form = new Ui::mediadlitemform;
     form->setupUi(this);
+    RowParts::shareSheets(this);
     Ui::mediadlitemform* f = form;
     f->btnTrack->setImages(QString(), QStringLiteral(":/res/video_kuang.png"), QStringLiteral(":/res/video_kuang.png"), 1.0f);
     f->btnTrack->setBtnEnabled(trackChangeable);
