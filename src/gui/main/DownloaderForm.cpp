@@ -15,6 +15,7 @@
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "platform/FreedMemory.h"
 #include "shell/ImageDownloader.h"
 #include "shell/SettingsStore.h"
 
@@ -161,7 +162,12 @@ void DownloaderForm::restoreDownloads()
     // each would search the whole event queue, so they go once those ran.
     auto* spent = new QList<DownloadItem>;
     spent->swap(tasks);
-    QTimer::singleShot(0, qApp, [spent] { delete spent; });
+    QTimer::singleShot(0, qApp, [spent] {
+        delete spent;
+        // Reading and rewriting the list left its documents' memory free
+        // but resident.
+        FreedMemory::release();
+    });
 }
 
 void DownloaderForm::setUpMenu()
