@@ -21,7 +21,8 @@ public:
     DeferredPolish& operator=(const DeferredPolish&) = delete;
     ~DeferredPolish();
 
-    // A row already in its list, shown or hidden as its place asks.
+    // A row of the list; by the end it is in the list, shown or hidden as
+    // its place asks.
     void add(QWidget* row);
 
 private:

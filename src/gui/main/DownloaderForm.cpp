@@ -148,15 +148,20 @@ void DownloaderForm::restoreDownloads()
     held.reserve(tasks.size());
     QUxListWidget* list = downloadList();
     DeferredPolish polish;
+    // Appended together: one by one, each new row moved every row before
+    // it, out of sight, as the page is not shown yet.
+    QList<QUxItemBase*> rows;
+    rows.reserve(tasks.size());
     for (const DownloadItem& task : tasks) {
         auto* r = new CNorVideoDlItem(list, task, true);
         r->setProgress(task.progress);
         r->refreshInfo();
         r->refresh();
-        list->insertItem(r, true, -1);
+        rows.append(r);
         polish.add(r);
         held.append(r->downloadItem());
     }
+    list->addItems(rows);
     Youtube::instance()->addDownloadingItems(held);
     // Each read task still waits for its queued start-up call; freed now,
     // each would search the whole event queue, so they go once those ran.

@@ -57,6 +57,13 @@ private slots:
     void rowsOutOfViewArePolishedWhenTheyComeIntoIt()
     {
         DownloaderForm page;
+        // The rows stand in their places at once: nothing slides in.
+        for (int i = 0; i < kRows; ++i) {
+            CNorVideoDlItem* r = page.row(i);
+            if (!r->isHidden())
+                QCOMPARE(r->pos(), r->layoutPos());
+            QVERIFY(!r->findChild<QAbstractAnimation*>());
+        }
         page.resize(1078, 710);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
