@@ -74,8 +74,9 @@ void QUxItemBase::connectNotify(const QMetaMethod& signal)
 
 void QUxItemBase::disconnectNotify(const QMetaMethod& signal)
 {
-    // An invalid method stands for all of them.
-    if (!signal.isValid() || signal == QMetaMethod::fromSignal(&QUxItemBase::indexChanged))
+    // A disconnection of every signal at once does not say whether this one
+    // was among them; counting too many only keeps the numbering eager.
+    if (signal == QMetaMethod::fromSignal(&QUxItemBase::indexChanged))
         s_indexWatchers = qMax(0, s_indexWatchers - 1);
     BaseWidget::disconnectNotify(signal);
 }
