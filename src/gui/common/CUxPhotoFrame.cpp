@@ -1,6 +1,7 @@
 #include "gui/common/CUxPhotoFrame.h"
 
 #include "gui/UIBaseData/UIBaseData.h"
+#include "gui/common/RowParts.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -34,14 +35,14 @@ CUxPhotoFrame::CUxPhotoFrame(QWidget* parent, const QString& placeholderPath)
     setPixmapFile(placeholderPath, 1.0f);
     m_pictureLabel->clear();
     m_pictureLabel->hide();
-    m_placeholderLabel->show();
+    RowParts::setVisible(m_placeholderLabel, true);
 }
 
 void CUxPhotoFrame::clear()
 {
     m_pictureLabel->clear();
     m_pictureLabel->hide();
-    m_placeholderLabel->show();
+    RowParts::setVisible(m_placeholderLabel, true);
 }
 
 bool CUxPhotoFrame::setImage(const QImage& image)

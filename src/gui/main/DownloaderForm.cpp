@@ -10,10 +10,12 @@
 #include "gui/accounts/YoutubeAccount.h"
 #include "gui/common/BtnWidget.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/main/DeferredPolish.h"
 #include "gui/main/cnorvideodlitem.h"
 #include "gui/special/PopupForm/UrlAnalyserDialog/UrlAnalyserDialog.h"
 #include "gui/special/PopupForm/Unclassified/FileListDialog.h"
 #include "gui/special/PopupForm/Unclassified/MsgDialog.h"
+#include "platform/FreedMemory.h"
 #include "shell/ImageDownloader.h"
 #include "shell/SettingsStore.h"
 
@@ -24,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <utility>
 
 DownloaderForm::DownloaderForm(QWidget* parent) : QWidget(parent), ui(new Ui::DownloaderForm)
@@ -139,7 +142,7 @@ CNorVideoDlItem* DownloaderForm::row(int index)
 
 void DownloaderForm::restoreDownloads()
 {
-    const QList<DownloadItem> tasks = Youtube::instance()->loadDownloadingItems();
+    QList<DownloadItem> tasks = Youtube::instance()->loadDownloadingItems();
     if (tasks.isEmpty()) {
         ui->stackedWidget->setCurrentIndex(0);
         return;
@@ -149,6 +152,11 @@ void DownloaderForm::restoreDownloads()
     QList<DownloadItem*> held;
     held.reserve(tasks.size());
     QUxListWidget* list = downloadList();
+    DeferredPolish polish;
+    // Appended together: one by one, each new row moved every row before
+    // it, out of sight, as the page is not shown yet.
+    QList<QUxItemBase*> rows;
+    rows.reserve(tasks.size());
     for (const DownloadItem& task : tasks) {
         auto* r = new CNorVideoDlItem(list, task, true);
         r->setProgress(task.progress);
@@ -156,10 +164,22 @@ void DownloaderForm::restoreDownloads()
         r->refresh();
         // A restored row has had no look yet: give it the unselected one.
         r->setNormalStyle();
-        list->insertItem(r, true, -1);
+        rows.append(r);
+        polish.add(r);
         held.append(r->downloadItem());
     }
+    list->addItems(rows);
     Youtube::instance()->addDownloadingItems(held);
+    // Each read task still waits for its queued start-up call; freed now,
+    // each would search the whole event queue, so they go once those ran.
+    auto* spent = new QList<DownloadItem>;
+    spent->swap(tasks);
+    QTimer::singleShot(0, qApp, [spent] {
+        delete spent;
+        // Reading and rewriting the list left its documents' memory free
+        // but resident.
+        FreedMemory::release();
+    });
 }
 
 void DownloaderForm::setUpMenu()

@@ -9,6 +9,7 @@
 #include "function/Youtube/Youtube.h"
 #include "gui/UIBaseData/UIBaseData.h"
 #include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/common/RowParts.h"
 #include "shell/ImageDownloader.h"
 
 #include <QDebug>
@@ -41,7 +42,8 @@ QString plainTip(const QString& text)
 
 QString colourSheet(const QColor& c)
 {
-    return QStringLiteral("color:rgba(%1,%2,%3,%4);").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+    return RowParts::sharedSheet(
+        QStringLiteral("color:rgba(%1,%2,%3,%4);").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha()));
 }
 
 void setToolImages(CUxTpTextIllus* b, const QString& kind)
@@ -74,7 +76,7 @@ QString CNorVideoDlItem::stateSheet(const QString& normal, const QString& hover,
                     .arg(normal, hover, pressed, extra);
     if (!checked.isEmpty())
         s += QStringLiteral("\nQPushButton:checked{border-image: url(:/res/%1.png);}").arg(checked);
-    return s;
+    return RowParts::sharedSheet(s);
 }
 
 CNorVideoDlItem::CNorVideoDlItem(QUxListWidget* list, const DownloadItem& task, bool trackChangeable)
@@ -145,6 +147,7 @@ void CNorVideoDlItem::buildLive()
     m_itemHeight = 138;
     liveForm = new Ui::livevideoform;
     liveForm->setupUi(this);
+    RowParts::shareSheets(this);
     Ui::livevideoform* f = liveForm;
     f->DlIcon->hide();
     f->btnOpenFolder->hide();
@@ -170,6 +173,7 @@ void CNorVideoDlItem::buildOrdinary()
     m_itemHeight = 120;
     form = new Ui::mediadlitemform;
     form->setupUi(this);
+    RowParts::shareSheets(this);
     Ui::mediadlitemform* f = form;
     f->btnTrack->setImages(QString(), QStringLiteral(":/res/video_kuang.png"), QStringLiteral(":/res/video_kuang.png"), 1.0f);
     f->btnTrack->setBtnEnabled(trackChangeable);
@@ -271,7 +275,7 @@ void CNorVideoDlItem::refreshOrdinary()
     Ui::mediadlitemform* f = form;
     const bool selected = isSelected();
     f->btnTrack->setBtnEnabled(trackChangeable && !downloading);
-    f->IconTrack->setVisible(f->btnTrack->isEnabled());
+    RowParts::setVisible(f->IconTrack, f->btnTrack->isEnabled());
     if (selected)
         f->VideoTrackNumBtn->setStyleSheet(f->btnTrack->isEnabled() ? QStringLiteral("color:\"#ffffff\";")
                                                                      : QStringLiteral("color:rgba(255,255,255,154);"));
@@ -293,7 +297,7 @@ void CNorVideoDlItem::refreshOrdinary()
                                             QStringLiteral("download_hover"), QStringLiteral("download_down")));
         if (lastResult != 0) {
             f->btnTrack->setBtnEnabled(true);
-            f->IconTrack->setVisible(true);
+            RowParts::setVisible(f->IconTrack, true);
             f->VideoTrackNumBtn->setStyleSheet(selected ? QStringLiteral("color:\"#ffffff\";") : QStringLiteral("color:\"#434652\";"));
             if (lastResult == DownloadItem::DownloadFormatUnavailable || lastResult == DownloadItem::DownloadFailed)
                 f->DlIcon->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/res/notcomplete_white.png);}"));
@@ -303,23 +307,23 @@ void CNorVideoDlItem::refreshOrdinary()
     if (completed) {
         f->labProcess->hide();
         f->BtnSkip->hide();
-        f->BtnReload->show();
-        f->btnOpenFolder->show();
+        RowParts::setVisible(f->BtnReload, true);
+        RowParts::setVisible(f->btnOpenFolder, true);
     } else {
         f->BtnReload->hide();
         f->btnOpenFolder->hide();
         if (downloading) {
-            f->labProcess->show();
+            RowParts::setVisible(f->labProcess, true);
             f->BtnSkip->hide();
         } else {
             f->labProcess->hide();
             if (lastResult > 2) {
                 f->BtnSkip->hide();
-                f->BtnReload->show();
+                RowParts::setVisible(f->BtnReload, true);
                 f->btnTrack->setBtnEnabled(true);
-                f->IconTrack->setVisible(true);
+                RowParts::setVisible(f->IconTrack, true);
             } else {
-                f->BtnSkip->show();
+                RowParts::setVisible(f->BtnSkip, true);
             }
         }
     }
@@ -333,10 +337,10 @@ void CNorVideoDlItem::refreshLive()
     f->btnTrack->setBtnEnabled(e);
     for (QWidget* w : {static_cast<QWidget*>(f->IconTrack), static_cast<QWidget*>(f->btnEditStartTime),
                        static_cast<QWidget*>(f->btnEditDurTime), static_cast<QWidget*>(f->btnRevertStartTime)})
-        w->setVisible(e);
+        RowParts::setVisible(w, e);
     for (QLabel* l : {f->labDurFlag, f->labStFlag, f->labStartTime, f->labDuration})
         l->setEnabled(e);
-    f->labProcess->setVisible(liveState == 1);
+    RowParts::setVisible(f->labProcess, liveState == 1);
     if (liveState == 1)
         f->btnOpenFolder->hide();
 
@@ -377,9 +381,9 @@ void CNorVideoDlItem::refreshLive()
     f->btnContrl->setTextColors(text, text, text, kDisabledText);
 
     const QString side = selected ? QStringLiteral("w") : QStringLiteral("b");
-    f->FormatIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/video_%1.png);").arg(side));
-    f->ResolutionIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/screen_%1.png);").arg(side));
-    f->SizeIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/folder_icon_%1.png);").arg(side));
+    f->FormatIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/video_%1.png);").arg(side)));
+    f->ResolutionIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/screen_%1.png);").arg(side)));
+    f->SizeIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/folder_icon_%1.png);").arg(side)));
     f->labTitle->setStyleSheet(selected ? QStringLiteral("color:\"#ffffff\";") : QStringLiteral("color:\"#434652\";"));
     for (QLabel* l : {f->labFormat, f->labResolution, f->labSize})
         l->setStyleSheet(selected ? QStringLiteral("color:\"#f0f1f2\";") : QStringLiteral("color:\"#575d66\";"));
@@ -401,15 +405,16 @@ void CNorVideoDlItem::applyOrdinaryLook(bool selected)
 {
     Ui::mediadlitemform* f = form;
     const QString side = selected ? QStringLiteral("w") : QStringLiteral("b");
-    f->FormatIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/video_%1.png);").arg(side));
-    f->ResolutionIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/screen_%1.png);").arg(side));
-    f->TimeIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/time_%1.png);").arg(side));
-    f->SizeIcon->setStyleSheet(QStringLiteral("border-image: url(:/res/folder_icon_%1.png);").arg(side));
+    f->FormatIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/video_%1.png);").arg(side)));
+    f->ResolutionIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/screen_%1.png);").arg(side)));
+    f->TimeIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/time_%1.png);").arg(side)));
+    f->SizeIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/folder_icon_%1.png);").arg(side)));
     f->labTitle->setStyleSheet(selected ? QStringLiteral("color:\"#ffffff\";") : QStringLiteral("color:\"#434652\";"));
     // The format chooser's words sit on the row's strip too; on the dark
     // selected strip they turn white, as a live row's do.
-    f->labTrack->setStyleSheet(selected ? QStringLiteral("QLabel{color:#ffffff;}\nQLabel:disabled{color:rgba(255,255,255,153);}\n")
-                                        : QStringLiteral("QLabel{color:#434652;}\nQLabel:disabled{color:gray;}\n\n"));
+    f->labTrack->setStyleSheet(RowParts::sharedSheet(
+        selected ? QStringLiteral("QLabel{color:#ffffff;}\nQLabel:disabled{color:rgba(255,255,255,153);}\n")
+                 : QStringLiteral("QLabel{color:#434652;}\nQLabel:disabled{color:gray;}\n\n")));
     const QString info = selected ? QStringLiteral("color:\"#f0f1f2\";") : QStringLiteral("color:\"#575d66\";");
     for (QLabel* l : {f->labFormat, f->labResolution, f->labTime, f->labSize})
         l->setStyleSheet(info);
@@ -438,11 +443,7 @@ void CNorVideoDlItem::applyOrdinaryLook(bool selected)
 
 void CNorVideoDlItem::setRowImage(const QString& image)
 {
-    // A sheet set before the row is first polished is stored without being
-    // applied to styles already worked out (a restored row is given its look
-    // before the page is shown), so the row is polished first.
-    ensurePolished();
-    setStyleSheet(QStringLiteral("#%1\n{\nborder-image: url(:/res/%2);\n}\n").arg(objectName(), image));
+    setStyleSheet(RowParts::sharedSheet(QStringLiteral("#%1\n{\nborder-image: url(:/res/%2);\n}\n").arg(objectName(), image)));
 }
 
 void CNorVideoDlItem::setSelectedStyle()

@@ -10,6 +10,7 @@
 #include <QDebug>
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,6 +53,33 @@ void QUxItemBase::onResize(QResizeEvent*) {}
 QString QUxItemBase::itemType() { return QStringLiteral("Base"); }
 QRect QUxItemBase::dragRect() { return rect(); }
 void QUxItemBase::onListScrolled() {}
+
+int QUxItemBase::s_indexWatchers = 0;
+
+int QUxItemBase::index() const
+{
+    // A row still to be numbered stands at or after the first such place,
+    // and a removal only lowers a place: its old index is not below it.
+    if (m_inList && m_index >= m_list->m_staleFrom)
+        m_list->settleIndexes(this);
+    return m_index;
+}
+
+void QUxItemBase::connectNotify(const QMetaMethod& signal)
+{
+    if (signal == QMetaMethod::fromSignal(&QUxItemBase::indexChanged))
+        ++s_indexWatchers;
+    BaseWidget::connectNotify(signal);
+}
+
+void QUxItemBase::disconnectNotify(const QMetaMethod& signal)
+{
+    // A disconnection of every signal at once does not say whether this one
+    // was among them; counting too many only keeps the numbering eager.
+    if (signal == QMetaMethod::fromSignal(&QUxItemBase::indexChanged))
+        s_indexWatchers = qMax(0, s_indexWatchers - 1);
+    BaseWidget::disconnectNotify(signal);
+}
 
 void QUxItemBase::setIndex(int index)
 {

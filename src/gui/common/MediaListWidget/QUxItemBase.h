@@ -35,7 +35,7 @@ public:
     virtual QRect dragRect();
     virtual void onListScrolled();
 
-    int index() const { return m_index; }
+    int index() const;
     void setIndex(int index);
     QUxListWidget* listWidget() const { return m_list; }
     bool isSelected() const { return m_selected; }
@@ -84,6 +84,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
+    void disconnectNotify(const QMetaMethod& signal) override;
 
 private:
     friend class QUxListWidget;
@@ -115,4 +117,7 @@ private:
     int m_scaledHeight = 0;
     int m_step = 0;
     int m_extent = 0;
+    // Connections to indexChanged over all rows: while there are none, a
+    // list may renumber its rows when their index is read.
+    static int s_indexWatchers;
 };

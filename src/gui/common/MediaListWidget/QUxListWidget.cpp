@@ -380,8 +380,21 @@ void QUxListWidget::insertItem(QUxItemBase* row, bool animated, int index, bool 
 
 void QUxListWidget::renumber()
 {
+    m_staleFrom = INT_MAX;
     for (int i = 0; i < m_rows.size(); ++i)
         m_rows.at(i)->setIndex(i);
+}
+
+void QUxListWidget::settleIndexes(const QUxItemBase* upTo) const
+{
+    while (m_staleFrom < m_rows.size()) {
+        const int i = m_staleFrom++;
+        QUxItemBase* row = m_rows.at(i);
+        row->setIndex(i);
+        if (row == upTo)
+            return;
+    }
+    m_staleFrom = INT_MAX;
 }
 
 void QUxListWidget::addItems(const QList<QUxItemBase*>& rows)
@@ -790,6 +803,11 @@ void QUxListWidget::moveRows(int delta, int from, int to, bool noEventPump, int 
         to = m_rows.size() - 1;
     if (ms == -1)
         ms = m_defaultDuration;
+    if (delta == 0 && noEventPump && to == m_rows.size() - 1 && QUxItemBase::s_indexWatchers == 0) {
+        // Nothing moves: the rows are numbered when their index is read.
+        m_staleFrom = qMin(m_staleFrom, from);
+        return;
+    }
     QParallelAnimationGroup* group =
         (delta != 0 && ms > 0) ? new QParallelAnimationGroup(this) : nullptr;
     forEachRow(from, to, noEventPump, [&](QUxItemBase* row, int i) {

@@ -8,6 +8,8 @@
 #include <QVector>
 #include <QWidget>
 
+#include <climits>
+
 class QAbstractAnimation;
 class QAnimationGroup;
 class QLabel;
@@ -155,6 +157,12 @@ private:
     QScrollBar* m_scrollBar = nullptr;
     QLabel* m_label = nullptr;
     QVector<QUxItemBase*> m_rows;
+    // Rows from this place on may still carry the index they had before a
+    // removal; their place in m_rows is the truth. Reading a row's index
+    // settles them up to that row, so that removing many rows one by one
+    // does not renumber the rest of the list each time.
+    mutable int m_staleFrom = INT_MAX;
+    void settleIndexes(const QUxItemBase* upTo) const;
     QList<QUxItemBase*> m_selection;
     int m_contentHeight = 0;
     int m_scrollValue = 0;
