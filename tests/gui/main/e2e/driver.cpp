@@ -9,6 +9,7 @@
 //   mouse <objectName>      a mouse click on the widget's centre, given to its
 //                           window as the display gives one (enter, press, release)
 //   mouselabel <text>       the same on the visible label showing exactly text
+//   mouseitem <text>        the same on the visible list entry showing exactly text
 //   texts main|front        the texts the main window (or the front dialog)
 //                           shows: a JSON array of {"where", "text"}
 //   prop <objectName> <p>   the widget's property p
@@ -33,6 +34,7 @@
 #include "platform/FileManager.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -107,17 +109,17 @@ void mouseClick(QWidget* w)
 
 // Through the window, as the display delivers a click: the window finds the
 // widget under the point, so a covered or blocked widget does not get it.
-void windowClick(QWidget* w)
+void windowClick(QWidget* w, QPoint point = QPoint(-1, -1))
 {
     QPointer<QWidget> target(w);
-    QTimer::singleShot(0, qApp, [target] {
+    QTimer::singleShot(0, qApp, [target, point] {
         if (!target)
             return;
         QWidget* top = target->window();
         QWindow* handle = top->windowHandle();
         if (!handle)
             return;
-        const QPoint at = target->mapTo(top, target->rect().center());
+        const QPoint at = target->mapTo(top, point.x() < 0 ? target->rect().center() : point);
         QTest::mouseMove(handle, at);
         QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
     });
@@ -129,6 +131,30 @@ QLabel* labelShowing(const QString& text)
         auto* l = qobject_cast<QLabel*>(w);
         if (l && shown(l) && l->text() == text)
             return l;
+    }
+    return nullptr;
+}
+
+// The entry of a list or drop-down showing exactly text, wholly in sight:
+// its view's viewport and the entry's centre there.
+QWidget* itemShowing(const QString& text, QPoint* at)
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* view = qobject_cast<QAbstractItemView*>(w);
+        if (!view || !shown(view) || !view->model())
+            continue;
+        const QAbstractItemModel* model = view->model();
+        for (int r = 0; r < model->rowCount(view->rootIndex()); ++r) {
+            const QModelIndex index = model->index(r, 0, view->rootIndex());
+            const QRect rect = view->visualRect(index);
+            // Whole in sight: a list still sliding into its window is not
+            // clicked where it is not yet.
+            if (index.data().toString() == text && !rect.isEmpty()
+                && (view->viewport()->visibleRegion() & rect) == QRegion(rect)) {
+                *at = rect.center();
+                return view->viewport();
+            }
+        }
     }
     return nullptr;
 }
@@ -199,6 +225,15 @@ void run(const QString& line)
             return;
         }
         windowClick(w);
+        say(QStringLiteral("ok"));
+    } else if (command == QLatin1String("mouseitem")) {
+        QPoint at;
+        QWidget* viewport = itemShowing(rest, &at);
+        if (!viewport) {
+            say(QStringLiteral("missing ") + rest);
+            return;
+        }
+        windowClick(viewport, at);
         say(QStringLiteral("ok"));
     } else if (command == QLatin1String("texts")) {
         QWidget* top = rest == QLatin1String("front") ? DialogAnswerer::frontDialog() : mainWindow();

@@ -1,7 +1,7 @@
 // Choosing an interface language as a user does: the whole program (its own
 // main with the driver linked in) on a virtual display with a fresh HOME, in
-// English; the language picked from the main window's options menu with the
-// mouse, the restart question answered; then the program that the restart
+// English; the language picked with the mouse from the main window's options
+// menu or the settings window's list, the restart question answered; then the program that the restart
 // asks for, started by the test at that moment with the same HOME and the
 // arguments it named, must show the main window, the analysis window and the
 // settings window in that language.
@@ -182,17 +182,24 @@ private slots:
     void chosenLanguageAfterRestart_data()
     {
         QTest::addColumn<QString>("code");
-        // The row of the language menu, in the language itself.
-        QTest::addColumn<QString>("row");
+        // Where the language is chosen: the options menu of the main window,
+        // or the language list of the settings window.
+        QTest::addColumn<bool>("fromSettings");
+        // The language's entry, in the language itself.
+        QTest::addColumn<QString>("entry");
         // Texts that are rightly the same as the English in that language.
         QTest::addColumn<QStringList>("allowed");
-        QTest::newRow("de") << "de" << QStringLiteral("Deutsch") << QStringList{QStringLiteral("OK")};
-        QTest::newRow("ja") << "ja" << QStringLiteral("日本語") << QStringList{QStringLiteral("OK")};
+        QTest::newRow("de") << "de" << false << QStringLiteral("Deutsch") << QStringList{QStringLiteral("OK")};
+        QTest::newRow("ja") << "ja" << false << QStringLiteral("日本語") << QStringList{QStringLiteral("OK")};
+        // Offered by the settings window only.
+        QTest::newRow("it settings") << "it" << true << QStringLiteral("Italiano")
+                                     << QStringList{QStringLiteral("OK"), QStringLiteral("Account")};
     }
     void chosenLanguageAfterRestart()
     {
         QFETCH(QString, code);
-        QFETCH(QString, row);
+        QFETCH(bool, fromSettings);
+        QFETCH(QString, entry);
         QFETCH(QStringList, allowed);
         const QSet<QString> same(allowed.cbegin(), allowed.cend());
 
@@ -208,10 +215,17 @@ private slots:
             Program first(environment(root));
             QVERIFY(first.start());
             // A new user's program speaks English.
-            QCOMPARE(first.ask(QStringLiteral("prop btn_opt visible")), QStringLiteral("prop true"));
-            QCOMPARE(first.ask(QStringLiteral("mouse btn_opt")), QStringLiteral("ok"));
-            QVERIFY(first.waitFor(QStringLiteral("mouselabel Language"), QStringLiteral("ok")));
-            QVERIFY(first.waitFor(QStringLiteral("mouselabel ") + row, QStringLiteral("ok")));
+            if (fromSettings) {
+                QCOMPARE(first.ask(QStringLiteral("mouse menuBtn_Setting")), QStringLiteral("ok"));
+                QVERIFY(first.waitForDialog(QStringLiteral("SettingDialog")).startsWith(QLatin1String("dialog SettingDialog|")));
+                QCOMPARE(first.ask(QStringLiteral("mouse comboBox_Lan")), QStringLiteral("ok"));
+                QVERIFY(first.waitFor(QStringLiteral("mouseitem ") + entry, QStringLiteral("ok")));
+            } else {
+                QCOMPARE(first.ask(QStringLiteral("prop btn_opt visible")), QStringLiteral("prop true"));
+                QCOMPARE(first.ask(QStringLiteral("mouse btn_opt")), QStringLiteral("ok"));
+                QVERIFY(first.waitFor(QStringLiteral("mouselabel Language"), QStringLiteral("ok")));
+                QVERIFY(first.waitFor(QStringLiteral("mouselabel ") + entry, QStringLiteral("ok")));
+            }
             const QString question = first.waitForDialog(QStringLiteral("MsgDialog"));
             QVERIFY2(question.contains(QLatin1String("Changing Language")), qPrintable(question));
             // Nothing is stored before the answer.
