@@ -10,8 +10,8 @@
 //                           window as the display gives one (enter, press, release)
 //   mouselabel <text>       the same on the visible label showing exactly text
 //   mouseitem <text>        the same on the visible list entry showing exactly text
-//   texts main|front        the texts the main window (or the front dialog)
-//                           shows: a JSON array of {"where", "text"}
+//   texts main|front|menu   the texts the main window (the front dialog, the
+//                           open popup menu) shows: a JSON array of {"where", "text"}
 //   prop <objectName> <p>   the widget's property p
 //   rows                    the download list: title|progress|downloading|completed|result;...
 //   dialog                  the front modal dialog: class|texts, or "none"
@@ -28,6 +28,7 @@
 
 #include "gui/common/MediaListWidget/QUxListWidget.h"
 #include "gui/UIBaseData/UIServiceHooks.h"
+#include "gui/common/CMenu.h"
 #include "gui/main/DownloaderForm.h"
 #include "gui/main/MainWindow.h"
 #include "gui/main/cnorvideodlitem.h"
@@ -38,6 +39,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -120,6 +122,8 @@ void windowClick(QWidget* w, QPoint point = QPoint(-1, -1))
         if (!handle)
             return;
         const QPoint at = target->mapTo(top, point.x() < 0 ? target->rect().center() : point);
+        // The display's pointer goes there too: the program may ask where it is.
+        QCursor::setPos(handle->screen(), handle->mapToGlobal(at));
         QTest::mouseMove(handle, at);
         QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
     });
@@ -236,7 +240,9 @@ void run(const QString& line)
         windowClick(viewport, at);
         say(QStringLiteral("ok"));
     } else if (command == QLatin1String("texts")) {
-        QWidget* top = rest == QLatin1String("front") ? DialogAnswerer::frontDialog() : mainWindow();
+        QWidget* top = rest == QLatin1String("front") ? DialogAnswerer::frontDialog()
+            : rest == QLatin1String("menu")           ? static_cast<QWidget*>(CMenu::instance())
+                                                      : mainWindow();
         if (!top) {
             say(QStringLiteral("missing ") + rest);
             return;

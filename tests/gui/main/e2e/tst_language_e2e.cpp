@@ -3,8 +3,8 @@
 // English; the language picked with the mouse from the main window's options
 // menu or the settings window's list, the restart question answered; then the program that the restart
 // asks for, started by the test at that moment with the same HOME and the
-// arguments it named, must show the main window, the analysis window and the
-// settings window in that language.
+// arguments it named, must show the main window, its options menu, the
+// analysis window and the settings window in that language.
 
 #include "InterfaceTexts.h"
 #include "XvfbMain.h"
@@ -252,6 +252,15 @@ private slots:
         checkTexts(again, QStringLiteral("main"), QStringLiteral("main window"), same);
         if (QTest::currentTestFailed())
             return;
+
+        // The options menu, opened and closed by its button.
+        QCOMPARE(again.ask(QStringLiteral("mouse btn_opt")), QStringLiteral("ok"));
+        QVERIFY(again.waitFor(QStringLiteral("prop bg_opt visible"), QStringLiteral("prop true")));
+        checkTexts(again, QStringLiteral("menu"), QStringLiteral("options menu"), same);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(again.ask(QStringLiteral("mouse btn_opt")), QStringLiteral("ok"));
+        QVERIFY(again.waitFor(QStringLiteral("texts menu"), QStringLiteral("missing menu")));
 
         QCOMPARE(again.ask(QStringLiteral("mouse menuBtn_addVideo")), QStringLiteral("ok"));
         QVERIFY2(again.waitForDialog(QStringLiteral("UrlAnalyserDialog")).startsWith(QLatin1String("dialog UrlAnalyserDialog|")),
