@@ -214,7 +214,6 @@ private slots:
         {
             Program first(environment(root));
             QVERIFY(first.start());
-            // A new user's program speaks English.
             if (fromSettings) {
                 QCOMPARE(first.ask(QStringLiteral("mouse menuBtn_Setting")), QStringLiteral("ok"));
                 QVERIFY(first.waitForDialog(QStringLiteral("SettingDialog")).startsWith(QLatin1String("dialog SettingDialog|")));
@@ -226,6 +225,7 @@ private slots:
                 QVERIFY(first.waitFor(QStringLiteral("mouselabel Language"), QStringLiteral("ok")));
                 QVERIFY(first.waitFor(QStringLiteral("mouselabel ") + entry, QStringLiteral("ok")));
             }
+            // A new user's program asks in English.
             const QString question = first.waitForDialog(QStringLiteral("MsgDialog"));
             QVERIFY2(question.contains(QLatin1String("Changing Language")), qPrintable(question));
             // Nothing is stored before the answer.
