@@ -6,6 +6,12 @@
 //   clipboard <text>        puts text on the clipboard
 //   click <objectName>      clicks the visible widget (the front dialog's first)
 //   clicklabel <text>       clicks the visible label showing exactly text
+//   mouse <objectName>      a mouse click on the widget's centre, given to its
+//                           window as the display gives one (enter, press, release)
+//   mouselabel <text>       the same on the visible label showing exactly text
+//   mouseitem <text>        the same on the visible list entry showing exactly text
+//   texts main|front|menu   the texts the main window (the front dialog, the
+//                           open popup menu) shows: a JSON array of {"where", "text"}
 //   prop <objectName> <p>   the widget's property p
 //   rows                    the download list: title|progress|downloading|completed|result;...
 //   dialog                  the front modal dialog: class|texts, or "none"
@@ -13,25 +19,38 @@
 //   quit                    ends the event loop
 //
 // Clicks are posted, so a click that opens a modal dialog answers at once.
+// When the program asks to start itself again, the driver starts nothing and
+// says "driver: restart <program> <arguments...>" unasked; the test starts
+// the next instance itself, so that it can talk to it.
 
 #include "DialogAnswerer.h"
+#include "ShownText.h"
 
 #include "gui/common/MediaListWidget/QUxListWidget.h"
+#include "gui/UIBaseData/UIServiceHooks.h"
+#include "gui/common/CMenu.h"
 #include "gui/main/DownloaderForm.h"
 #include "gui/main/MainWindow.h"
 #include "gui/main/cnorvideodlitem.h"
 #include "platform/FileManager.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <unistd.h>
 
@@ -90,6 +109,86 @@ void mouseClick(QWidget* w)
     });
 }
 
+// Through the window, as the display delivers a click: the window finds the
+// widget under the point, so a covered or blocked widget does not get it.
+void windowClick(QWidget* w, QPoint point = QPoint(-1, -1))
+{
+    QPointer<QWidget> target(w);
+    QTimer::singleShot(0, qApp, [target, point] {
+        if (!target)
+            return;
+        QWidget* top = target->window();
+        QWindow* handle = top->windowHandle();
+        if (!handle)
+            return;
+        const QPoint at = target->mapTo(top, point.x() < 0 ? target->rect().center() : point);
+        // The display's pointer goes there too: the program may ask where it is.
+        QCursor::setPos(handle->screen(), handle->mapToGlobal(at));
+        QTest::mouseMove(handle, at);
+        QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, at);
+    });
+}
+
+QLabel* labelShowing(const QString& text)
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* l = qobject_cast<QLabel*>(w);
+        if (l && shown(l) && l->text() == text)
+            return l;
+    }
+    return nullptr;
+}
+
+// The entry of a list or drop-down showing exactly text, wholly in sight:
+// its view's viewport and the entry's centre there.
+QWidget* itemShowing(const QString& text, QPoint* at)
+{
+    for (QWidget* w : QApplication::allWidgets()) {
+        auto* view = qobject_cast<QAbstractItemView*>(w);
+        if (!view || !shown(view) || !view->model())
+            continue;
+        const QAbstractItemModel* model = view->model();
+        for (int r = 0; r < model->rowCount(view->rootIndex()); ++r) {
+            const QModelIndex index = model->index(r, 0, view->rootIndex());
+            const QRect rect = view->visualRect(index);
+            // Whole in sight: a list still sliding into its window is not
+            // clicked where it is not yet.
+            if (index.data().toString() == text && !rect.isEmpty()
+                && (view->viewport()->visibleRegion() & rect) == QRegion(rect)) {
+                *at = rect.center();
+                return view->viewport();
+            }
+        }
+    }
+    return nullptr;
+}
+
+MainWindow* mainWindow()
+{
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* m = qobject_cast<MainWindow*>(w))
+            return m;
+    return nullptr;
+}
+
+// Every visible text under top, with where it is.
+QJsonArray textsOf(QWidget* top)
+{
+    QJsonArray out;
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets.prepend(top);
+    for (QWidget* w : qAsConst(widgets)) {
+        if (!w->isVisible() || w->width() <= 0 || w->height() <= 0)
+            continue;
+        const InterfaceTexts::Shown s = InterfaceTexts::shownText(w);
+        if (s.text.isEmpty() || !InterfaceTexts::hasLetters(s.text))
+            continue;
+        out.append(QJsonObject{{QStringLiteral("where"), InterfaceTexts::where(w, top)},
+                               {QStringLiteral("text"), s.text}});
+    }
+    return out;
+}
+
 DownloaderForm* page()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -117,15 +216,39 @@ void run(const QString& line)
         mouseClick(w);
         say(QStringLiteral("ok"));
     } else if (command == QLatin1String("clicklabel")) {
-        for (QWidget* w : QApplication::allWidgets()) {
-            auto* l = qobject_cast<QLabel*>(w);
-            if (l && shown(l) && l->text() == rest) {
-                mouseClick(l);
-                say(QStringLiteral("ok"));
-                return;
-            }
+        if (QLabel* l = labelShowing(rest)) {
+            mouseClick(l);
+            say(QStringLiteral("ok"));
+            return;
         }
         say(QStringLiteral("missing ") + rest);
+    } else if (command == QLatin1String("mouse") || command == QLatin1String("mouselabel")) {
+        QWidget* w = command == QLatin1String("mouse") ? find(rest) : labelShowing(rest);
+        if (!w || !w->isEnabled()) {
+            say(QStringLiteral("missing ") + rest);
+            return;
+        }
+        windowClick(w);
+        say(QStringLiteral("ok"));
+    } else if (command == QLatin1String("mouseitem")) {
+        QPoint at;
+        QWidget* viewport = itemShowing(rest, &at);
+        if (!viewport) {
+            say(QStringLiteral("missing ") + rest);
+            return;
+        }
+        windowClick(viewport, at);
+        say(QStringLiteral("ok"));
+    } else if (command == QLatin1String("texts")) {
+        QWidget* top = rest == QLatin1String("front") ? DialogAnswerer::frontDialog()
+            : rest == QLatin1String("menu")           ? static_cast<QWidget*>(CMenu::instance())
+                                                      : mainWindow();
+        if (!top) {
+            say(QStringLiteral("missing ") + rest);
+            return;
+        }
+        say(QStringLiteral("texts ")
+            + QString::fromUtf8(QJsonDocument(textsOf(top)).toJson(QJsonDocument::Compact)));
     } else if (command == QLatin1String("prop")) {
         QWidget* w = find(rest.section(QLatin1Char(' '), 0, 0));
         const QByteArray p = rest.section(QLatin1Char(' '), 1).toUtf8();
@@ -172,6 +295,10 @@ void onApplication()
         return;
     FileManager::setHandlerForTesting([](const FileManager::Request& r) {
         g_folders << r.folder;
+        return true;
+    });
+    UIServiceHooks::setStartDetached([](const QString& program, const QStringList& arguments) {
+        say(QStringLiteral("restart ") + (QStringList{program} + arguments).join(QLatin1Char(' ')));
         return true;
     });
     auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
