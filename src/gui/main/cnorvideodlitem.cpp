@@ -48,11 +48,15 @@ QString colourSheet(const QColor& c)
 
 void setToolImages(CUxTpTextIllus* b, const QString& kind)
 {
+    // Every row's two buttons keep these nine paths: one copy of each.
     const QString base = QStringLiteral(":/res/special/button_%1_%2%3.png");
     const char* states[] = {"nor", "on", "down"};
-    for (int s = 0; s < 3; ++s)
-        b->setStateImages(base.arg(kind, QLatin1String(states[s])).arg(1), base.arg(kind, QLatin1String(states[s])).arg(2),
-                          base.arg(kind, QLatin1String(states[s])).arg(3), 0.5f, s);
+    for (int s = 0; s < 3; ++s) {
+        QString slices[3];
+        for (int i = 0; i < 3; ++i)
+            slices[i] = RowParts::sharedSheet(base.arg(kind, QLatin1String(states[s])).arg(i + 1));
+        b->setStateImages(slices[0], slices[1], slices[2], 0.5f, s);
+    }
 }
 
 } // namespace
