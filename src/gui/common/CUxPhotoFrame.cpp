@@ -27,21 +27,36 @@ QSize mulSize(const QSize& s, float f)
 CUxPhotoFrame::CUxPhotoFrame(QWidget* parent, const QString& placeholderPath)
     : QWidget(parent)
 {
-    m_pictureLabel = new QLabel(this);
-    m_pictureLabel->setScaledContents(true);
-    m_pictureLabel->setMouseTracking(true);
     m_placeholderLabel = new QLabel(this);
     m_placeholderLabel->setScaledContents(true);
     setPixmapFile(placeholderPath, 1.0f);
-    m_pictureLabel->clear();
-    m_pictureLabel->hide();
     RowParts::setVisible(m_placeholderLabel, true);
+}
+
+QLabel* CUxPhotoFrame::pictureLabel() const
+{
+    // Most frames in a long list never get their picture (rows out of view
+    // ask for none); a label costs several kilobytes under the style sheets,
+    // so it is made when first asked for. It stays below the placeholder.
+    if (!m_pictureLabel) {
+        auto* self = const_cast<CUxPhotoFrame*>(this);
+        self->m_pictureLabel = new QLabel(self);
+        m_pictureLabel->setScaledContents(true);
+        m_pictureLabel->setMouseTracking(true);
+        m_pictureLabel->hide();
+        m_pictureLabel->lower();
+        m_pictureLabel->resize(mulSize(m_pictureBaseSize, currentScale()));
+        self->centre(m_pictureLabel);
+    }
+    return m_pictureLabel;
 }
 
 void CUxPhotoFrame::clear()
 {
-    m_pictureLabel->clear();
-    m_pictureLabel->hide();
+    if (m_pictureLabel) {
+        m_pictureLabel->clear();
+        m_pictureLabel->hide();
+    }
     RowParts::setVisible(m_placeholderLabel, true);
 }
 
@@ -85,7 +100,7 @@ bool CUxPhotoFrame::fit(const QPixmap& p)
     }
     w = w / 4 * 4;
     h = h / 4 * 4;
-    m_pictureLabel->resize(w, h);
+    pictureLabel()->resize(w, h);
     m_pictureBaseSize = mulSize(QSize(w, h), 1.0f / currentScale());
     m_pictureLabel->move(mx + (aw - w) / 2, (ah - h) / 2 + my);
     m_pictureLabel->setPixmap(p);
@@ -108,7 +123,7 @@ void CUxPhotoFrame::setPixmapFile(const QString& path, float factor)
         m_placeholderBaseSize = mulSize(m_placeholderLabel->size(), 1.0f / scale);
     centre(m_placeholderLabel);
     m_placeholderLabel->setPixmap(pm);
-    if (!m_pictureLabel->pixmap(Qt::ReturnByValue).isNull()) {
+    if (m_pictureLabel && !m_pictureLabel->pixmap(Qt::ReturnByValue).isNull()) {
         m_pictureLabel->show();
         m_placeholderLabel->hide();
     } else {
@@ -129,8 +144,10 @@ bool CUxPhotoFrame::eventFilter(QObject* watched, QEvent* event)
 void CUxPhotoFrame::resizeEvent(QResizeEvent* event)
 {
     const float scale = currentScale();
-    m_pictureLabel->resize(mulSize(m_pictureBaseSize, scale));
-    centre(m_pictureLabel);
+    if (m_pictureLabel) {
+        m_pictureLabel->resize(mulSize(m_pictureBaseSize, scale));
+        centre(m_pictureLabel);
+    }
     m_placeholderLabel->resize(mulSize(m_placeholderBaseSize, scale));
     centre(m_placeholderLabel);
     QWidget::resizeEvent(event);

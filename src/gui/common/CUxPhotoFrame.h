@@ -19,7 +19,8 @@ public:
     void setPixmapFile(const QString& path, float factor);
     void clear();
 
-    QLabel* pictureLabel() const { return m_pictureLabel; }
+    // Made on first use; hidden until a picture is set.
+    QLabel* pictureLabel() const;
     QLabel* placeholderLabel() const { return m_placeholderLabel; }
     QSize pictureBaseSize() const { return m_pictureBaseSize; }
     QSize placeholderBaseSize() const { return m_placeholderBaseSize; }
