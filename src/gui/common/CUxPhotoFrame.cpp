@@ -27,22 +27,59 @@ QSize mulSize(const QSize& s, float f)
 CUxPhotoFrame::CUxPhotoFrame(QWidget* parent, const QString& placeholderPath)
     : QWidget(parent)
 {
-    m_pictureLabel = new QLabel(this);
-    m_pictureLabel->setScaledContents(true);
-    m_pictureLabel->setMouseTracking(true);
-    m_placeholderLabel = new QLabel(this);
-    m_placeholderLabel->setScaledContents(true);
     setPixmapFile(placeholderPath, 1.0f);
-    m_pictureLabel->clear();
-    m_pictureLabel->hide();
-    RowParts::setVisible(m_placeholderLabel, true);
+    if (m_placeholderLabel)
+        RowParts::setVisible(m_placeholderLabel, true);
+}
+
+QLabel* CUxPhotoFrame::placeholderLabel() const
+{
+    // Without a placeholder picture the label shows nothing; it is made when
+    // a picture is given or it is asked for, above the picture label.
+    if (!m_placeholderLabel) {
+        auto* self = const_cast<CUxPhotoFrame*>(this);
+        self->m_placeholderLabel = new QLabel(self);
+        m_placeholderLabel->setScaledContents(true);
+        m_placeholderLabel->raise();
+        m_placeholderLabel->resize(mulSize(m_placeholderBaseSize, currentScale()));
+        self->centre(m_placeholderLabel);
+        // Shown with the frame, as one made with it would be; a frame
+        // already on screen shows it at once.
+        if (!m_placeholderShown)
+            m_placeholderLabel->hide();
+        else if (isVisible())
+            m_placeholderLabel->show();
+    }
+    return m_placeholderLabel;
+}
+
+QLabel* CUxPhotoFrame::pictureLabel() const
+{
+    // Most frames in a long list never get their picture (rows out of view
+    // ask for none); a label costs several kilobytes under the style sheets,
+    // so it is made when first asked for. It stays below the placeholder.
+    if (!m_pictureLabel) {
+        auto* self = const_cast<CUxPhotoFrame*>(this);
+        self->m_pictureLabel = new QLabel(self);
+        m_pictureLabel->setScaledContents(true);
+        m_pictureLabel->setMouseTracking(true);
+        m_pictureLabel->hide();
+        m_pictureLabel->lower();
+        m_pictureLabel->resize(mulSize(m_pictureBaseSize, currentScale()));
+        self->centre(m_pictureLabel);
+    }
+    return m_pictureLabel;
 }
 
 void CUxPhotoFrame::clear()
 {
-    m_pictureLabel->clear();
-    m_pictureLabel->hide();
-    RowParts::setVisible(m_placeholderLabel, true);
+    if (m_pictureLabel) {
+        m_pictureLabel->clear();
+        m_pictureLabel->hide();
+    }
+    m_placeholderShown = true;
+    if (m_placeholderLabel)
+        RowParts::setVisible(m_placeholderLabel, true);
 }
 
 bool CUxPhotoFrame::setImage(const QImage& image)
@@ -85,12 +122,14 @@ bool CUxPhotoFrame::fit(const QPixmap& p)
     }
     w = w / 4 * 4;
     h = h / 4 * 4;
-    m_pictureLabel->resize(w, h);
+    pictureLabel()->resize(w, h);
     m_pictureBaseSize = mulSize(QSize(w, h), 1.0f / currentScale());
     m_pictureLabel->move(mx + (aw - w) / 2, (ah - h) / 2 + my);
     m_pictureLabel->setPixmap(p);
     m_pictureLabel->show();
-    m_placeholderLabel->hide();
+    m_placeholderShown = false;
+    if (m_placeholderLabel)
+        m_placeholderLabel->hide();
     return true;
 }
 
@@ -103,15 +142,17 @@ void CUxPhotoFrame::setPixmapFile(const QString& path, float factor)
         return;
     pm = pm.scaled(mulSize(pm.size(), factor), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     const float scale = currentScale();
-    m_placeholderLabel->resize(mulSize(pm.size(), scale));
+    placeholderLabel()->resize(mulSize(pm.size(), scale));
     if (!m_placeholderSizeFixed)
         m_placeholderBaseSize = mulSize(m_placeholderLabel->size(), 1.0f / scale);
     centre(m_placeholderLabel);
     m_placeholderLabel->setPixmap(pm);
-    if (!m_pictureLabel->pixmap(Qt::ReturnByValue).isNull()) {
+    if (m_pictureLabel && !m_pictureLabel->pixmap(Qt::ReturnByValue).isNull()) {
         m_pictureLabel->show();
+        m_placeholderShown = false;
         m_placeholderLabel->hide();
     } else {
+        m_placeholderShown = true;
         m_placeholderLabel->show();
     }
 }
@@ -129,10 +170,14 @@ bool CUxPhotoFrame::eventFilter(QObject* watched, QEvent* event)
 void CUxPhotoFrame::resizeEvent(QResizeEvent* event)
 {
     const float scale = currentScale();
-    m_pictureLabel->resize(mulSize(m_pictureBaseSize, scale));
-    centre(m_pictureLabel);
-    m_placeholderLabel->resize(mulSize(m_placeholderBaseSize, scale));
-    centre(m_placeholderLabel);
+    if (m_pictureLabel) {
+        m_pictureLabel->resize(mulSize(m_pictureBaseSize, scale));
+        centre(m_pictureLabel);
+    }
+    if (m_placeholderLabel) {
+        m_placeholderLabel->resize(mulSize(m_placeholderBaseSize, scale));
+        centre(m_placeholderLabel);
+    }
     QWidget::resizeEvent(event);
 }
 

@@ -19,8 +19,9 @@ public:
     void setPixmapFile(const QString& path, float factor);
     void clear();
 
-    QLabel* pictureLabel() const { return m_pictureLabel; }
-    QLabel* placeholderLabel() const { return m_placeholderLabel; }
+    // Made on first use; hidden until a picture is set.
+    QLabel* pictureLabel() const;
+    QLabel* placeholderLabel() const;
     QSize pictureBaseSize() const { return m_pictureBaseSize; }
     QSize placeholderBaseSize() const { return m_placeholderBaseSize; }
 
@@ -40,4 +41,5 @@ private:
     int m_marginX = 0;
     int m_marginY = 0;
     bool m_placeholderSizeFixed = false;
+    bool m_placeholderShown = true;
 };

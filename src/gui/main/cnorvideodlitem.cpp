@@ -48,11 +48,15 @@ QString colourSheet(const QColor& c)
 
 void setToolImages(CUxTpTextIllus* b, const QString& kind)
 {
+    // Every row's two buttons keep these nine paths: one copy of each.
     const QString base = QStringLiteral(":/res/special/button_%1_%2%3.png");
     const char* states[] = {"nor", "on", "down"};
-    for (int s = 0; s < 3; ++s)
-        b->setStateImages(base.arg(kind, QLatin1String(states[s])).arg(1), base.arg(kind, QLatin1String(states[s])).arg(2),
-                          base.arg(kind, QLatin1String(states[s])).arg(3), 0.5f, s);
+    for (int s = 0; s < 3; ++s) {
+        QString slices[3];
+        for (int i = 0; i < 3; ++i)
+            slices[i] = RowParts::sharedSheet(base.arg(kind, QLatin1String(states[s])).arg(i + 1));
+        b->setStateImages(slices[0], slices[1], slices[2], 0.5f, s);
+    }
 }
 
 } // namespace
@@ -108,17 +112,6 @@ CNorVideoDlItem::CNorVideoDlItem(QUxListWidget* list, const DownloadItem& task, 
     skipOverlay->setObjectName(QStringLiteral("SkipSupernatant"));
     skipOverlay->setAttribute(Qt::WA_StyledBackground, true);
     skipOverlay->setStyleSheet(QStringLiteral("#SkipSupernatant{background-color:rgba(54,60,76,128);}"));
-    restoreButton = new QPushButton(skipOverlay);
-    restoreButton->setText(tr("Restore"));
-    connect(restoreButton, &QPushButton::clicked, this, &CNorVideoDlItem::onRestroSkip);
-    restoreButton->setStyleSheet(QStringLiteral(
-        "QPushButton{border-image:url(:/res/restore_nor.png);color:\"#f0f0f0\";}"
-        "QPushButton:hover{border-image:url(:/res/restore_on.png);color:white;}"
-        "QPushButton:pressed{border-image:url(:/res/restore_down.png);color:\"#f0f0f0\";}"));
-    restoreButton->setProperty("baseFontSize", 18);
-    restoreButton->setBaseSize(86, 28);
-    restoreButton->resize(UIBaseData::scaledSize(QSize(86, 28)));
-    restoreButton->hide();
     setBasePos(skipOverlay, QPoint(4, 3));
     skipOverlay->hide();
 
@@ -201,6 +194,40 @@ void CNorVideoDlItem::buildOrdinary()
     for (CUxTpTextIllus* b : tools)
         b->resize(UIBaseData::scaledSize(b->contentSize()));
     f->linkWidget->hide();
+}
+
+QPushButton* CNorVideoDlItem::restoreCoverButton() const
+{
+    // Few rows are ever skipped, and a button costs several kilobytes under
+    // the style sheets: it is made when the cover first needs it.
+    if (!restoreButton) {
+        auto* self = const_cast<CNorVideoDlItem*>(this);
+        auto* b = new QPushButton(skipOverlay);
+        self->restoreButton = b;
+        b->setText(tr("Restore"));
+        connect(b, &QPushButton::clicked, self, &CNorVideoDlItem::onRestroSkip);
+        b->setStyleSheet(RowParts::sharedSheet(QStringLiteral(
+            "QPushButton{border-image:url(:/res/restore_nor.png);color:\"#f0f0f0\";}"
+            "QPushButton:hover{border-image:url(:/res/restore_on.png);color:white;}"
+            "QPushButton:pressed{border-image:url(:/res/restore_down.png);color:\"#f0f0f0\";}")));
+        b->setProperty("baseFontSize", 18);
+        b->setBaseSize(86, 28);
+        b->resize(UIBaseData::scaledSize(QSize(86, 28)));
+        b->hide();
+        // Made after the row was last rescaled: it takes the current scale
+        // now, and its place on the cover as the cover's resize gives it.
+        BaseWidget::rescaleWidgetTree(skipOverlay, UIBaseData::instance()->scale());
+        self->placeRestoreButton();
+    }
+    return restoreButton;
+}
+
+void CNorVideoDlItem::placeRestoreButton()
+{
+    if (!restoreButton)
+        return;
+    const QSize base = UIBaseData::scaledSize(restoreButton->baseSize());
+    restoreButton->move((skipOverlay->width() - base.width()) / 2, (skipOverlay->height() - base.height()) / 2);
 }
 
 bool CNorVideoDlItem::isSkipped() const
@@ -635,21 +662,20 @@ bool CNorVideoDlItem::eventFilter(QObject* watched, QEvent* event)
     if (watched == skipOverlay) {
         switch (type) {
         case QEvent::Enter:
-            restoreButton->show();
+            restoreCoverButton()->show();
             return false;
         case QEvent::Leave:
-            restoreButton->hide();
+            if (restoreButton)
+                restoreButton->hide();
             return false;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseMove:
         case QEvent::MouseButtonDblClick:
             return true;
-        case QEvent::Resize: {
-            const QSize base = UIBaseData::scaledSize(restoreButton->baseSize());
-            restoreButton->move((skipOverlay->width() - base.width()) / 2, (skipOverlay->height() - base.height()) / 2);
+        case QEvent::Resize:
+            placeRestoreButton();
             return false;
-        }
         default:
             break;
         }

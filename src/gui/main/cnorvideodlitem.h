@@ -62,7 +62,8 @@ public:
     Ui::mediadlitemform* mediaForm() const { return form; }
     Ui::livevideoform* liveVideoForm() const { return liveForm; }
     QWidget* skipCover() const { return skipOverlay; }
-    QPushButton* restoreCoverButton() const { return restoreButton; }
+    // The cover's button is made when first needed.
+    QPushButton* restoreCoverButton() const;
     QTimer* pulseTimer() const { return lightTimer; }
     int pulseStep() const { return lightStep; }
 
@@ -134,6 +135,7 @@ private:
     QLabel* processLabel() const;
     void showRefusal(int which);
     void openToolLink(QWidget* button);
+    void placeRestoreButton();
 
     DownloadItem item;
     bool trackChangeable;

@@ -254,6 +254,10 @@ private slots:
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(row.skipCover(), &enter);
         QVERIFY(!row.restoreCoverButton()->isHidden());
+        // Centred on the cover, at its design size and font.
+        QCOMPARE(row.restoreCoverButton()->geometry(), QRect(329, 42, 86, 28));
+        QCOMPARE(row.restoreCoverButton()->font().pixelSize(), 18);
+        QCOMPARE(row.restoreCoverButton()->text(), QStringLiteral("Restore"));
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(row.skipCover(), &leave);
         QVERIFY(row.restoreCoverButton()->isHidden());

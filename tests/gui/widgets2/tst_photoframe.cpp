@@ -39,6 +39,7 @@ private slots:
     void fitAtScale();
     void placeholder();
     void nullImage();
+    void picturesGivenLate();
 
     void circleButtonPaintsText();
 
@@ -139,6 +140,39 @@ void TestPhotoFrame::nullImage()
     QVERIFY(!f.setImage(QImage()));
     QVERIFY(!f.pictureLabel()->isVisible());
     QVERIFY(f.placeholderLabel()->isVisible());
+}
+
+// A frame on screen that gets its first placeholder, or a hidden frame that
+// gets its first picture, shows them as a frame built with them would.
+void TestPhotoFrame::picturesGivenLate()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("placeholder.png"));
+    QImage ph(40, 30, QImage::Format_ARGB32);
+    ph.fill(Qt::gray);
+    QVERIFY(ph.save(path));
+
+    CUxPhotoFrame shown;
+    shown.resize(170, 100);
+    shown.show();
+    shown.setPixmapFile(path, 1.0f);
+    QVERIFY(shown.placeholderLabel()->isVisible());
+    QCOMPARE(shown.placeholderLabel()->geometry(), QRect(65, 35, 40, 30));
+    QCOMPARE(shown.grab().toImage().pixelColor(85, 50), QColor(Qt::gray));
+    QImage img(640, 360, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    QVERIFY(shown.setImage(img));
+    QCOMPARE(shown.grab().toImage().pixelColor(85, 50), QColor(Qt::blue));
+    shown.clear();
+    QCOMPARE(shown.grab().toImage().pixelColor(85, 50), QColor(Qt::gray));
+
+    CUxPhotoFrame hidden;
+    hidden.resize(170, 100);
+    QVERIFY(hidden.setImage(img));
+    hidden.show();
+    QVERIFY(hidden.pictureLabel()->isVisible());
+    QVERIFY(!hidden.placeholderLabel()->isVisible());
+    QCOMPARE(hidden.grab().toImage().pixelColor(85, 50), QColor(Qt::blue));
 }
 
 void TestPhotoFrame::circleButtonPaintsText()
