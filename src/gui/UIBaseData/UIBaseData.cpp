@@ -29,8 +29,7 @@ UIBaseData::UIBaseData()
 {
     registerInterfaceResources();
     // Windows are sized for the interface font: whatever builds one sees it.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        registerInterfaceFonts();
+    registerInterfaceFonts();
 }
 
 bool UIBaseData::registerInterfaceFonts()

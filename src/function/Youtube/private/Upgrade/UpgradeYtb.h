@@ -17,8 +17,9 @@ class HttpDownload;
 // only then moves the pack's entries into place, so a failed upgrade leaves
 // the installed engine as it was. A marker written once the staging folder
 // is complete tells the next start to finish a swap that the end of the
-// process interrupted; without it nothing has moved yet. The user's files in the engine folder
-// ("AP", "SubscribeLists.db", "downloading.json") are never touched.
+// process interrupted; without it nothing has moved yet. The user's files
+// in the engine folder ("AP", "SubscribeLists.db", "downloading.json") are
+// never touched.
 //
 // Description (JSON object): "lastModif" ("yyyy-MM-dd"), "upcheckUrl" (the
 // description's address for later checks), "upgradeUrl_2" (object whose
