@@ -32,12 +32,12 @@ inline QString sharedSheet(const QString& sheet)
 }
 
 // The designer form sets its sheets as fresh texts on every widget it
-// builds; after it, the widget and its children hold shared ones instead.
-// Before the first polish this only swaps the texts.
+// builds; after it, the widgets below root hold shared ones instead. Root
+// is left to the caller, which may keep a sheet of its own there. Before
+// the first polish this only swaps the texts.
 inline void shareSheets(QWidget* root)
 {
-    QList<QWidget*> all = root->findChildren<QWidget*>();
-    all.prepend(root);
+    const QList<QWidget*> all = root->findChildren<QWidget*>();
     for (QWidget* w : qAsConst(all)) {
         const QString sheet = w->styleSheet();
         if (!sheet.isEmpty())

@@ -97,7 +97,7 @@ CNorVideoDlItem::CNorVideoDlItem(QUxListWidget* list, const DownloadItem& task, 
     if (item.isLiveStream)
         buildLive();
     else
-        buildOrdinary();
+        prepareOrdinary();
 
     refreshInfo();
 
@@ -141,6 +141,8 @@ void CNorVideoDlItem::buildLive()
     liveForm = new Ui::livevideoform;
     liveForm->setupUi(this);
     RowParts::shareSheets(this);
+    if (!styleSheet().isEmpty())
+        setStyleSheet(RowParts::sharedSheet(styleSheet()));
     Ui::livevideoform* f = liveForm;
     f->DlIcon->hide();
     f->btnOpenFolder->hide();
@@ -161,12 +163,59 @@ void CNorVideoDlItem::buildLive()
     // "00:05:00" shows, so the two agree before the user edits either.
 }
 
+void CNorVideoDlItem::prepareOrdinary()
+{
+    // A restored list may hold thousands of rows of which a few are ever
+    // seen, and a built form costs tens of kilobytes under the style
+    // sheets: until it is built the row stands as the form's root would,
+    // with its name, design size and strip.
+    m_itemHeight = 120;
+    setObjectName(QStringLiteral("mediadlitemform"));
+    resize(752, 120);
+    setRowImage(QStringLiteral("video_tiao_nor.png"));
+}
+
+Ui::mediadlitemform* CNorVideoDlItem::mediaForm() const
+{
+    const_cast<CNorVideoDlItem*>(this)->ensureForm();
+    return form;
+}
+
+void CNorVideoDlItem::ensureForm()
+{
+    if (form || liveForm)
+        return;
+    buildOrdinary();
+    // The cover stays over the form made after it.
+    if (!skipOverlay->isHidden())
+        skipOverlay->raise();
+    BaseWidget::rescaleWidgetTree(this, UIBaseData::instance()->scale());
+    onResize(nullptr);
+    form->progressBar->setValue(pendingProgress);
+    if (!pendingProcessText.isNull())
+        form->labProcess->setText(pendingProcessText);
+    if (linksOffered) {
+        form->linkWidget->show();
+        onConvertLinksReady(NetVersionMgr::instance()->isDataValid());
+    }
+    if (lookGiven >= 0)
+        applyOrdinaryLook(lookGiven == 1);
+    refreshInfo();
+    refreshOrdinary();
+}
+
 void CNorVideoDlItem::buildOrdinary()
 {
-    m_itemHeight = 120;
+    // The form sets the root's design size and its unselected strip; the
+    // row keeps the size its list gave it and the strip its look gave it.
+    const QString strip = styleSheet();
+    const QSize size = this->size();
     form = new Ui::mediadlitemform;
     form->setupUi(this);
     RowParts::shareSheets(this);
+    if (styleSheet() != strip)
+        setStyleSheet(strip);
+    resize(size);
     Ui::mediadlitemform* f = form;
     f->btnTrack->setImages(QString(), QStringLiteral(":/res/video_kuang.png"), QStringLiteral(":/res/video_kuang.png"), 1.0f);
     f->btnTrack->setBtnEnabled(trackChangeable);
@@ -237,26 +286,36 @@ bool CNorVideoDlItem::isSkipped() const
 
 int CNorVideoDlItem::progress() const
 {
-    return form ? form->progressBar->value() : liveForm->progressBar->value();
+    if (liveForm)
+        return liveForm->progressBar->value();
+    return form ? form->progressBar->value() : pendingProgress;
 }
 
 QLabel* CNorVideoDlItem::processLabel() const
 {
-    return form ? form->labProcess : liveForm->labProcess;
+    if (liveForm)
+        return liveForm->labProcess;
+    return form ? form->labProcess : nullptr;
 }
 
 void CNorVideoDlItem::setProgress(int value)
 {
+    if (liveForm) {
+        liveForm->progressBar->setValue(value);
+        return;
+    }
+    pendingProgress = value;
+    pendingProcessText = QStringLiteral("%1%").arg(value);
     if (form) {
         form->progressBar->setValue(value);
-        form->labProcess->setText(QStringLiteral("%1%").arg(value));
-    } else {
-        liveForm->progressBar->setValue(value);
+        form->labProcess->setText(pendingProcessText);
     }
 }
 
 void CNorVideoDlItem::refreshInfo()
 {
+    if (!form && !liveForm)
+        return;
     // A stored task may name no format or one that no longer exists.
     const DownloadMedia* m = item.chosenMedia();
     const QString format = m ? m->format : QString();
@@ -285,14 +344,16 @@ void CNorVideoDlItem::refreshInfo()
 
 void CNorVideoDlItem::refresh()
 {
-    if (form)
-        refreshOrdinary();
-    else
+    if (liveForm)
         refreshLive();
+    else
+        refreshOrdinary();
 }
 
 void CNorVideoDlItem::updateThumbnail()
 {
+    if (!form && !liveForm)
+        return;
     CUxPhotoFrame* poster = form ? form->PosterWidget : liveForm->PosterWidget;
     poster->setImage(ImageDownloader::instance()->getImage(item.thumbnail));
 }
@@ -300,6 +361,14 @@ void CNorVideoDlItem::updateThumbnail()
 void CNorVideoDlItem::refreshOrdinary()
 {
     Ui::mediadlitemform* f = form;
+    if (!f) {
+        // The pulse runs while downloading whether the row is built or not.
+        if (downloading && !completed)
+            lightTimer->start();
+        else
+            lightTimer->stop();
+        return;
+    }
     const bool selected = isSelected();
     f->btnTrack->setBtnEnabled(trackChangeable && !downloading);
     RowParts::setVisible(f->IconTrack, f->btnTrack->isEnabled());
@@ -430,7 +499,10 @@ void CNorVideoDlItem::refreshLive()
 
 void CNorVideoDlItem::applyOrdinaryLook(bool selected)
 {
+    lookGiven = selected ? 1 : 0;
     Ui::mediadlitemform* f = form;
+    if (!f)
+        return;
     const QString side = selected ? QStringLiteral("w") : QStringLiteral("b");
     f->FormatIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/video_%1.png);").arg(side)));
     f->ResolutionIcon->setStyleSheet(RowParts::sharedSheet(QStringLiteral("border-image: url(:/res/screen_%1.png);").arg(side)));
@@ -476,7 +548,7 @@ void CNorVideoDlItem::setRowImage(const QString& image)
 void CNorVideoDlItem::setSelectedStyle()
 {
     setRowImage(QStringLiteral("video_tiao_on.png"));
-    if (form) {
+    if (!liveForm) {
         applyOrdinaryLook(true);
         lightStep = 0;
         lightRising = true;
@@ -489,7 +561,7 @@ void CNorVideoDlItem::setSelectedStyle()
 void CNorVideoDlItem::setNormalStyle()
 {
     setRowImage(QStringLiteral("video_tiao_nor.png"));
-    if (form) {
+    if (!liveForm) {
         applyOrdinaryLook(false);
         lightStep = 0;
         lightRising = true;
@@ -525,7 +597,8 @@ void CNorVideoDlItem::showlight()
         b = 82 + k * 1;
         top = 26;
     }
-    processLabel()->setStyleSheet(QStringLiteral("color:rgb(%1,%2,%3)").arg(r, 0, 'g', 6).arg(g, 0, 'g', 6).arg(b, 0, 'g', 6));
+    if (QLabel* label = processLabel())
+        label->setStyleSheet(QStringLiteral("color:rgb(%1,%2,%3)").arg(r, 0, 'g', 6).arg(g, 0, 'g', 6).arg(b, 0, 'g', 6));
     if (lightRising) {
         ++lightStep;
         lightRising = top > lightStep;
@@ -537,15 +610,27 @@ void CNorVideoDlItem::showlight()
 
 void CNorVideoDlItem::onProgressCatched(int cur)
 {
-    (form ? form->progressBar : liveForm->progressBar)->setValue(cur);
-    processLabel()->setText(QStringLiteral("%1%").arg(cur));
+    const QString text = QStringLiteral("%1%").arg(cur);
+    if (liveForm) {
+        liveForm->progressBar->setValue(cur);
+        liveForm->labProcess->setText(text);
+        return;
+    }
+    pendingProgress = cur;
+    pendingProcessText = text;
+    if (form) {
+        form->progressBar->setValue(cur);
+        form->labProcess->setText(text);
+    }
 }
 
 void CNorVideoDlItem::onDownStarted()
 {
     downloading = true;
-    if (form) {
-        form->linkWidget->hide();
+    if (!liveForm) {
+        linksOffered = false;
+        if (form)
+            form->linkWidget->hide();
         refreshOrdinary();
     } else {
         liveState = 1;
@@ -563,10 +648,14 @@ void CNorVideoDlItem::onDownFinished(int iRet, QStringList output)
     if (iRet == DownloadItem::DownloadSuccess) {
         completed = true;
         outputFiles = output;
-        if (form) {
-            form->progressBar->setValue(100);
-            form->linkWidget->show();
-            onConvertLinksReady(NetVersionMgr::instance()->isDataValid());
+        if (!liveForm) {
+            pendingProgress = 100;
+            linksOffered = true;
+            if (form) {
+                form->progressBar->setValue(100);
+                form->linkWidget->show();
+                onConvertLinksReady(NetVersionMgr::instance()->isDataValid());
+            }
             Youtube::instance()->removeDownloadingItems({&item});
         } else {
             liveForm->progressBar->setValue(100);
@@ -615,6 +704,8 @@ QRect CNorVideoDlItem::clickRect()
 
 void CNorVideoDlItem::onResize(QResizeEvent*)
 {
+    if (!form && !liveForm)
+        return;
     QPushButton* close = form ? form->btnClose : liveForm->btnClose;
     QUxListWidget* list = listWidget();
     setBasePos(close, (list && list->scrollMaximum() > 0) ? QPoint(728, 8) : QPoint(738, 8));
@@ -638,6 +729,14 @@ void CNorVideoDlItem::showEvent(QShowEvent* event)
     QUxItemBase::showEvent(event);
 }
 
+bool CNorVideoDlItem::event(QEvent* event)
+{
+    // Children made here are polished by the same polish, after the row.
+    if (event->type() == QEvent::Polish)
+        ensureForm();
+    return QUxItemBase::event(event);
+}
+
 bool CNorVideoDlItem::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -653,7 +752,7 @@ bool CNorVideoDlItem::eventFilter(QObject* watched, QEvent* event)
         }
         return QUxItemBase::eventFilter(watched, event);
     }
-    if (type == QEvent::ToolTip
+    if (form && type == QEvent::ToolTip
         && (watched == form->labTitle || watched == form->labFormat || watched == form->labResolution || watched == form->labTime
             || watched == form->labSize || watched == form->btnToMp3 || watched == form->btnMarbletone)) {
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), static_cast<QWidget*>(watched)->toolTip());

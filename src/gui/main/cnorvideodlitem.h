@@ -59,7 +59,10 @@ public:
     void refresh();
     void updateThumbnail();
 
-    Ui::mediadlitemform* mediaForm() const { return form; }
+    // An ordinary row builds its form when first polished, that is when it
+    // first comes into view, or when asked for it here.
+    Ui::mediadlitemform* mediaForm() const;
+    bool hasMediaForm() const { return form != nullptr; }
     Ui::livevideoform* liveVideoForm() const { return liveForm; }
     QWidget* skipCover() const { return skipOverlay; }
     // The cover's button is made when first needed.
@@ -118,6 +121,7 @@ public slots:
     void on_btnMarbletone_clicked();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -125,7 +129,9 @@ protected:
 
 private:
     void buildLive();
+    void prepareOrdinary();
     void buildOrdinary();
+    void ensureForm();
     void refreshOrdinary();
     void refreshLive();
     void applyOrdinaryLook(bool selected);
@@ -147,6 +153,14 @@ private:
     int m_itemHeight = 120;
     Ui::mediadlitemform* form = nullptr;
     Ui::livevideoform* liveForm = nullptr;
+    // What an ordinary row went through before its form was built, handed
+    // to the form when it is: the progress bar's value and the percentage
+    // text (null while the form's own stands), the look given last (-1 none,
+    // 0 normal, 1 selected) and whether the tool links were offered.
+    int pendingProgress = 0;
+    QString pendingProcessText;
+    int lookGiven = -1;
+    bool linksOffered = false;
     QWidget* skipOverlay = nullptr;
     QPushButton* restoreButton = nullptr;
     QTimer* lightTimer = nullptr;

@@ -99,7 +99,7 @@ void CNorVideoDlItem::on_btnContrl_clicked()
 
 void CNorVideoDlItem::on_DlIcon_clicked()
 {
-    if (!form || completed)
+    if (liveForm || completed)
         return;
     Youtube* engine = Youtube::instance();
     if (downloading) {
@@ -115,13 +115,17 @@ void CNorVideoDlItem::on_DlIcon_clicked()
 void CNorVideoDlItem::on_BtnReload_clicked()
 {
     completed = false;
-    if (form) {
-        form->progressBar->setValue(0);
-        form->labProcess->setText(QStringLiteral("0%"));
-        form->BtnReload->hide();
-        form->btnOpenFolder->hide();
-    } else {
+    if (liveForm) {
         liveForm->progressBar->setValue(0);
+    } else {
+        pendingProgress = 0;
+        pendingProcessText = QStringLiteral("0%");
+        if (form) {
+            form->progressBar->setValue(0);
+            form->labProcess->setText(pendingProcessText);
+            form->BtnReload->hide();
+            form->btnOpenFolder->hide();
+        }
     }
     Youtube::instance()->addDownloadingItems({&item});
     Youtube::instance()->startDownload({&item});
@@ -235,7 +239,7 @@ void CNorVideoDlItem::onPopUpTimeEditFinished(QString time, int iType)
 void CNorVideoDlItem::on_btnTrack_clicked()
 {
     trackChooserRow = this;
-    QWidget* button = form ? static_cast<QWidget*>(form->btnTrack) : static_cast<QWidget*>(liveForm->btnTrack);
+    QWidget* button = liveForm ? static_cast<QWidget*>(liveForm->btnTrack) : static_cast<QWidget*>(mediaForm()->btnTrack);
     auto* chooser = new CUxDlTracksListBox(&CNorVideoDlItem::onTrackChosen, nullptr, nullptr, &CNorVideoDlItem::applyTrack, this);
     trackChooser = chooser;
     chooser->setItemCount(item.medias.size());
@@ -283,7 +287,9 @@ bool CNorVideoDlItem::onTrackChosen(int index, bool apply)
         row->refreshLive();
     } else {
         row->refreshOrdinary();
-        row->form->linkWidget->hide();
+        row->linksOffered = false;
+        if (row->form)
+            row->form->linkWidget->hide();
     }
     return true;
 }

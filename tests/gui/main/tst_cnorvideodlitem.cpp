@@ -48,6 +48,53 @@ private:
 
     static bool sheetHas(QWidget* w, const char* image) { return w->styleSheet().contains(QLatin1String(image)); }
 
+    // What a user sees of a built row: the row's strip and size, and each
+    // part's shown state, sheet, text, enabled state and, where it shows,
+    // its place.
+    static QStringList looks(CNorVideoDlItem& row)
+    {
+        QStringList out;
+        out << row.objectName() << row.styleSheet() << QStringLiteral("%1x%2").arg(row.width()).arg(row.height())
+            << QString::number(row.progress()) << QString::number(row.pulseTimer()->isActive());
+        for (QWidget* w : row.findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w == row.skipCover())
+                continue;
+            // Layouts inside a hidden part place it when it shows.
+            const QRect g = w->isVisibleTo(&row) ? w->geometry() : QRect();
+            // The pulse colours the percentage on its own clock.
+            const QString sheet = row.isDownloading() && w == row.mediaForm()->labProcess ? QString() : w->styleSheet();
+            out << QStringLiteral("%1 %2,%3 %4x%5 hidden=%6 enabled=%7 sheet=%8 text=%9")
+                       .arg(w->objectName()).arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                       .arg(w->isHidden()).arg(w->isEnabled()).arg(sheet, w->property("text").toString());
+        }
+        out << QString::number(row.mediaForm()->progressBar->value()) << row.mediaForm()->btnToMp3->property("URL").toString();
+        return out;
+    }
+
+    static void play(CNorVideoDlItem& row, const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            const QStringList w = step.split(QLatin1Char(' '));
+            const int n = w.value(1).toInt();
+            if (w.first() == QLatin1String("select"))
+                row.setSelected(true);
+            else if (w.first() == QLatin1String("normal"))
+                row.setNormalStyle();
+            else if (w.first() == QLatin1String("progress"))
+                row.setProgress(n);
+            else if (w.first() == QLatin1String("start"))
+                row.onDownStarted();
+            else if (w.first() == QLatin1String("caught"))
+                row.onProgressCatched(n);
+            else if (w.first() == QLatin1String("finish"))
+                row.onDownFinished(n, n == 0 ? QStringList{QStringLiteral("/out/a.mp4")} : QStringList());
+            else if (w.first() == QLatin1String("resize"))
+                row.resize(n, 120);
+            else
+                QFAIL(qPrintable(step));
+        }
+    }
+
 private slots:
     void initTestCase()
     {
@@ -117,6 +164,39 @@ private slots:
         QCOMPARE(noneRow.mediaForm()->VideoTrackNumBtn->text(), QStringLiteral("0"));
     }
 
+    // A row out of view builds its form when it first comes into view; by
+    // then it must show all it went through, as a row built at once does.
+    void formBuiltLateShowsWhatTheRowWentThrough_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("untouched") << QStringList();
+        QTest::newRow("restored") << QStringList{"progress 25", "normal", "resize 760"};
+        QTest::newRow("selected") << QStringList{"resize 700", "select"};
+        QTest::newRow("downloading") << QStringList{"normal", "start", "caught 40"};
+        QTest::newRow("succeeded") << QStringList{"normal", "start", "caught 40", "finish 0"};
+        QTest::newRow("stopped") << QStringList{"normal", "start", "caught 40", "finish 2"};
+        QTest::newRow("failed") << QStringList{"start", "finish 5"};
+        QTest::newRow("succeeded, selected") << QStringList{"start", "caught 60", "finish 0", "select"};
+        QTest::newRow("selected then normal") << QStringList{"select", "start", "caught 10", "normal"};
+        QTest::newRow("started again") << QStringList{"start", "finish 0", "progress 0", "start", "caught 5"};
+    }
+    void formBuiltLateShowsWhatTheRowWentThrough()
+    {
+        QFETCH(QStringList, steps);
+        QUxListWidget list;
+        list.resize(780, 300);
+        CNorVideoDlItem early(&list, task(QStringLiteral("/early")), true);
+        QVERIFY(early.mediaForm());
+        play(early, steps);
+
+        CNorVideoDlItem late(&list, task(QStringLiteral("/early")), true);
+        play(late, steps);
+        QVERIFY(!late.hasMediaForm());
+        late.ensurePolished();
+        QVERIFY(late.hasMediaForm());
+        QCOMPARE(looks(late), looks(early));
+    }
+
     void resultTable_data()
     {
         QTest::addColumn<bool>("live");
@@ -151,6 +231,8 @@ private slots:
         QFETCH(int, progress);
         // Rows built with a fixed format chooser show that a failure opens it.
         CNorVideoDlItem row(m_list.get(), task(QStringLiteral("/r%1").arg(result), live), false);
+        // As a row in view has it.
+        row.mediaForm();
         row.onDownStarted();
         QVERIFY(row.isDownloading());
         QVERIFY(row.pulseTimer()->isActive());

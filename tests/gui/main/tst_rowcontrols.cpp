@@ -193,6 +193,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(r->isDownloading(), kWaitMs);
         QCOMPARE(r->liveVideoForm()->btnContrl->text(), QStringLiteral("Stop Recording"));
         QVERIFY(!r->liveVideoForm()->btnTrack->isEnabled());
+        // The start shows once the child runs, before the downloader has
+        // logged its run; a stop at once may end it before that.
+        QTRY_COMPARE_WITH_TIMEOUT(runsOf(QStringLiteral("/slow/rec")), 1, kWaitMs);
         click(r->liveVideoForm()->btnContrl);
         QCOMPARE(r->liveControlState(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(!r->isDownloading(), kWaitMs);
