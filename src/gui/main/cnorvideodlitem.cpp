@@ -731,9 +731,20 @@ void CNorVideoDlItem::showEvent(QShowEvent* event)
 
 bool CNorVideoDlItem::event(QEvent* event)
 {
-    // Children made here are polished by the same polish, after the row.
-    if (event->type() == QEvent::Polish)
+    switch (event->type()) {
+    case QEvent::PolishRequest:
+        // A row out of view is polished, and builds its form, when it is
+        // shown; polished now it would build a form no one may ever see.
+        if (isHidden())
+            return true;
+        break;
+    case QEvent::Polish:
+        // Children made here are polished by the same polish, after the row.
         ensureForm();
+        break;
+    default:
+        break;
+    }
     return QUxItemBase::event(event);
 }
 

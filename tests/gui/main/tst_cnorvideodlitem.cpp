@@ -197,6 +197,35 @@ private slots:
         QCOMPARE(looks(late), looks(early));
     }
 
+    // A row the list hides out of view leaves its polish, and its form, to
+    // its showing.
+    void rowOutOfViewWaitsForItsShowing()
+    {
+        QWidget window;
+        window.resize(780, 300);
+        auto* list = new QUxListWidget(&window);
+        list->resize(780, 300);
+        // As in the program, the list stands polished before its rows come.
+        window.ensurePolished();
+        auto* row = new CNorVideoDlItem(list, task(QStringLiteral("/w")), true);
+        row->hide();
+        QCoreApplication::processEvents();
+        QVERIFY(!row->testAttribute(Qt::WA_WState_Polished));
+        QVERIFY(!row->hasMediaForm());
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!row->hasMediaForm());
+        row->show();
+        QVERIFY(row->isVisible());
+        QVERIFY(row->hasMediaForm());
+        for (QWidget* part : {static_cast<QWidget*>(row->mediaForm()->BtnSkip), static_cast<QWidget*>(row->mediaForm()->labTitle)}) {
+            QVERIFY2(part->isVisible(), qPrintable(part->objectName()));
+            QVERIFY2(part->testAttribute(Qt::WA_WState_Polished), qPrintable(part->objectName()));
+        }
+        QCOMPARE(row->mediaForm()->labTitle->text(), QStringLiteral("Title /w"));
+    }
+
     void resultTable_data()
     {
         QTest::addColumn<bool>("live");
