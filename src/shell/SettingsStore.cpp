@@ -79,13 +79,16 @@ bool ownedByThisProcess(const QString& folder)
     return QString::fromUtf8(f.readAll()).trimmed() == pidText();
 }
 
+// Written in place, with no flush to disk: the folder is made anew at every
+// start, so the marker never has to outlive a crash of the machine, and
+// QSaveFile's commit waited for the disk (some milliseconds of every start,
+// before the window could be begun). A reader that comes upon the file while
+// it is written sees no pid of its own and leaves the folder.
 void markOwned(const QString& folder)
 {
-    QSaveFile f(QDir(folder).filePath(QLatin1String(kOwnerMarker)));
-    if (f.open(QIODevice::WriteOnly)) {
+    QFile f(QDir(folder).filePath(QLatin1String(kOwnerMarker)));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(pidText().toUtf8());
-        f.commit();
-    }
 }
 
 QByteArray upToNul(const QByteArray& bytes)

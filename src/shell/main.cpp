@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QLayout>
 #include <QString>
 #include <QThread>
@@ -143,13 +144,20 @@ int runNormal(int argc, char** argv)
 
     auto app = std::make_unique<QApplication>(argc, argv);
     app->setStyleSheet(QStringLiteral("QPushButton:focus{outline: none;}"));
-    UIBaseData::registerInterfaceFonts();
     // The warm-up comes after the application, whose display it asks. A
     // library loaded while the driver loads waits for the whole of it, so
     // the application's plug-ins come first, and so does the one the engine
     // opens its database with.
     SubscribeDatabase::loadDriver();
+    // The window's first picture without a named format (a style sheet's
+    // image) has every image plug-in try it, which opens them all; opened
+    // while the driver loads, they waited for the whole of it.
+    QImageReader::supportedImageFormats();
     GraphicsWarmup graphicsWarmup;
+    // fontconfig's reading of its configuration and font list opens no
+    // library, so it goes on while the driver loads rather than ahead of
+    // it, and still before anything is built in the interface font.
+    UIBaseData::registerInterfaceFonts();
 
     Signals::installQuitOnTerminate();
     SettingsStore* store = SettingsStore::instance();
@@ -162,6 +170,9 @@ int runNormal(int argc, char** argv)
     installTranslator(translator);
 
     store->setValue(QStringLiteral("setting/shutdown"), QStringLiteral("false"));
+    // Before the window: each save waits for the disk, which the driver's
+    // loading covers now but the window's first paint would not.
+    store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
 
     auto* window = new MainWindow(nullptr);
     // Polished and laid out now, while the driver may still be loading:
@@ -172,7 +183,6 @@ int runNormal(int argc, char** argv)
         layout->activate();
     window->show(true);
 
-    store->setValue(QStringLiteral("special/workingProperly"), QStringLiteral("false"));
     std::unique_ptr<QThread> preload = preloadMediaLater();
     const int code = app->exec();
     if (preload) {
