@@ -48,7 +48,7 @@ void settle(UrlAnalyserDialog& dialog)
         QCoreApplication::processEvents();
 }
 
-// ms for the road's success with n items (initAnalyser to the built rows).
+// ms for a successful analysis with n items (initAnalyser to the built rows).
 double firstRows(UrlAnalyserDialog& dialog, int n)
 {
     fill(n);

@@ -360,15 +360,14 @@ void CNorVideoDlItem::updateThumbnail()
 
 void CNorVideoDlItem::refreshOrdinary()
 {
+    // The pulse runs while downloading whether the form is built or not.
+    if (downloading && !completed)
+        lightTimer->start();
+    else
+        lightTimer->stop();
     Ui::mediadlitemform* f = form;
-    if (!f) {
-        // The pulse runs while downloading whether the row is built or not.
-        if (downloading && !completed)
-            lightTimer->start();
-        else
-            lightTimer->stop();
+    if (!f)
         return;
-    }
     const bool selected = isSelected();
     f->btnTrack->setBtnEnabled(trackChangeable && !downloading);
     RowParts::setVisible(f->IconTrack, f->btnTrack->isEnabled());
@@ -380,15 +379,12 @@ void CNorVideoDlItem::refreshOrdinary()
                                                                      : QStringLiteral("color:rgba(96,96,96,128);"));
 
     if (completed) {
-        lightTimer->stop();
         f->DlIcon->setStyleSheet(selected ? QStringLiteral("QPushButton{border-image: url(:/res/complete_white.png);}")
                                           : QStringLiteral("QPushButton{border-image: url(:/res/complete_black.png);}"));
     } else if (downloading) {
-        lightTimer->start();
         f->DlIcon->setStyleSheet(stateSheet(QStringLiteral("download_pause_nor"), QStringLiteral("download_pause_hover"),
                                             QStringLiteral("download_pause_down")));
     } else {
-        lightTimer->stop();
         f->DlIcon->setStyleSheet(stateSheet(selected ? QStringLiteral("download_nor_w") : QStringLiteral("download_nor_b"),
                                             QStringLiteral("download_hover"), QStringLiteral("download_down")));
         if (lastResult != 0) {
@@ -610,18 +606,12 @@ void CNorVideoDlItem::showlight()
 
 void CNorVideoDlItem::onProgressCatched(int cur)
 {
-    const QString text = QStringLiteral("%1%").arg(cur);
-    if (liveForm) {
-        liveForm->progressBar->setValue(cur);
-        liveForm->labProcess->setText(text);
+    if (!liveForm) {
+        setProgress(cur);
         return;
     }
-    pendingProgress = cur;
-    pendingProcessText = text;
-    if (form) {
-        form->progressBar->setValue(cur);
-        form->labProcess->setText(text);
-    }
+    liveForm->progressBar->setValue(cur);
+    liveForm->labProcess->setText(QStringLiteral("%1%").arg(cur));
 }
 
 void CNorVideoDlItem::onDownStarted()

@@ -118,11 +118,8 @@ void CNorVideoDlItem::on_BtnReload_clicked()
     if (liveForm) {
         liveForm->progressBar->setValue(0);
     } else {
-        pendingProgress = 0;
-        pendingProcessText = QStringLiteral("0%");
+        setProgress(0);
         if (form) {
-            form->progressBar->setValue(0);
-            form->labProcess->setText(pendingProcessText);
             form->BtnReload->hide();
             form->btnOpenFolder->hide();
         }

@@ -32,7 +32,7 @@ void fillOneList()
 {
     ScriptedEngine::reset();
     List list;
-    list.title = QStringLiteral("Road");
+    list.title = QStringLiteral("Listed");
     list.analysed = true;
     for (int j = 0; j < 3; ++j) {
         Item item;
@@ -65,7 +65,7 @@ private slots:
 
     void init() { fillOneList(); }
 
-    void oneListRoad()
+    void oneListAnalysis()
     {
         Youtube* engine = Youtube::instance();
         QSignalSpy refresh(engine, &Youtube::doYoutubeListRefresh);
@@ -75,7 +75,7 @@ private slots:
         YoutubeList lists;
         engine->lists(lists, 0, -1);
         QCOMPARE(lists.items.size(), 1);
-        QCOMPARE(lists.items.first().title, QStringLiteral("Road"));
+        QCOMPARE(lists.items.first().title, QStringLiteral("Listed"));
         QCOMPARE(lists.items.first().subTitle, QStringLiteral("3 Videos"));
         YoutubeList items;
         engine->lists(items, 0, 0);

@@ -248,7 +248,7 @@ private slots:
         store.setValue(QStringLiteral("base/AdCheckDate"), QDate::currentDate().toString(QStringLiteral("yyyy MM dd")));
     }
 
-    void newUserRoad()
+    void newUserFirstDownload()
     {
         {
             Program p(environment());

@@ -1,4 +1,4 @@
-// The analysed list row: its status table, history flag, tick and looks.
+// The analysed list row: what each status shows, the downloaded-before flag, the tick and the looks.
 
 #include "LocalHttpServer.h"
 #include "RunEnd.h"

@@ -90,7 +90,7 @@ const char* const kRestStyle =
     "url(:/res/done_hover.png);\n}\nQPushButton::pressed\n{\n\tborder-image: url(:/res/done_down.png);\n}\n"
     "QPushButton::disabled\n{\n\tborder-image: url(:/res/done_dis.png);\n}\n";
 
-// The parent of the road's questions: the main window's popup when there is one.
+// The parent of the analysis's questions: the main window's popup when there is one.
 QWidget* mainPopupOr(QWidget* fallback)
 {
     QWidget* main = UIBaseData::instance()->mainPopup();
@@ -190,9 +190,9 @@ UrlAnalyserDialog::UrlAnalyserDialog(QWidget* parent) : BaseDialog(parent), ui(n
     connect(formatRows, &QUxListWidget::Itemclicked, this, &UrlAnalyserDialog::syncFormatChecks,
             Qt::QueuedConnection);
     ui->btnSubscribe->setCheckable(true);
-    // Show All is a plain button (its form's "checkable" is only a dynamic
-    // property): a checkable one reports only checked(bool), and its slot
-    // listens to clicked(). Its text and arrow show the choice.
+    // Show All is not made checkable: its slot answers clicked(), which
+    // CUxBtn sends only for buttons that do not toggle. Its text and arrow
+    // show the choice.
     connect(ui->labError, &QLabel::linkActivated, this, &UrlAnalyserDialog::onLinkSupport);
     ui->ListInfoBg->installEventFilter(this);
     ui->medialistArea->installEventFilter(this);
@@ -424,7 +424,7 @@ void UrlAnalyserDialog::runningLook(bool fromEngine)
 
 void UrlAnalyserDialog::onStartAnalyse()
 {
-    // A start reported after the road already ended changes nothing.
+    // A start reported after the analysis already ended changes nothing.
     if (!ui->btnAnalyseOrStop->isChecked())
         return;
     runningLook(true);
@@ -440,7 +440,7 @@ void UrlAnalyserDialog::analyseUrl(const QString& url)
     hideLanguageChoice();
     ui->stackedWidget->setCurrentWidget(ui->page_2);
     ui->labTip->hide();
-    // The account just confirmed in the login road goes alone on the retry.
+    // The account the user just confirmed at the login goes alone on the retry.
     bool useDialogAccount = true;
     for (;;) {
         runningLook(false);
@@ -586,7 +586,7 @@ bool UrlAnalyserDialog::handleAnalyseResult(YoutubeError ret, bool& relogin, QSt
     case YtbAnalyseFailed:
         return askAgain();
     default:
-        // The road ends here; without a page of its own the window would
+        // The analysis ends here; without a page of its own the window would
         // keep saying "Please wait..." after the engine has given up.
         ui->stackedWidget->setCurrentWidget(ui->page);
         return true;

@@ -1,6 +1,6 @@
-// The analysis road of the URL window against the scripted engine: the
-// engine's answers, the questions they raise, the retries and the login
-// road, the search request, Stop, the upgrade check and the end.
+// An analysis in the URL window against the scripted engine: the engine's
+// answers, the questions they raise, the retries and the login, the search
+// request, Stop, the upgrade check and the end.
 
 #include "DialogAnswerer.h"
 #include "PlatformGuard.h"
@@ -81,7 +81,7 @@ QStringList initCalls()
 
 } // namespace
 
-class TestUrlAnalyserRoad : public QObject
+class TestUrlAnalyserFlow : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -213,7 +213,7 @@ private slots:
     // A private video on a known site, "OK": the login dialog opens on the
     // address's site, and a confirmed account retries at once without the
     // account dialog's credentials.
-    void loginRoadRetriesAtOnce()
+    void loginRetriesAtOnce()
     {
         fillModel(1);
         site(QStringLiteral("www.youtube.com"))->addAccount(QStringLiteral("yt1"), QStringLiteral("p1"));
@@ -468,5 +468,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUrlAnalyserRoad)
-#include "tst_urlanalyserroad.moc"
+QTEST_MAIN(TestUrlAnalyserFlow)
+#include "tst_urlanalyserflow.moc"
